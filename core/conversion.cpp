@@ -1,0 +1,60 @@
+#include "core/conversion.h"
+
+#include <cmath>
+
+#include "core/messages.h"
+#include "core/normal.h"
+#include "core/numbers.h"
+
+namespace core {
+namespace {
+
+ConversionResult LevelToDeviations(std::string_view confidenceText, std::string_view separator,
+                                   StatisticsComponent& stats)
+{
+    const double c = LenientParse(confidenceText);
+    if (!(c > 0 && c < 100))
+        return ConversionResult::Refusal(std::string(messages::kConfidenceOutOfRange));
+    // The share beyond the interval on one side.
+    const double p = (100 - c) / 200;
+    const StatOutcome q = stats.NormalQuantile(p, 0, 1);
+    if (!q.ok())
+        return ConversionResult::Refusal(messages::StatisticsFailed(q.failure, messages::subject::kDeviationsForLevel));
+    const double s = -q.value;
+    return ConversionResult::Answer("Standard Deviation = " + NumberText(RoundTwoPlaces(s), separator));
+}
+
+ConversionResult DeviationsToLevel(std::string_view deviationText, std::string_view separator,
+                                   StatisticsComponent& stats)
+{
+    const double s = LenientParse(deviationText);
+    if (!std::isfinite(s))
+        return ConversionResult::Refusal(messages::TooLarge(messages::subject::kDeviations));
+    const StatOutcome P = stats.NormalCdf(s, 0, 1);
+    if (!P.ok())
+        return ConversionResult::Refusal(messages::StatisticsFailed(P.failure, messages::subject::kLevelForDeviations));
+    const double c = (1 - (1 - P.value) * 2) * 100;
+    return ConversionResult::Answer("Confidence Interval = " + NumberText(RoundTwoPlaces(c), separator));
+}
+
+}  // namespace
+
+ConversionResult ConvertDeviationConfidence(std::string_view confidenceText, std::string_view deviationText,
+                                            std::string_view decimalSeparator, StatisticsComponent& stats)
+{
+    if (deviationText.empty() && !confidenceText.empty())
+        return LevelToDeviations(confidenceText, decimalSeparator, stats);
+    if (!deviationText.empty() && confidenceText.empty())
+        return DeviationsToLevel(deviationText, decimalSeparator, stats);
+    if (!deviationText.empty() && !confidenceText.empty())
+        return ConversionResult::Refusal(std::string(messages::kOneBoxOnly));
+    return ConversionResult::Refusal(std::string(messages::kOneOfTheBoxes));
+}
+
+ConversionResult ConvertDeviationConfidence(std::string_view confidenceText, std::string_view deviationText,
+                                            std::string_view decimalSeparator)
+{
+    return ConvertDeviationConfidence(confidenceText, deviationText, decimalSeparator, SharedStatistics());
+}
+
+}  // namespace core

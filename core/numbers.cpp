@@ -1,0 +1,235 @@
+#include "core/numbers.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace core {
+namespace {
+
+bool IsSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Walks a text, stepping over the characters the parse ignores.
+class Reader {
+public:
+    explicit Reader(std::string_view text) : text_(text) {}
+
+    // The next character that counts, or '\0' at the end (a NUL fits nothing).
+    char Peek()
+    {
+        while (pos_ < text_.size() && IsSkipped(text_[pos_]))
+            ++pos_;
+        return pos_ < text_.size() ? text_[pos_] : '\0';
+    }
+    void Take() { ++pos_; }
+    std::size_t Position() const { return pos_; }
+    void Rewind(std::size_t pos) { pos_ = pos; }
+
+private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+int DigitValue(char c)
+{
+    if (IsDigit(c))
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return 99;
+}
+
+double ReadWholeNumber(Reader& in, unsigned base)
+{
+    std::uint64_t value = 0;
+    constexpr std::uint64_t kMax = std::numeric_limits<std::uint64_t>::max();
+    for (int d = DigitValue(in.Peek()); d < static_cast<int>(base); d = DigitValue(in.Peek())) {
+        in.Take();
+        if (value > (kMax - static_cast<unsigned>(d)) / base)
+            return std::numeric_limits<double>::infinity();
+        value = value * base + static_cast<unsigned>(d);
+    }
+    return static_cast<double>(value);
+}
+
+// Beyond this many digits only whether more non-zero digits follow matters for
+// correct rounding; a double needs at most 767 to decide a tie.
+constexpr std::size_t kKeptDigits = 800;
+// Exponents beyond this are clamped: they overflow or underflow whatever the
+// mantissa, and clamping keeps the arithmetic below within 64 bits.
+constexpr std::int64_t kExponentClamp = 1'000'000'000'000'000;
+
+double ReadDecimal(Reader& in)
+{
+    bool negative = false;
+    if (in.Peek() == '+' || in.Peek() == '-') {
+        negative = in.Peek() == '-';
+        in.Take();
+    }
+
+    std::string digits;  // significant digits, leading zeros dropped
+    std::int64_t exponent = 0;  // value = 0.digits * 10^exponent, adjusted below
+    bool anyDigit = false;
+    bool seenPoint = false;
+    std::size_t dropped = 0;  // non-zero tail beyond kKeptDigits
+    std::int64_t intDigits = 0;  // significant digits before the point
+    std::int64_t leadingFractionZeros = 0;  // zeros after the point before the first significant digit
+    for (char c = in.Peek();; c = in.Peek()) {
+        if (IsDigit(c)) {
+            anyDigit = true;
+            if (digits.empty() && c == '0') {
+                if (seenPoint)
+                    ++leadingFractionZeros;
+            } else {
+                if (digits.size() < kKeptDigits)
+                    digits.push_back(c);
+                else if (c != '0')
+                    ++dropped;
+                if (!seenPoint)
+                    ++intDigits;
+            }
+        } else if (c == '.' && !seenPoint) {
+            seenPoint = true;
+        } else {
+            break;
+        }
+        in.Take();
+    }
+    if (!anyDigit)
+        return 0.0;
+
+    const char e = in.Peek();
+    if (e == 'E' || e == 'e' || e == 'D' || e == 'd') {
+        const std::size_t mark = in.Position();
+        in.Take();
+        bool expNegative = false;
+        if (in.Peek() == '+' || in.Peek() == '-') {
+            expNegative = in.Peek() == '-';
+            in.Take();
+        }
+        if (IsDigit(in.Peek())) {
+            std::int64_t value = 0;
+            while (IsDigit(in.Peek())) {
+                value = std::min<std::int64_t>(value * 10 + (in.Peek() - '0'), kExponentClamp);
+                in.Take();
+            }
+            exponent = expNegative ? -value : value;
+        } else {
+            in.Rewind(mark);  // "1E" or "1E+" ends before the letter
+        }
+    }
+
+    const double zero = negative ? -0.0 : 0.0;
+    while (!digits.empty() && digits.back() == '0' && dropped == 0)
+        digits.pop_back();
+    if (digits.empty())
+        return zero;
+    if (dropped > 0)
+        digits.back() = digits.back() == '0' ? '1' : digits.back();  // keep the tail's weight as a sticky digit
+
+    // Decimal position of the first significant digit: the value is 0.digits * 10^magnitude.
+    const std::int64_t magnitude = exponent + (intDigits > 0 ? intDigits : -leadingFractionZeros);
+    const double inf = negative ? -std::numeric_limits<double>::infinity()
+                                : std::numeric_limits<double>::infinity();
+    if (magnitude > 310)
+        return inf;
+    if (magnitude < -330)
+        return zero;
+
+    std::string text = "0." + digits + "e" + std::to_string(magnitude);
+    double value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    (void)end;
+    if (ec == std::errc::result_out_of_range)
+        return magnitude > 0 ? inf : zero;
+    return negative ? -value : value;
+}
+
+}  // namespace
+
+double LenientParse(std::string_view text)
+{
+    Reader in(text);
+    if (in.Peek() == '&') {
+        in.Take();
+        const char kind = in.Peek();
+        if (kind == 'H' || kind == 'h') {
+            in.Take();
+            return ReadWholeNumber(in, 16);
+        }
+        if (kind == 'O' || kind == 'o') {
+            in.Take();
+            return ReadWholeNumber(in, 8);
+        }
+        return 0.0;
+    }
+    return ReadDecimal(in);
+}
+
+double RoundTwoPlaces(double v)
+{
+    const double product = v * 100.0;
+    if (!std::isfinite(product))
+        return v;
+    return std::nearbyint(product) / 100.0;
+}
+
+std::string NumberText(double v, std::string_view decimalSeparator)
+{
+    if (std::isnan(v))
+        return {};
+    if (std::isinf(v))
+        return v > 0 ? "∞" : "-∞";
+    if (v == 0)
+        return "0";
+
+    // 15 significant digits, correctly rounded: d.dddddddddddddde±x
+    char buf[48];
+    const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, 14);
+    const std::string_view sci(buf, static_cast<std::size_t>(res.ptr - buf));
+    const std::size_t ePos = sci.find('e');
+    std::string digits;
+    for (char c : sci.substr(0, ePos))
+        if (IsDigit(c))
+            digits.push_back(c);
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+    int exponent = 0;
+    std::from_chars(sci.data() + ePos + (sci[ePos + 1] == '+' ? 2 : 1), sci.data() + sci.size(), exponent);
+
+    std::string out = v < 0 ? "-" : "";
+    const int count = static_cast<int>(digits.size());
+    if (exponent >= 15 || exponent < -4) {
+        out += digits[0];
+        if (count > 1) {
+            out += decimalSeparator;
+            out.append(digits, 1);
+        }
+        const int magnitude = std::abs(exponent);
+        out += exponent < 0 ? "E-" : "E+";
+        if (magnitude < 10)
+            out += '0';
+        out += std::to_string(magnitude);
+    } else if (exponent >= 0) {
+        const int whole = exponent + 1;
+        out.append(digits, 0, static_cast<std::size_t>(std::min(whole, count)));
+        if (count < whole)
+            out.append(static_cast<std::size_t>(whole - count), '0');
+        if (count > whole) {
+            out += decimalSeparator;
+            out.append(digits, static_cast<std::size_t>(whole));
+        }
+    } else {
+        out += '0';
+        out += decimalSeparator;
+        out.append(static_cast<std::size_t>(-exponent - 1), '0');
+        out += digits;
+    }
+    return out;
+}
+
+}  // namespace core

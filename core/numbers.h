@@ -1,0 +1,38 @@
+#ifndef MERVANE_CORE_NUMBERS_H
+#define MERVANE_CORE_NUMBERS_H
+
+#include <string>
+#include <string_view>
+
+namespace core {
+
+// Reads the numeric beginning of a text, the way people paste numbers from
+// reports: blanks, tabs and line feeds are skipped wherever they stand, then an
+// optional sign, digits with at most one point, and an optional exponent (E, e,
+// D or d, an optional sign, digits). Reading stops at the first character that
+// does not fit; a text without a numeric beginning reads as 0. The point is the
+// only decimal separator, whatever the locale.
+//
+// "&H" and "&O" (either case) start a hexadecimal or octal whole number of up to
+// 64 bits, read as unsigned (so &HFFFF is 65535, never -1); more digits than
+// 64 bits hold make the text unreadable as a number, as below.
+//
+// A number too large for a double gives +/- infinity, which callers refuse with
+// a message; one too small for a double gives 0.
+double LenientParse(std::string_view text);
+
+// Rounds to two decimals: v * 100 in double arithmetic, to the nearest whole
+// number with exact halves to even, then / 100. Infinities pass unchanged, and
+// so does a value too large to be multiplied by 100 (it is whole already).
+double RoundTwoPlaces(double v);
+
+// The shortest decimal text of at most 15 significant digits: no trailing
+// zeros, no plus sign, a zero before the separator below 1, and "0" for a
+// negative zero. Magnitudes from 1E-04 up to below 1E+15 are written in full;
+// others as mantissa and exponent, e.g. 1.5E+20 or 1E-05. Infinities are "∞"
+// and "-∞"; NaN is never produced by the computations and shows as "".
+std::string NumberText(double v, std::string_view decimalSeparator = ".");
+
+}  // namespace core
+
+#endif

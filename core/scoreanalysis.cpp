@@ -1,0 +1,171 @@
+#include "core/scoreanalysis.h"
+
+#include <array>
+#include <cmath>
+
+#include "core/messages.h"
+#include "core/normal.h"
+#include "core/numbers.h"
+
+namespace core {
+namespace {
+
+namespace subject = messages::subject;
+
+struct Cutoff {
+    double sds;
+    std::string ScoreResults::*field;
+    std::string_view what;
+};
+
+// m + 1, 1.96 and 2.58 SD; the factor 1 keeps s + m exact.
+constexpr std::array kCutoffs{
+    Cutoff{1.0, &ScoreResults::txtSD1, subject::kScoreAt1Sd},
+    Cutoff{1.96, &ScoreResults::txtSD196, subject::kScoreAt196Sd},
+    Cutoff{2.58, &ScoreResults::txtSD258, subject::kScoreAt258Sd},
+};
+
+struct Percentile {
+    double probability;
+    std::string ScoreResults::*field;
+    std::string_view what;
+};
+
+constexpr std::array kPercentiles{
+    Percentile{0.25, &ScoreResults::txt25Percent, subject::k25thPercentile},
+    Percentile{0.75, &ScoreResults::txt75Percent, subject::k75thPercentile},
+    Percentile{0.95, &ScoreResults::txt95Percent, subject::k95thPercentile},
+    Percentile{0.99, &ScoreResults::txt99Percent, subject::k99thPercentile},
+};
+
+// One run: results accumulate until the first message, which ends it.
+class Analysis {
+public:
+    Analysis(std::string_view separator, StatisticsComponent& stats) : separator_(separator), stats_(stats) {}
+
+    ScoreResults Run(const ScoreInputs& in)
+    {
+        if (in.txtMean.empty() || in.txtSD.empty())
+            return Stop(std::string(messages::kMeanAndSdRequired));
+
+        double m = 0, s = 0;
+        if (!Parse(in.txtMean, subject::kMean, m) || !Parse(in.txtSD, subject::kSd, s))
+            return std::move(results_);
+
+        for (const Cutoff& c : kCutoffs)
+            if (!Show(c.sds * s + m, c.field, c.what))
+                return std::move(results_);
+
+        for (const Percentile& q : kPercentiles)
+            if (!Show(stats_.NormalQuantile(q.probability, m, s), q.field, q.what))
+                return std::move(results_);
+
+        if (!in.txtScore.empty() && !RawScore(in.txtScore, m, s))
+            return std::move(results_);
+        if (!in.txtUserStipulatedSD.empty() && !StipulatedSd(in.txtUserStipulatedSD, m, s))
+            return std::move(results_);
+        if (!in.txtUserStipulatedPercentile.empty())
+            StipulatedPercentile(in.txtUserStipulatedPercentile, m, s);
+        return std::move(results_);
+    }
+
+private:
+    ScoreResults Stop(std::string message)
+    {
+        results_.message = std::move(message);
+        return std::move(results_);
+    }
+
+    bool Refuse(std::string message)
+    {
+        results_.message = std::move(message);
+        return false;
+    }
+
+    bool Parse(const std::string& text, std::string_view what, double& value)
+    {
+        value = LenientParse(text);
+        return std::isfinite(value) || Refuse(messages::TooLarge(what));
+    }
+
+    // Rounds v to two places into the field, unless it does not fit a double.
+    bool Show(double v, std::string ScoreResults::*field, std::string_view what)
+    {
+        if (!std::isfinite(v))
+            return Refuse(messages::TooLarge(what));
+        results_.*field = NumberText(RoundTwoPlaces(v), separator_);
+        return true;
+    }
+
+    // A quantile may be infinite at p = 0 or 1, and is shown as such.
+    bool Show(const StatOutcome& out, std::string ScoreResults::*field, std::string_view what)
+    {
+        if (!out.ok())
+            return Refuse(messages::StatisticsFailed(out.failure, what));
+        results_.*field = NumberText(RoundTwoPlaces(out.value), separator_);
+        return true;
+    }
+
+    bool RawScore(const std::string& text, double m, double s)
+    {
+        double x = 0;
+        if (!Parse(text, subject::kRawScore, x))
+            return false;
+        const double unrounded = (x - m) / s;
+        if (!std::isfinite(unrounded))
+            return Refuse(messages::TooLarge(subject::kZScore));
+        // The confidence is taken from the z score as shown, so the two boxes agree.
+        const double z = RoundTwoPlaces(unrounded);
+        results_.txtZScore = NumberText(z, separator_);
+
+        const StatOutcome c1 = stats_.NormalCdf(x, m, s);
+        if (!c1.ok())
+            return Refuse(messages::StatisticsFailed(c1.failure, subject::kRawPercentile));
+        results_.txtPercentile = NumberText(RoundTwoPlaces(c1.value * 100), separator_);
+
+        const StatOutcome c2 = stats_.NormalCdf(std::fabs(z), 0, 1);
+        if (!c2.ok())
+            return Refuse(messages::StatisticsFailed(c2.failure, subject::kRawConfidence));
+        results_.txtConf = NumberText(RoundTwoPlaces(100 - 100 * ((1 - c2.value) * 2)), separator_);
+        return true;
+    }
+
+    bool StipulatedSd(const std::string& text, double m, double s)
+    {
+        double k = 0;
+        if (!Parse(text, subject::kStipulatedSd, k))
+            return false;
+        results_.txtSDUser = NumberText(k, separator_);
+        return Show(k * s + m, &ScoreResults::txtUserSDAnswer, subject::kScoreAtStipulatedSd);
+    }
+
+    void StipulatedPercentile(const std::string& text, double m, double s)
+    {
+        const double p = LenientParse(text);
+        if (p > 100 || p < 0) {
+            Refuse(std::string(messages::kPercentileOutOfRange));
+            return;
+        }
+        results_.txtPercentileUser = NumberText(p, separator_);
+        Show(stats_.NormalQuantile(p / 100, m, s), &ScoreResults::txtUserPercentileAnswer,
+             subject::kScoreAtStipulatedPercentile);
+    }
+
+    ScoreResults results_;
+    std::string_view separator_;
+    StatisticsComponent& stats_;
+};
+
+}  // namespace
+
+ScoreResults AnalyzeScores(const ScoreInputs& in, std::string_view decimalSeparator, StatisticsComponent& stats)
+{
+    return Analysis(decimalSeparator, stats).Run(in);
+}
+
+ScoreResults AnalyzeScores(const ScoreInputs& in, std::string_view decimalSeparator)
+{
+    return AnalyzeScores(in, decimalSeparator, SharedStatistics());
+}
+
+}  // namespace core

@@ -1,0 +1,13 @@
+#ifndef MERVANE_UI_MAIN_NUMERICFILTER_H
+#define MERVANE_UI_MAIN_NUMERICFILTER_H
+
+#include <cstdint>
+#include <string_view>
+
+// The keystroke rule of every box that takes a number: digits, backspace and
+// a single point pass; every other code becomes 0, which discards the key.
+// `code` is the character in the single-byte character set (a character
+// outside it arrives negative); `currentText` is the box's text before the key.
+std::int16_t FilterNumericKey(std::int16_t code, std::string_view currentText);
+
+#endif
