@@ -1,0 +1,22 @@
+// Runs every window test in one application, set up as the program sets itself up.
+
+#include <QTest>
+
+#include "tests/ui/frmmain_test.h"
+#include "tests/ui/windows_test.h"
+#include "ui/windows/application.h"
+
+int main(int argc, char** argv)
+{
+    Application app(argc, argv);
+    int failures = 0;
+    {
+        TestMainWindow t;
+        failures += QTest::qExec(&t, argc, argv);
+    }
+    {
+        TestWindows t;
+        failures += QTest::qExec(&t, argc, argv);
+    }
+    return failures == 0 ? 0 : 1;
+}

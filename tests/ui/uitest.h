@@ -1,0 +1,97 @@
+#ifndef MERVANE_TESTS_UI_UITEST_H
+#define MERVANE_TESTS_UI_UITEST_H
+
+// Helpers for driving the real windows from Qt Test.
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+namespace uitest {
+
+// Runs `act` on the next modal window that opens above `below` (or above
+// nothing), from inside that window's own event loop, as a person would act
+// on a window that has just appeared.
+// Each test ends its own waits: a wait left over from a failed test must not
+// act on the next test's windows.
+inline int& Generation()
+{
+    static int generation = 0;
+    return generation;
+}
+inline void ForgetWaits() { ++Generation(); }
+
+inline void OnNextModal(std::function<void(QWidget*)> act, QPointer<QWidget> below = nullptr,
+                        int generation = Generation())
+{
+    QTimer::singleShot(0, [act = std::move(act), below, generation]() mutable {
+        if (generation != Generation())
+            return;
+        QWidget* top = QApplication::activeModalWidget();
+        if (!top || top == below) {
+            OnNextModal(std::move(act), below, generation);
+            return;
+        }
+        act(top);
+    });
+}
+
+// What the next message box said; the box is then closed with its OK button.
+struct Message {
+    QString text;
+    QString title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    bool seen = false;
+};
+
+inline void ExpectMessage(Message& into, QPointer<QWidget> below = nullptr)
+{
+    OnNextModal(
+        [&into](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            if (!box)
+                return;
+            into = {box->text(), box->windowTitle(), box->icon(), box->standardButtons(), true};
+            box->button(QMessageBox::Ok)->click();
+        },
+        below);
+}
+
+inline QLineEdit* Box(QWidget* window, const char* name)
+{
+    auto* box = window->findChild<QLineEdit*>(QString::fromLatin1(name));
+    if (!box)
+        qFatal("no box named %s", name);
+    return box;
+}
+
+// Types as a person does, every key through the window's keystroke handling.
+inline void Type(QWidget* window, const char* box, const QString& keys)
+{
+    for (QChar c : keys) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(Box(window, box), c.toLatin1());
+        } else {  // a key of a layout beyond ASCII
+            QTest::sendKeyEvent(QTest::Press, Box(window, box), Qt::Key_unknown, QString(c), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Release, Box(window, box), Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
+}
+
+inline void ShowAndActivate(QWidget* window)
+{
+    window->show();
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+}
+
+}  // namespace uitest
+
+#endif

@@ -1,0 +1,349 @@
+#include "tests/ui/windows_test.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "core/messages.h"
+#include "tests/ui/uitest.h"
+#include "ui/main/frmmain.h"
+#include "ui/windows/frmassumptions.h"
+#include "ui/windows/frmconvert.h"
+#include "ui/windows/frmcredits.h"
+#include "ui/windows/frmsplash.h"
+#include "ui/windows/runtimeerror.h"
+
+using uitest::Box;
+using uitest::Type;
+
+namespace {
+
+QPushButton* Button(QWidget* w, const char* name)
+{
+    return w->findChild<QPushButton*>(QString::fromLatin1(name));
+}
+
+// The lines of a CR LF text, each without its ending; the text must end in CR LF.
+QStringList CrLfLines(const char* text)
+{
+    QString s = QString::fromUtf8(text);
+    if (!s.endsWith(QStringLiteral("\r\n")))
+        return {};
+    s.chop(2);
+    return s.split(QStringLiteral("\r\n"));
+}
+
+void CloseLeftovers()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible())
+            w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+}  // namespace
+
+void TestWindows::init()
+{
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &urls, "open");
+    urls.opened.clear();
+}
+
+void TestWindows::cleanup()
+{
+    uitest::ForgetWaits();
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    CloseLeftovers();
+}
+
+void TestWindows::converterAnswers_data()
+{
+    QTest::addColumn<QString>("confidence");
+    QTest::addColumn<QString>("deviations");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("message");
+    const QString none;
+    QTest::newRow("95%") << "95" << "" << "Standard Deviation = 1.96" << none;
+    QTest::newRow("99.999%") << "99.999" << "" << "Standard Deviation = 4.42" << none;
+    QTest::newRow("2 SD") << "" << "2" << "Confidence Interval = 95.45" << none;
+    QTest::newRow("1.96 SD") << "" << "1.96" << "Confidence Interval = 95" << none;
+    QTest::newRow("40 SD") << "" << "40" << "Confidence Interval = 100" << none;
+    QTest::newRow("lone point") << "" << "." << "Confidence Interval = 0" << none;
+    QTest::newRow("100%") << "100" << "" << none << QString::fromUtf8(core::messages::kConfidenceOutOfRange.data());
+    QTest::newRow("both") << "95" << "2" << none << QString::fromUtf8(core::messages::kOneBoxOnly.data());
+    QTest::newRow("neither") << "" << "" << none << QString::fromUtf8(core::messages::kOneOfTheBoxes.data());
+}
+
+void TestWindows::converterAnswers()
+{
+    QFETCH(QString, confidence);
+    QFETCH(QString, deviations);
+    QFETCH(QString, answer);
+    QFETCH(QString, message);
+    frmConvert w(nullptr);
+    uitest::ShowAndActivate(&w);
+    Type(&w, "txtConf", confidence);
+    Type(&w, "txtSD", deviations);
+    uitest::Message shown;
+    if (!message.isEmpty())
+        uitest::ExpectMessage(shown, &w);
+    QTest::mouseClick(Button(&w, "cmdDoIt"), Qt::LeftButton);
+    QCOMPARE(Box(&w, "txtAnswer")->text(), answer);
+    QCOMPARE(shown.text, message);
+    if (shown.seen) {
+        QCOMPARE(shown.title, QStringLiteral("Mervane"));
+        QCOMPARE(shown.icon, QMessageBox::NoIcon);
+    }
+    QCOMPARE(Box(&w, "txtConf")->text(), confidence);
+    QCOMPARE(Box(&w, "txtSD")->text(), deviations);
+}
+
+void TestWindows::converterRefusalKeepsThePreviousAnswer()
+{
+    frmConvert w(nullptr);
+    uitest::ShowAndActivate(&w);
+    Type(&w, "txtConf", "99");
+    QTest::keyClick(&w, Qt::Key_D, Qt::AltModifier);
+    QTRY_COMPARE(Box(&w, "txtAnswer")->text(), QStringLiteral("Standard Deviation = 2.58"));
+    Box(&w, "txtAnswer")->clear();
+    QTest::mouseClick(Button(&w, "cmdDoIt"), Qt::LeftButton);
+    QCOMPARE(Box(&w, "txtAnswer")->text(), QStringLiteral("Standard Deviation = 2.58"));
+
+    Type(&w, "txtSD", "1");
+    uitest::Message shown;
+    uitest::ExpectMessage(shown, &w);
+    QTest::mouseClick(Button(&w, "cmdDoIt"), Qt::LeftButton);
+    QTRY_VERIFY(shown.seen);
+    QCOMPARE(shown.text, QString::fromUtf8(core::messages::kOneBoxOnly.data()));
+    QCOMPARE(Box(&w, "txtAnswer")->text(), QStringLiteral("Standard Deviation = 2.58"));
+    QVERIFY(w.isVisible());
+}
+
+void TestWindows::converterKeysAndTabs()
+{
+    frmConvert w(nullptr);
+    uitest::ShowAndActivate(&w);
+    QCOMPARE(QApplication::focusWidget(), Box(&w, "txtConf"));
+    Type(&w, "txtConf", "-9.5.1e\r");
+    QCOMPARE(Box(&w, "txtConf")->text(), QStringLiteral("9.51"));
+    QTest::keyClick(Box(&w, "txtConf"), Qt::Key_Return);
+    QCOMPARE(Box(&w, "txtAnswer")->text(), QString());
+
+    QStringList visited;
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, (QStringList{"txtSD", "cmdDoIt", "cmdClose", "txtConf"}));
+
+    const QRect answerAt = Box(&w, "txtAnswer")->geometry();
+    w.showMaximized();
+    QCOMPARE(Box(&w, "txtAnswer")->geometry(), answerAt);
+
+    QTest::keyClick(&w, Qt::Key_C, Qt::AltModifier);
+    QTRY_VERIFY(!w.isVisible());
+}
+
+void TestWindows::assumptionsTextAndClosing()
+{
+    const QStringList lines = CrLfLines(frmAssumptions::kAssumptions);
+    QCOMPARE(qstrlen(frmAssumptions::kAssumptions), 256u);
+    QCOMPARE(lines.size(), 4);
+    QCOMPARE(lines[0], QStringLiteral("These computations assume that: "));
+    QCOMPARE(lines[3], QStringLiteral("         and standard deviation was obtained."));
+
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
+        frmAssumptions w(nullptr);
+        uitest::ShowAndActivate(&w);
+        auto* text = w.findChild<QPlainTextEdit*>("txtAssumptions");
+        QCOMPARE(text->toPlainText(), QString::fromUtf8(frmAssumptions::kAssumptions).replace("\r\n", "\n"));
+        QVERIFY(!text->isReadOnly());
+        QCOMPARE(QApplication::focusWidget(), Button(&w, "cmdExit"));
+        QTest::keyClick(Button(&w, "cmdExit"), key);
+        QVERIFY(!w.isVisible());
+    }
+}
+
+void TestWindows::escapeNeverClosesASecondaryWindow()
+{
+    frmConvert convert(nullptr);
+    frmAssumptions assumptions(nullptr);
+    frmCredits credits(nullptr);
+    for (QDialog* w : std::initializer_list<QDialog*>{&convert, &assumptions, &credits}) {
+        uitest::ShowAndActivate(w);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTest::keyClick(w, Qt::Key_Escape);
+        QVERIFY2(w->isVisible(), qPrintable(w->objectName()));
+        for (QPushButton* b : w->findChildren<QPushButton*>())
+            QVERIFY2(!b->isDefault(), qPrintable(b->objectName()));
+        w->close();
+    }
+    // Enter in a box that takes it clicks no button.
+    uitest::ShowAndActivate(&convert);
+    QLineEdit* answer = Box(&convert, "txtAnswer");
+    answer->setFocus();
+    Type(&convert, "txtConf", "95");
+    QTest::keyClick(answer, Qt::Key_Return);
+    QCOMPARE(answer->text(), QString());
+    QVERIFY(convert.isVisible());
+}
+
+void TestWindows::creditsTexts()
+{
+    const QStringList citation = CrLfLines(frmCredits::kCitation);
+    QCOMPARE(citation.size(), 1);
+    QVERIFY(citation[0].contains(QStringLiteral("Mervane (Version 1.00)")));
+    QVERIFY(citation[0].contains(frmCredits::kMakerAddress.toString()));
+
+    const QStringList licence = CrLfLines(frmCredits::kLicence);
+    QCOMPARE(licence.size(), 24);
+    const QStringList headings{"I. Summary", "II. Limitations", "II. a. Good Faith", "II. b. Warranty",
+                               "II.c. Liability", "II.d. Use of application in whole"};
+    int from = 0;
+    for (const QString& h : headings) {
+        const int at = licence.indexOf(h, from);
+        QVERIFY2(at >= from, qPrintable(h));
+        from = at + 1;
+    }
+    QCOMPARE(licence[licence.indexOf("II. Limitations") + 1], QStringLiteral("II. a. Good Faith"));
+    QVERIFY(licence.last().startsWith(QStringLiteral("Copyright")));
+
+    frmCredits w(nullptr);
+    uitest::ShowAndActivate(&w);
+    auto* text = w.findChild<QPlainTextEdit*>("Text1");
+    QVERIFY(text->isReadOnly());
+    QTest::keyClicks(text, "changed");
+    QCOMPARE(text->toPlainText(), QString::fromUtf8(frmCredits::kLicence).replace("\r\n", "\n"));
+    QCOMPARE(QApplication::focusWidget(), Button(&w, "cmdQuenloWebsite"));
+    QStringList visited;
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, (QStringList{"Text1", "cmdExit", "cmdQuenloWebsite"}));
+}
+
+void TestWindows::creditsWebSiteButtonHandsOverTheAddressEachTime()
+{
+    frmCredits w(nullptr);
+    uitest::ShowAndActivate(&w);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QTest::mouseClick(Button(&w, "cmdQuenloWebsite"), Qt::LeftButton);
+    QCOMPARE(urls.opened, (QList<QUrl>(3, frmCredits::kMakerAddress)));
+    QVERIFY(w.isVisible());
+    QTest::keyClick(&w, Qt::Key_C, Qt::AltModifier);
+    QTRY_VERIFY(!w.isVisible());
+}
+
+namespace {
+
+// Records the order in which the named windows are shown.
+class ShowOrder : public QObject {
+public:
+    QStringList shown;
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::Show && o->isWidgetType() && static_cast<QWidget*>(o)->isWindow())
+            shown << o->objectName();
+        return false;
+    }
+};
+
+}  // namespace
+
+void TestWindows::splashStartsTheProgram()
+{
+    ShowOrder order;
+    qApp->installEventFilter(&order);
+    QPointer<frmSplash> splash = new frmSplash();
+    qApp->removeEventFilter(&order);
+    QCOMPARE(order.shown, (QStringList{"frmSplash", "frmMain"}));
+
+    QVERIFY(splash->isVisible());
+    QVERIFY(splash->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QCOMPARE(splash->windowType(), Qt::SplashScreen);
+    QPointer<frmMain> main = splash->mainWindow();
+    QVERIFY(main && main->isVisible());
+    QCOMPARE(Box(main, "txtMean")->text(), QString());
+    auto* timer = splash->findChild<QTimer*>("Timer1");
+    QVERIFY(timer->isActive());
+    QCOMPARE(timer->interval(), 2000);
+
+    // Two seconds on, the timer closes the splash; the main window stays.
+    QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!splash);
+    QVERIFY(main && main->isVisible());
+    main->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!main);
+}
+
+void TestWindows::exitingDuringTheSplashLeavesItUntilItCloses()
+{
+    QPointer<frmSplash> splash = new frmSplash();
+    QPointer<frmMain> main = splash->mainWindow();
+    QTest::mouseClick(Button(main, "cmdExit"), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!main);
+    QVERIFY(splash && splash->isVisible());
+
+    QVERIFY(QMetaObject::invokeMethod(splash->findChild<QTimer*>("Timer1"), "timeout"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!splash);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));  // nothing left: the program ends
+}
+
+void TestWindows::setTopMostWindow()
+{
+    QWidget w;
+    w.show();
+    QVERIFY(frmSplash::SetTopMostWindow(&w, true) != 0);
+    QVERIFY(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(w.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(w.isVisible());
+    QCOMPARE(frmSplash::SetTopMostWindow(&w, false), 0);
+    QVERIFY(!w.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+
+    try {
+        frmSplash::SetTopMostWindow(nullptr, true);
+        QFAIL("no failure raised");
+    } catch (const RuntimeError& e) {
+        QCOMPARE(e.number(), 91);
+        QCOMPARE(QString::fromStdString(e.source()), QStringLiteral("Mervane+modAPIStuff/SetTopMostWindow"));
+    }
+}
+
+namespace {
+class Faulty : public QObject {
+protected:
+    bool event(QEvent* e) override
+    {
+        if (e->type() == QEvent::User)
+            throw RuntimeError(5, "Invalid procedure call or argument", "Mervane");
+        return QObject::event(e);
+    }
+};
+}  // namespace
+
+void TestWindows::unexpectedFailuresAreReported()
+{
+    QCOMPARE(Describe(std::bad_alloc()).number, 7);
+    QCOMPARE(Describe(std::runtime_error("x")).number, 51);
+
+    Faulty faulty;
+    uitest::Message shown;
+    uitest::ExpectMessage(shown);
+    QEvent event(QEvent::User);
+    QCoreApplication::sendEvent(&faulty, &event);
+    QCOMPARE(shown.title, QStringLiteral("Mervane"));
+    QCOMPARE(shown.text, QStringLiteral("Run-time error '5':\n\nInvalid procedure call or argument"));
+}

@@ -1,0 +1,43 @@
+#ifndef MERVANE_TESTS_UI_WINDOWS_TEST_H
+#define MERVANE_TESTS_UI_WINDOWS_TEST_H
+
+#include <QList>
+#include <QObject>
+#include <QUrl>
+
+// Stands in for the desktop's "open" operation and remembers each address.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+
+public slots:
+    void open(const QUrl& url) { opened << url; }
+
+public:
+    QList<QUrl> opened;
+};
+
+class TestWindows : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void converterAnswers_data();
+    void converterAnswers();
+    void converterRefusalKeepsThePreviousAnswer();
+    void converterKeysAndTabs();
+    void assumptionsTextAndClosing();
+    void escapeNeverClosesASecondaryWindow();
+    void creditsTexts();
+    void creditsWebSiteButtonHandsOverTheAddressEachTime();
+    void splashStartsTheProgram();
+    void exitingDuringTheSplashLeavesItUntilItCloses();
+    void setTopMostWindow();
+    void unexpectedFailuresAreReported();
+
+private:
+    UrlRecorder urls;
+};
+
+#endif

@@ -1,0 +1,363 @@
+#include "ui/main/frmmain.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <utility>
+
+#include "core/scoreanalysis.h"
+#include "ui/main/keypress.h"
+#include "ui/main/line.h"
+#include "ui/main/look.h"
+#include "ui/main/numericfilter.h"
+#include "ui/main/picturebox.h"
+#include "ui/main/statusbar.h"
+#include "ui/windows/frmassumptions.h"
+#include "ui/windows/frmconvert.h"
+#include "ui/windows/frmcredits.h"
+
+namespace {
+
+constexpr char kInstructions[] =
+    "Blue boxes are optional, red boxes are compulsory. To compute z-score and percentile score equivalents of a raw "
+    "score insert a figure in the raw score box below and also enter the measure's mean and standard deviation in the "
+    "next section. You can also specify to score an equivalent of a percentile and / or a standard deviation. If you "
+    "only want to compute a measure's most commonly used standard deviations and percentiles then you only need to "
+    "enter data in the red boxes.\r\n";
+
+template <typename T>
+T* Make(QWidget* parent, const QString& name)
+{
+    T* w = new T(parent);
+    w->setObjectName(name);
+    return w;
+}
+
+QLineEdit* MakeBox(QWidget* parent, const char* name, const QString& accessibleName)
+{
+    QLineEdit* box = Make<QLineEdit>(parent, QString::fromLatin1(name));
+    box->setAccessibleName(accessibleName);
+    return box;
+}
+
+QLineEdit* MakeCaption(QWidget* parent, const char* name, const QString& text, Qt::Alignment alignment)
+{
+    QLineEdit* box = Make<QLineEdit>(parent, QString::fromLatin1(name));
+    box->setText(text);
+    box->setAlignment(alignment | Qt::AlignVCenter);
+    box->setAccessibleName(text);
+    look::StyleAsCaption(box);
+    return box;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, Qt::Alignment alignment,
+                  bool bold = false)
+{
+    QLabel* label = Make<QLabel>(parent, name);
+    label->setText(caption);
+    label->setAlignment(alignment | Qt::AlignTop);
+    if (bold)
+        label->setFont(look::DefaultFont(true));
+    return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, bool bold = false)
+{
+    QPushButton* button = Make<QPushButton>(parent, QString::fromLatin1(name));
+    button->setText(caption);
+    // A focused button answers Enter, but no button is the window's default.
+    button->setAutoDefault(true);
+    if (bold)
+        button->setFont(look::DefaultFont(true));
+    return button;
+}
+
+}  // namespace
+
+frmMain::frmMain(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(look::kApplicationTitle);
+    setWindowIcon(look::CalculatorIcon());
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Button);
+    resize(look::Px(9900), look::Px(8445));
+
+    CreateControls();
+    PlaceControls();
+    SetTexts();
+    SetTabOrder();
+    Connect();
+    look::CentreOnScreen(this);
+    txtScore->setFocus();
+    Form_Load();
+}
+
+QString frmMain::Lbl1SdName(int index)
+{
+    return QStringLiteral("lbl1SD_%1").arg(index);
+}
+
+void frmMain::CreateControls()
+{
+    txtScore                    = MakeBox(this, "txtScore", tr("Raw Score"));
+    txtMean                     = MakeBox(this, "txtMean", tr("Measure Mean"));
+    txtSD                       = MakeBox(this, "txtSD", tr("Measure SD"));
+    txtUserStipulatedSD         = MakeBox(this, "txtUserStipulatedSD", tr("User Stipulated SD"));
+    txtUserStipulatedPercentile = MakeBox(this, "txtUserStipulatedPercentile", tr("User Stipulated Percentile"));
+    txtMeasure                  = MakeBox(this, "txtMeasure", tr("Measure Name"));
+
+    txtZScore               = MakeBox(this, "txtZScore", tr("Z Score of Raw Score"));
+    txtPercentile           = MakeBox(this, "txtPercentile", tr("Percentile of Raw Score"));
+    txtConf                 = MakeBox(this, "txtConf", tr("Confidence Level That Raw Score Is Different To The Mean"));
+    txtSD1                  = MakeBox(this, "txtSD1", tr("1 SD (68.26%)"));
+    txtSD196                = MakeBox(this, "txtSD196", tr("1.96 SD (95%)"));
+    txtSD258                = MakeBox(this, "txtSD258", tr("2.58 SD (99%)"));
+    txt25Percent            = MakeBox(this, "txt25Percent", tr("25th Percentile of Measure"));
+    txt75Percent            = MakeBox(this, "txt75Percent", tr("75th Percentile of Measure"));
+    txt95Percent            = MakeBox(this, "txt95Percent", tr("95th Percentile of Measure"));
+    txt99Percent            = MakeBox(this, "txt99Percent", tr("99th Percentile of Measure"));
+    txtSDUser               = MakeBox(this, "txtSDUser", tr("User stipulated SD of"));
+    txtUserSDAnswer         = MakeBox(this, "txtUserSDAnswer", tr("User stipulated SD equates to a score of"));
+    txtPercentileUser       = MakeBox(this, "txtPercentileUser", tr("User stipulated %ile of"));
+    txtUserPercentileAnswer = MakeBox(this, "txtUserPercentileAnswer", tr("User stipulated %ile equates to a score of"));
+
+    const Qt::Alignment left = Qt::AlignLeft, right = Qt::AlignRight;
+    txtInstructions  = Make<QPlainTextEdit>(this, QStringLiteral("txtInstructions"));
+    txtScoreName     = MakeCaption(this, "txtScoreName", tr("Raw Score"), left);
+    txtMeasureName   = MakeCaption(this, "txtMeasureName", tr("Measure Name"), left);
+    txtSoreName      = MakeCaption(this, "txtSoreName", tr("Measure Mean"), left);
+    txtMeasureSDName = MakeCaption(this, "txtMeasureSDName", tr("Measure SD"), left);
+    txtZScoreName    = MakeCaption(this, "txtZScoreName", tr("Z Score of Raw Score:"), right);
+    txtPercName      = MakeCaption(this, "txtPercName", tr("Percentile of Raw Score:"), right);
+    Text1            = MakeCaption(this, "Text1", tr("User stipulated SD of"), right);
+    Text3            = MakeCaption(this, "Text3", tr("User stipulated %ile of"), right);
+
+    lbl1SD[0] = MakeLabel(this, Lbl1SdName(0), tr("1 SD (68.26%):"), right);
+    lbl1SD[1] = MakeLabel(this, Lbl1SdName(1), tr("2.58 SD (99%):"), right);
+    lbl1SD[2] = MakeLabel(this, Lbl1SdName(2), tr("95th Percentile of Measure:"), right);
+    lbl1SD[3] = MakeLabel(this, Lbl1SdName(3), tr("75th Percentile of Measure:"), right);
+    lbl1SD[4] = MakeLabel(this, Lbl1SdName(4), tr("99th Percentile of Measure:"), right);
+    lbl1SD[5] = MakeLabel(this, Lbl1SdName(5), tr("25th Percentile of Measure:"), right);
+    lbl1SD[6] = MakeLabel(this, Lbl1SdName(6), tr("User Stipulated SD"), left);
+    lbl1SD[7] = MakeLabel(this, Lbl1SdName(7), tr("User Stipulated Percentile"), left);
+    Label1    = MakeLabel(this, QStringLiteral("Label1"), tr("1.96 SD (95%):"), right);
+    Label2    = MakeLabel(this, QStringLiteral("Label2"), tr("Confidence Level That Raw Score Is Different To The Mean:"), right);
+    Label3    = MakeLabel(this, QStringLiteral("Label3"), tr("Percentiles of Measure"), left, true);
+    Label4    = MakeLabel(this, QStringLiteral("Label4"), tr("equates to a score of:"), left);
+    Label5    = MakeLabel(this, QStringLiteral("Label5"), tr("equates to a score of:"), left);
+    lblConf   = MakeLabel(this, QStringLiteral("lblConf"), tr("Confidence Level Cut-Offs of Measure"), left, true);
+    Label2->setWordWrap(true);
+
+    cmdGo          = MakeButton(this, "cmdGo", tr("&Go!"), true);
+    cmdClear       = MakeButton(this, "cmdClear", tr("&Clear"));
+    cmdExit        = MakeButton(this, "cmdExit", tr("E&xit"));
+    cmdAssumptions = MakeButton(this, "cmdAssumptions", tr("&Assumptions"));
+    cmdCredits     = MakeButton(this, "cmdCredits", tr("Cre&dits"));
+
+    picConf = Make<PictureBox>(this, QStringLiteral("picConf"));
+    picConf->setPixmap(QPixmap(QStringLiteral(":/icons/help.png")));
+    picConf->setToolTip(tr("Convert between a confidence level and a number of SDs"));
+    picConf->setAccessibleName(tr("Converter"));
+
+    lnVertical   = new Line(this, {5040, 240}, {5040, 8160}, 1);
+    lnHorizontal = new Line(this, {5040, 4560}, {0, 4560}, 3);
+    lnVertical->setObjectName(QStringLiteral("lnVertical"));
+    lnHorizontal->setObjectName(QStringLiteral("lnHorizontal"));
+
+    statusBar = new StatusBar(this, tr("Lorvi's Generator"));
+    statusBar->setObjectName(QStringLiteral("StatusBar"));
+
+    keyPress = new KeyPressHook(this);
+}
+
+void frmMain::PlaceControls()
+{
+    using look::Place;
+    Place(txtScore,                    360, 2280, 3975, 285);
+    Place(txtMean,                    5280, 1920, 3735, 285);
+    Place(txtSD,                      5280, 3120, 3735, 285);
+    Place(txtUserStipulatedSD,         360, 3120, 1815, 285);
+    Place(txtUserStipulatedPercentile,2520, 3120, 1815, 285);
+    Place(txtMeasure,                 5280,  720, 3735, 285);
+
+    Place(txtZScore,                  2520, 4920, 2295, 285);
+    Place(txtPercentile,              2520, 5520, 2295, 285);
+    Place(txtConf,                    2520, 6120, 2295, 285);
+    Place(txtSD1,                     7320, 4200, 2295, 285);
+    Place(txtSD196,                   7320, 4680, 2295, 285);
+    Place(txtSD258,                   7320, 5160, 2295, 285);
+    Place(txt25Percent,               7320, 6240, 2295, 285);
+    Place(txt75Percent,               7320, 6720, 2295, 285);
+    Place(txt95Percent,               7320, 7200, 2295, 285);
+    Place(txt99Percent,               7320, 7680, 2295, 285);
+    Place(txtSDUser,                  1800, 6765,  615, 195);
+    Place(txtUserSDAnswer,            3960, 6720,  855, 285);
+    Place(txtPercentileUser,          1800, 7365,  615, 195);
+    Place(txtUserPercentileAnswer,    3960, 7320,  855, 285);
+
+    Place(txtInstructions,             360,  120, 4455, 1575);
+    Place(txtScoreName,                360, 1920, 3855, 285);
+    Place(txtMeasureName,             5280,  360, 3855, 285);
+    Place(txtSoreName,                5280, 1560, 3855, 285);
+    Place(txtMeasureSDName,           5280, 2760, 3855, 285);
+    Place(txtZScoreName,               720, 4965, 1695, 195);
+    Place(txtPercName,                 600, 5565, 1815, 195);
+    Place(Text1,                       240, 6765, 1575, 195);
+    Place(Text3,                       240, 7365, 1575, 195);
+
+    Place(lbl1SD[0],                  5520, 4215, 1695, 255);
+    Place(lbl1SD[1],                  5880, 5160, 1335, 255);
+    Place(lbl1SD[2],                  5160, 7215, 2055, 255);
+    Place(lbl1SD[3],                  5160, 6735, 2055, 255);
+    Place(lbl1SD[4],                  5160, 7695, 2055, 255);
+    Place(lbl1SD[5],                  5160, 6255, 2055, 255);
+    Place(lbl1SD[6],                   360, 2760, 1455, 255);
+    Place(lbl1SD[7],                  2520, 2760, 2055, 255);
+    Place(Label1,                     5520, 4695, 1695, 255);
+    Place(Label2,                        0, 6015, 2415, 480);
+    Place(Label3,                     5280, 5760, 3495, 255);
+    Place(Label4,                     2400, 6765, 1575, 195);
+    Place(Label5,                     2400, 7365, 1575, 195);
+    Place(lblConf,                    5280, 3720, 3495, 255);
+
+    Place(cmdGo,                       360, 3600,  975, 375);
+    Place(cmdClear,                   1920, 3600,  975, 375);
+    Place(cmdExit,                    3600, 3600,  975, 375);
+    Place(cmdAssumptions,             1080, 4200, 1095, 255);
+    Place(cmdCredits,                 3000, 4200,  735, 255);
+
+    Place(picConf,                    1800, 2767,  240, 240);
+}
+
+void frmMain::SetTexts()
+{
+    look::Colour(txtMean, look::kCompulsoryRed, palette().color(QPalette::WindowText));
+    look::Colour(txtSD, look::kCompulsoryRed, palette().color(QPalette::WindowText));
+    for (QLineEdit* box : {txtScore, txtUserStipulatedSD, txtUserStipulatedPercentile})
+        look::Colour(box, look::kOptionalBlue, look::kWhite);
+    for (QLineEdit* echo : {txtSDUser, txtPercentileUser}) {
+        look::StyleAsFlatBox(echo);
+        echo->setAlignment(Qt::AlignCenter);
+    }
+
+    look::StyleAsCaption(txtInstructions);
+    txtInstructions->setPlainText(look::WithLineFeeds(kInstructions));
+    txtInstructions->setAccessibleName(tr("Instructions"));
+}
+
+void frmMain::SetTabOrder()
+{
+    const QWidget* order[] = {
+        txtScore,        cmdGo,          txtMean,          txtSD,           txtMeasure,       cmdClear,
+        cmdExit,         txtZScore,      txtPercentile,    txtSD1,          txtSD196,         txtSD258,
+        txtConf,         txt95Percent,   txt75Percent,     txt99Percent,    txt25Percent,     cmdCredits,
+        cmdAssumptions,  txtUserStipulatedSD, txtUserStipulatedPercentile, txtUserSDAnswer, txtUserPercentileAnswer,
+    };
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
+}
+
+void frmMain::Connect()
+{
+    connect(cmdGo, &QPushButton::clicked, this, &frmMain::cmdGo_Click);
+    connect(cmdClear, &QPushButton::clicked, this, &frmMain::cmdClear_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+    connect(cmdAssumptions, &QPushButton::clicked, this, &frmMain::cmdAssumptions_Click);
+    connect(cmdCredits, &QPushButton::clicked, this, &frmMain::cmdCredits_Click);
+    connect(picConf, &PictureBox::clicked, this, &frmMain::picConf_Click);
+
+    keyPress->Attach(txtScore, [this](std::int16_t& k) { txtScore_KeyPress(k); });
+    keyPress->Attach(txtMean, [this](std::int16_t& k) { txtMean_KeyPress(k); });
+    keyPress->Attach(txtSD, [this](std::int16_t& k) { txtSD_KeyPress(k); });
+    keyPress->Attach(txtUserStipulatedSD, [this](std::int16_t& k) { txtUserStipulatedSD_KeyPress(k); });
+    keyPress->Attach(txtUserStipulatedPercentile,
+                     [this](std::int16_t& k) { txtUserStipulatedPercentile_KeyPress(k); });
+}
+
+void frmMain::Form_Load()
+{
+    for (QLineEdit* box : {txtScore, txtUserStipulatedSD, txtUserStipulatedPercentile, txtMeasure, txtMean, txtSD,
+                           txtZScore, txtPercentile, txtConf, txtSD1, txtSD196, txtSD258, txt25Percent, txt75Percent,
+                           txt95Percent, txt99Percent, txtSDUser, txtUserSDAnswer, txtPercentileUser,
+                           txtUserPercentileAnswer})
+        box->clear();
+}
+
+void frmMain::cmdGo_Click()
+{
+    const core::ScoreInputs in{txtMean->text().toStdString(), txtSD->text().toStdString(),
+                               txtScore->text().toStdString(), txtUserStipulatedSD->text().toStdString(),
+                               txtUserStipulatedPercentile->text().toStdString()};
+    const core::ScoreResults r = core::AnalyzeScores(in, look::DecimalSeparator());
+
+    const std::pair<QLineEdit*, const std::string&> writes[] = {
+        {txtZScore, r.txtZScore},       {txtPercentile, r.txtPercentile},
+        {txtConf, r.txtConf},           {txtSD1, r.txtSD1},
+        {txtSD196, r.txtSD196},         {txtSD258, r.txtSD258},
+        {txt25Percent, r.txt25Percent}, {txt75Percent, r.txt75Percent},
+        {txt95Percent, r.txt95Percent}, {txt99Percent, r.txt99Percent},
+        {txtSDUser, r.txtSDUser},       {txtUserSDAnswer, r.txtUserSDAnswer},
+        {txtPercentileUser, r.txtPercentileUser}, {txtUserPercentileAnswer, r.txtUserPercentileAnswer},
+    };
+    for (const auto& [box, text] : writes)
+        box->setText(QString::fromStdString(text));
+
+    if (r.message)
+        look::ShowMessage(this, QString::fromStdString(*r.message));
+}
+
+void frmMain::cmdClear_Click()
+{
+    Form_Load();
+}
+
+void frmMain::cmdExit_Click()
+{
+    close();
+}
+
+void frmMain::cmdAssumptions_Click()
+{
+    frmAssumptions window(this);
+    window.exec();
+}
+
+void frmMain::cmdCredits_Click()
+{
+    frmCredits window(this);
+    window.exec();
+}
+
+void frmMain::picConf_Click()
+{
+    frmConvert window(this);
+    window.exec();
+}
+
+void frmMain::txtScore_KeyPress(std::int16_t& keyAscii)
+{
+    keyAscii = FilterNumericKey(keyAscii, txtScore->text().toStdString());
+}
+
+void frmMain::txtMean_KeyPress(std::int16_t& keyAscii)
+{
+    keyAscii = FilterNumericKey(keyAscii, txtMean->text().toStdString());
+}
+
+void frmMain::txtSD_KeyPress(std::int16_t& keyAscii)
+{
+    keyAscii = FilterNumericKey(keyAscii, txtSD->text().toStdString());
+}
+
+void frmMain::txtUserStipulatedSD_KeyPress(std::int16_t& keyAscii)
+{
+    keyAscii = FilterNumericKey(keyAscii, txtUserStipulatedSD->text().toStdString());
+}
+
+void frmMain::txtUserStipulatedPercentile_KeyPress(std::int16_t& keyAscii)
+{
+    keyAscii = FilterNumericKey(keyAscii, txtUserStipulatedPercentile->text().toStdString());
+}

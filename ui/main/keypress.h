@@ -1,0 +1,47 @@
+#ifndef MERVANE_UI_MAIN_KEYPRESS_H
+#define MERVANE_UI_MAIN_KEYPRESS_H
+
+#include <QObject>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+QT_BEGIN_NAMESPACE
+class QKeyEvent;
+class QLineEdit;
+QT_END_NAMESPACE
+
+// Hands the character keys typed into chosen boxes to a handler that may
+// replace the character's code; a code of 0 discards the key. The handler sees
+// what a character event carries: keys that produce a character, and
+// Backspace. Keys that produce none (Delete, arrows, Home, End, Tab) and the
+// clipboard and undo shortcuts pass untouched, so pasting still works.
+class KeyPressHook : public QObject {
+    Q_OBJECT
+
+public:
+    using Handler = std::function<void(std::int16_t& keyAscii)>;
+
+    explicit KeyPressHook(QObject* parent = nullptr);
+
+    void Attach(QLineEdit* box, Handler handler);
+
+    // The code a character has in the single-byte character set: its own code
+    // within Latin-1, -1 outside it.
+    static std::int16_t KeyAscii(char16_t c);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool Filter(const Handler& handler, const QKeyEvent* key);
+
+    struct Entry {
+        QLineEdit* box;
+        Handler handler;
+    };
+    std::vector<Entry> entries_;
+};
+
+#endif

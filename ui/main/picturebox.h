@@ -1,0 +1,21 @@
+#ifndef MERVANE_UI_MAIN_PICTUREBOX_H
+#define MERVANE_UI_MAIN_PICTUREBOX_H
+
+#include <QLabel>
+
+// A borderless picture that answers a mouse click.
+class PictureBox : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+#endif

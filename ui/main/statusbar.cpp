@@ -1,0 +1,81 @@
+#include "ui/main/statusbar.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QTimer>
+
+#include "ui/main/look.h"
+
+namespace {
+constexpr int kHeightTwips = 285;
+constexpr int kMinPanelTwips = 1440;
+constexpr int kMsPerMinute = 60 * 1000;
+
+// The locale's short time format without seconds, which some locales include.
+QString HoursAndMinutes(const QLocale& locale)
+{
+    static const QRegularExpression seconds(QStringLiteral("[:.]?s+"));
+    return locale.timeFormat(QLocale::ShortFormat).remove(seconds);
+}
+}  // namespace
+
+StatusBar::StatusBar(QWidget* window, const QString& text, Clock clock)
+    : QWidget(window), timer_(new QTimer(this)), clock_(std::move(clock))
+{
+    for (QLabel*& p : panels_) {
+        p = new QLabel(this);
+        p->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        p->setIndent(3);
+    }
+    panels_[0]->setText(text);
+    panels_[0]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    panels_[1]->setAlignment(Qt::AlignCenter);
+    panels_[2]->setAlignment(Qt::AlignCenter);
+
+    timer_->setSingleShot(true);
+    timer_->setTimerType(Qt::PreciseTimer);
+    connect(timer_, &QTimer::timeout, this, &StatusBar::refresh);
+
+    window->installEventFilter(this);
+    dock();
+    refresh();
+}
+
+void StatusBar::setClock(Clock clock)
+{
+    clock_ = std::move(clock);
+    refresh();
+}
+
+void StatusBar::refresh()
+{
+    const QDateTime now = clock_();
+    const QLocale locale;
+    panels_[1]->setText(locale.toString(now.date(), QLocale::ShortFormat));
+    panels_[2]->setText(locale.toString(now.time(), HoursAndMinutes(locale)));
+    const int intoMinute = now.time().second() * 1000 + now.time().msec();
+    timer_->start(kMsPerMinute - intoMinute);
+}
+
+bool StatusBar::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == parent() && event->type() == QEvent::Resize)
+        dock();
+    return false;
+}
+
+void StatusBar::dock()
+{
+    const QWidget* window = parentWidget();
+    const int height = look::Px(kHeightTwips);
+    setGeometry(0, window->height() - height, window->width(), height);
+}
+
+void StatusBar::resizeEvent(QResizeEvent*)
+{
+    const int panelWidth = std::max(width() / 3, look::Px(kMinPanelTwips));
+    for (std::size_t i = 0; i < panels_.size(); ++i)
+        panels_[i]->setGeometry(static_cast<int>(i) * panelWidth, 0, panelWidth, height());
+}

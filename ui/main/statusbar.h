@@ -1,0 +1,45 @@
+#ifndef MERVANE_UI_MAIN_STATUSBAR_H
+#define MERVANE_UI_MAIN_STATUSBAR_H
+
+#include <QDateTime>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+QT_BEGIN_NAMESPACE
+class QLabel;
+class QTimer;
+QT_END_NAMESPACE
+
+// A bar docked to its window's bottom edge with a text panel and date and time
+// panels that keep themselves current, changing at each minute and at midnight
+// without any help from the window.
+class StatusBar : public QWidget {
+    Q_OBJECT
+
+public:
+    using Clock = std::function<QDateTime()>;
+
+    StatusBar(QWidget* window, const QString& text, Clock clock = &QDateTime::currentDateTime);
+
+    QLabel* panel(int index) const { return panels_.at(static_cast<std::size_t>(index)); }
+    QTimer* timer() const { return timer_; }
+    void setClock(Clock clock);
+
+    // Shows the clock's date and time and waits for the next minute.
+    void refresh();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void dock();
+
+    std::array<QLabel*, 3> panels_{};
+    QTimer* timer_ = nullptr;
+    Clock clock_;
+};
+
+#endif

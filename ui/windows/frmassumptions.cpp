@@ -1,0 +1,42 @@
+#include "ui/windows/frmassumptions.h"
+
+#include <QIcon>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "ui/main/look.h"
+
+const char* const frmAssumptions::kAssumptions =
+    "These computations assume that: \r\n"
+    "   a). the data in the red boxes (mean and SD) are derived from a normal distribution;\r\n"
+    "   b). the raw score is a (theoretical) member of the population from which the mean \r\n"
+    "         and standard deviation was obtained.\r\n";
+
+frmAssumptions::frmAssumptions(QWidget* owner)
+    : ModalWindow(owner, tr("Assumptions"), QSize(6420, 1590), Frame::FixedSingle)
+{
+    setObjectName(QStringLiteral("frmAssumptions"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/question.png")));
+
+    txtAssumptions = new QPlainTextEdit(this);
+    txtAssumptions->setObjectName(QStringLiteral("txtAssumptions"));
+    look::StyleAsCaption(txtAssumptions);
+    look::StyleAsFlatBox(txtAssumptions);
+    txtAssumptions->setPlainText(look::WithLineFeeds(kAssumptions));
+    txtAssumptions->setAccessibleName(tr("Assumptions"));
+
+    cmdExit = new QPushButton(tr("&Close"), this);
+    cmdExit->setObjectName(QStringLiteral("cmdExit"));
+    cmdExit->setFont(look::DefaultFont(true));
+
+    look::Place(txtAssumptions, 120, 120, 6135, 975);
+    look::Place(cmdExit,       5160, 1200, 975, 375);
+
+    connect(cmdExit, &QPushButton::clicked, this, &frmAssumptions::cmdExit_Click);
+    cmdExit->setFocus();
+}
+
+void frmAssumptions::cmdExit_Click()
+{
+    close();
+}

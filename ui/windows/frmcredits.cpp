@@ -1,0 +1,112 @@
+#include "ui/windows/frmcredits.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "ui/main/look.h"
+#include "ui/windows/shell.h"
+#include "ui/windows/wrappingbutton.h"
+
+// A reserved domain: the address can never lead to someone else's site.
+const QUrl frmCredits::kMakerAddress{QStringLiteral("https://quenlo.example/")};
+
+const char* const frmCredits::kCitation =
+    "Lorvi, T. M. (2026). Quenlo Software: Mervane (Version 1.00). https://quenlo.example/\r\n";
+
+const char* const frmCredits::kLicence =
+    "I. Summary\r\n"
+    "This software is provided as is and free of charge, for clinicians, researchers and students alike.\r\n"
+    "You may pass it on to others as you received it, as long as it stays whole and every credit in it is kept.\r\n"
+    "\r\n"
+    "II. Limitations\r\n"
+    "II. a. Good Faith\r\n"
+    "This program was written in good faith, to help people place test scores within the norms of a measure.\r\n"
+    "Whoever doubts that may have its code inspected by an organisation they trust and that the author accepts,\r\n"
+    "provided that no more than one copy is made for it and that the copy is destroyed within thirty days.\r\n"
+    "\r\n"
+    "II. b. Warranty\r\n"
+    "Every reasonable effort has been made to make this program stable and its figures exact, but no warranty\r\n"
+    "of any kind is given. The author assures you that nothing harmful, no spyware, adware or other malware,\r\n"
+    "is in the program or attached to it.\r\n"
+    "\r\n"
+    "II.c. Liability\r\n"
+    "No damage from using this program has ever been reported to the author. Even so, the author accepts\r\n"
+    "no liability for any damage, loss or claim that may arise from its use, whether to data, to equipment\r\n"
+    "or from the conclusions drawn from its results, which remain the responsibility of the person using them.\r\n"
+    "\r\n"
+    "II.d. Use of application in whole\r\n"
+    "Only the application as a whole may be used; no part of it may be taken out of it and used on its own.\r\n"
+    "\r\n"
+    "Copyright (c) 2026 T. M. Lorvi. All rights reserved.\r\n";
+
+frmCredits::frmCredits(QWidget* owner)
+    : ModalWindow(owner, tr("Programme Credits"), QSize(9000, 7500), Frame::FixedSingle)
+{
+    setObjectName(QStringLiteral("frmCredits"));
+    setWindowIcon(look::CalculatorIcon());
+    const QFont bold = look::DefaultFont(true);
+
+    Label4 = new QLabel(look::kApplicationTitle, this);
+    Label4->setObjectName(QStringLiteral("Label4"));
+    Label4->setFont(bold);
+
+    Text2 = new QPlainTextEdit(this);
+    Text2->setObjectName(QStringLiteral("Text2"));
+    look::StyleAsCaption(Text2);
+    look::StyleAsFlatBox(Text2);
+    Text2->setReadOnly(true);
+    Text2->setPlainText(look::WithLineFeeds(kCitation));
+    Text2->setAccessibleName(tr("Citation"));
+
+    cmdQuenloWebsite = new WrappingButton(tr("Visit Quenlo Website For More Software"), this);
+    cmdQuenloWebsite->setObjectName(QStringLiteral("cmdQuenloWebsite"));
+    cmdQuenloWebsite->setFont(bold);
+
+    Label2 = new QLabel(tr("Dedicated to Maren Lorvi, who asked first."), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setFont(bold);
+
+    cmdExit = new QPushButton(tr("&Close"), this);
+    cmdExit->setObjectName(QStringLiteral("cmdExit"));
+    cmdExit->setFont(bold);
+
+    lblLicense = new QLabel(tr("License:"), this);
+    lblLicense->setObjectName(QStringLiteral("lblLicense"));
+    lblLicense->setFont(bold);
+
+    Text1 = new QPlainTextEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setReadOnly(true);
+    // Without scroll bars the caret is the way to the rest of the text.
+    Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text1->setTabChangesFocus(true);
+    Text1->setPlainText(look::WithLineFeeds(kLicence));
+    Text1->setAccessibleName(tr("License"));
+
+    look::Place(Label4,            105,  135, 4740,  225);
+    look::Place(Text2,             105,  480, 6210,  525);
+    look::Place(cmdQuenloWebsite, 6405,  600, 2115,  540);
+    look::Place(Label2,            105, 1290, 3795,  225);
+    look::Place(cmdExit,          6960, 1560,  975,  375);
+    look::Place(lblLicense,        105, 1920, 1215,  255);
+    look::Place(Text1,             105, 2370, 8730, 4845);
+
+    setTabOrder(cmdQuenloWebsite, Text1);
+    setTabOrder(Text1, cmdExit);
+    connect(cmdQuenloWebsite, &QPushButton::clicked, this, &frmCredits::cmdQuenloWebsite_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmCredits::cmdExit_Click);
+    cmdQuenloWebsite->setFocus();
+}
+
+void frmCredits::cmdQuenloWebsite_Click()
+{
+    shell::Open(kMakerAddress);
+}
+
+void frmCredits::cmdExit_Click()
+{
+    close();
+}

@@ -1,0 +1,133 @@
+#include "ui/windows/frmsplash.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPixmap>
+#include <QTimer>
+#include <QWindow>
+
+#include "ui/main/frmmain.h"
+#include "ui/main/look.h"
+#include "ui/windows/runtimeerror.h"
+
+namespace {
+
+constexpr int kObjectNotSet = 91;
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, double pointSize, Qt::Alignment alignment)
+{
+    QLabel* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(look::SplashFont(pointSize));
+    label->setAlignment(alignment | Qt::AlignTop);
+    return label;
+}
+
+// A label that sizes itself to its text, centred on its design place.
+void FitCentred(QLabel* label)
+{
+    const QRect design = label->geometry();
+    label->adjustSize();
+    QRect fitted = label->geometry();
+    fitted.moveCenter(QPoint(design.center().x(), fitted.center().y()));
+    label->setGeometry(fitted);
+}
+
+}  // namespace
+
+frmSplash::frmSplash() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("frmSplash"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, look::kWhite);
+    setPalette(white);
+    setAutoFillBackground(true);
+    setFixedSize(look::Px(8040), look::Px(3915));
+
+    fraMainFrame = new QFrame(this);
+    fraMainFrame->setObjectName(QStringLiteral("fraMainFrame"));
+    fraMainFrame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+
+    picLogo = new QLabel(fraMainFrame);
+    picLogo->setObjectName(QStringLiteral("picLogo"));
+    picLogo->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picLogo->setLineWidth(2);
+    picLogo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picLogo->setPixmap(QPixmap(QStringLiteral(":/images/logo.jpg")));
+
+    const Qt::Alignment left = Qt::AlignLeft, centre = Qt::AlignHCenter;
+    Label2         = MakeLabel(fraMainFrame, "Label2", tr("Software for the helping professions"), 14.25, left);
+    Label1         = MakeLabel(fraMainFrame, "Label1", QStringLiteral("Quenlo"), 24, centre);
+    lblProductName = MakeLabel(fraMainFrame, "lblProductName", look::kApplicationTitle, 18, centre);
+    Label3         = MakeLabel(fraMainFrame, "Label3", tr("Score Norms Calculator"), 18, centre);
+    lblCopyright   = MakeLabel(fraMainFrame, "lblCopyright", tr("Copyright \u00A9 2026 T. M. Lorvi"), 14.25, left);
+    lblCompanyName = MakeLabel(fraMainFrame, "lblCompanyName", QStringLiteral("quenlo.example"), 14.25, left);
+
+    look::Place(fraMainFrame,    120,  120, 7740, 3615);
+    look::Place(picLogo,         945,  840, 2460, 2460);
+    look::Place(Label2,          240,  240, 5415,  375);
+    look::Place(Label1,         4680,  480, 1785,  615);
+    look::Place(lblProductName, 4230, 1155, 2985,  420);
+    look::Place(Label3,         3885, 1755, 3675,  450);
+    look::Place(lblCopyright,   4080, 2400, 3375,  495);
+    look::Place(lblCompanyName, 4200, 3000, 3135,  330);
+    FitCentred(lblProductName);
+    lblCompanyName->adjustSize();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setSingleShot(true);
+    Timer1->setInterval(2000);
+    connect(Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
+
+    look::CentreOnScreen(this);
+    Form_Load();
+}
+
+void frmSplash::Form_Load()
+{
+    show();
+    SetTopMostWindow(this, true);
+    main_ = new frmMain();
+    main_->setAttribute(Qt::WA_DeleteOnClose);
+    main_->show();
+    Timer1->start();
+    // The two seconds count from the end of loading, however long that took.
+    Timer1->setInterval(2000);
+}
+
+void frmSplash::Timer1_Timer()
+{
+    close();
+}
+
+std::int32_t frmSplash::SetTopMostWindow(QWidget* window, bool topmost)
+{
+    try {
+        if (!window)
+            throw RuntimeError(kObjectNotSet, "Object variable or With block variable not set",
+                               look::kApplicationTitle.toStdString());
+        window->winId();  // makes sure the window exists on the window system
+        QWindow* handle = window->windowHandle();
+        Qt::WindowFlags flags = window->windowFlags();
+        flags.setFlag(Qt::WindowStaysOnTopHint, topmost);
+        // Changing the widget's own flags would hide it; the window system is told directly.
+        window->overrideWindowFlags(flags);
+        handle->setFlags(flags);
+        if (!topmost)
+            return 0;
+        return handle->flags().testFlag(Qt::WindowStaysOnTopHint) ? 1 : 0;
+    } catch (const RuntimeError& e) {
+        throw e.WithSource("+modAPIStuff/SetTopMostWindow");
+    } catch (const std::exception& e) {
+        const ErrorReport report = Describe(e);
+        throw RuntimeError(report.number, report.description,
+                           look::kApplicationTitle.toStdString() + "+modAPIStuff/SetTopMostWindow");
+    }
+}
+
+frmMain* frmSplash::mainWindow() const
+{
+    return main_;
+}

@@ -1,0 +1,15 @@
+#include "ui/windows/application.h"
+#include "ui/windows/frmsplash.h"
+#include "ui/windows/runtimeerror.h"
+
+int main(int argc, char** argv)
+{
+    Application app(argc, argv);
+    try {
+        new frmSplash();  // closes and deletes itself after two seconds
+    } catch (const std::exception& e) {
+        ReportFatal(e);
+        return EXIT_FAILURE;
+    }
+    return app.exec();
+}

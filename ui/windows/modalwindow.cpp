@@ -1,0 +1,50 @@
+#include "ui/windows/modalwindow.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+
+#include "ui/main/look.h"
+
+ModalWindow::ModalWindow(QWidget* owner, const QString& caption, const QSize& clientTwips, Frame frame)
+    : QDialog(owner)
+{
+    setWindowTitle(caption);
+    setModal(true);
+    const QSize size(look::Px(clientTwips.width()), look::Px(clientTwips.height()));
+    Qt::WindowFlags flags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (frame == Frame::Resizable) {
+        flags |= Qt::WindowMinMaxButtonsHint;
+        resize(size);
+    } else {
+        setFixedSize(size);
+    }
+    setWindowFlags(flags);
+}
+
+void ModalWindow::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        event->accept();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // Enter clicks the button that has the focus, and no other.
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button && event->modifiers() == Qt::NoModifier)
+            button->click();
+        event->accept();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+void ModalWindow::showEvent(QShowEvent* event)
+{
+    // A dialog makes its first auto-default button the default when shown;
+    // these windows have none.
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->setAutoDefault(false);
+    look::CentreOnScreen(this);
+    QDialog::showEvent(event);
+}

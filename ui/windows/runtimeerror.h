@@ -1,0 +1,36 @@
+#ifndef MERVANE_UI_WINDOWS_RUNTIMEERROR_H
+#define MERVANE_UI_WINDOWS_RUNTIMEERROR_H
+
+#include <stdexcept>
+#include <string>
+
+// A failure the program does not expect, with the number, description and
+// source text that the final report shows.
+class RuntimeError : public std::runtime_error {
+public:
+    RuntimeError(int number, const std::string& description, std::string source)
+        : std::runtime_error(description), number_(number), source_(std::move(source)) {}
+
+    int number() const { return number_; }
+    const std::string& source() const { return source_; }
+
+    // The same failure, raised again from a wider context.
+    RuntimeError WithSource(const std::string& more) const { return {number_, what(), source_ + more}; }
+
+private:
+    int number_;
+    std::string source_;
+};
+
+// The number and description a report gives for any exception.
+struct ErrorReport {
+    int number;
+    std::string description;
+};
+ErrorReport Describe(const std::exception& e);
+
+// Shows the final report of an unexpected failure: a message box captioned
+// with the application title, with the error's number and description.
+void ReportFatal(const std::exception& e);
+
+#endif

@@ -1,0 +1,15 @@
+#ifndef MERVANE_UI_WINDOWS_SHELL_H
+#define MERVANE_UI_WINDOWS_SHELL_H
+
+#include <QUrl>
+
+namespace shell {
+
+// Hands an address to the desktop's "open" operation, which shows it in the
+// user's browser. Whether that succeeds is the desktop's business: the
+// program reports nothing of its own.
+void Open(const QUrl& address);
+
+}  // namespace shell
+
+#endif

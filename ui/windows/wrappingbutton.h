@@ -1,0 +1,17 @@
+#ifndef MERVANE_UI_WINDOWS_WRAPPINGBUTTON_H
+#define MERVANE_UI_WINDOWS_WRAPPINGBUTTON_H
+
+#include <QPushButton>
+
+// A push button whose caption wraps onto several lines to fit its width.
+class WrappingButton : public QPushButton {
+    Q_OBJECT
+
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+#endif
