@@ -19,30 +19,57 @@ namespace {
 // has no bold, and will not be emboldened; Tahoma, its successor, emboldened
 // by the font engine, is the closest bold (Wine's own Tahoma Bold renders
 // as regular at this size).
-const char* const kWineFonts[] = {"/usr/share/wine/fonts/ms_sans_serif.ttf", "/usr/share/wine/fonts/tahoma.ttf"};
+const QString kWineMsSansSerif = QStringLiteral("/usr/share/wine/fonts/ms_sans_serif.ttf");
+const QString kWineTahoma = QStringLiteral("/usr/share/wine/fonts/tahoma.ttf");
 const QString kBoldFallback = QStringLiteral("Tahoma");
-
-QString boldFamily = kDesignFont;
-
-void LoadDesignFonts()
-{
-    if (QFontDatabase::hasFamily(kDesignFont))
-        return;
-    for (const char* path : kWineFonts)
-        QFontDatabase::addApplicationFont(QString::fromLatin1(path));
-    if (QFontDatabase::hasFamily(kDesignFont) && QFontDatabase::hasFamily(kBoldFallback))
-        boldFamily = kBoldFallback;
-}
 
 // Where the design fonts are missing: Liberation Sans has the plain, open
 // shapes of MS Sans Serif, and URW's Z003 is a calligraphic chancery hand like
 // Monotype Corsiva.
+const QStringList kSansSubstitutes{QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"),
+                                   QStringLiteral("Arimo"), QStringLiteral("DejaVu Sans")};
+const QStringList kSplashSubstitutes{QStringLiteral("Z003"), QStringLiteral("URW Chancery L"),
+                                     QStringLiteral("TeX Gyre Chorus")};
+
+// The families the windows use, settled once at start-up.
+struct Families {
+    QString regular = kDesignFont;
+    QString bold = kDesignFont;
+    QString splash = kDesignSplashFont;
+};
+Families families;
+
+QString FirstInstalled(const QStringList& installed, const QString& wanted, const QStringList& substitutes)
+{
+    if (installed.contains(wanted))
+        return wanted;
+    for (const QString& s : substitutes)
+        if (installed.contains(s))
+            return s;
+    return wanted;
+}
+
+// Settles the families by name against the installed list. Asking the font
+// database about a family it lacks makes fontconfig resolve aliases, which
+// costs more than the rest of start-up together.
+void LoadDesignFonts()
+{
+    QStringList installed = QFontDatabase::families();
+    if (!installed.contains(kDesignFont) && QFontDatabase::addApplicationFont(kWineMsSansSerif) >= 0) {
+        if (QFontDatabase::addApplicationFont(kWineTahoma) >= 0)
+            families.bold = kBoldFallback;
+        installed = QFontDatabase::families();
+    }
+    families.regular = FirstInstalled(installed, kDesignFont, kSansSubstitutes);
+    if (families.bold == kDesignFont)
+        families.bold = families.regular;
+    families.splash = FirstInstalled(installed, kDesignSplashFont, kSplashSubstitutes);
+}
+
 void RegisterFontSubstitutes()
 {
-    QFont::insertSubstitutions(kDesignFont, {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"),
-                                             QStringLiteral("Arimo"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(kDesignSplashFont, {QStringLiteral("Z003"), QStringLiteral("URW Chancery L"),
-                                                   QStringLiteral("TeX Gyre Chorus")});
+    QFont::insertSubstitutions(kDesignFont, kSansSubstitutes);
+    QFont::insertSubstitutions(kDesignSplashFont, kSplashSubstitutes);
 }
 
 }  // namespace
@@ -56,7 +83,7 @@ void SetUpApplication(QApplication& app)
 {
     QApplication::setApplicationName(kApplicationTitle);
     QApplication::setOrganizationName(QStringLiteral("Quenlo"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(MERVANE_VERSION));
     RegisterFontSubstitutes();
     LoadDesignFonts();
     app.setFont(DefaultFont());
@@ -64,7 +91,7 @@ void SetUpApplication(QApplication& app)
 
 QFont DefaultFont(bool bold)
 {
-    QFont font(bold ? boldFamily : kDesignFont);
+    QFont font(bold ? families.bold : families.regular);
     font.setPointSizeF(8.25);
     font.setBold(bold);
     return font;
@@ -72,7 +99,8 @@ QFont DefaultFont(bool bold)
 
 QFont SplashFont(double pointSize)
 {
-    QFont font(kDesignSplashFont);
+    QFont font(families.splash);
+    font.setStyleStrategy(QFont::NoFontMerging);
     font.setPointSizeF(pointSize);
     font.setBold(true);
     font.setItalic(true);

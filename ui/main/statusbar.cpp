@@ -3,7 +3,6 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLocale>
-#include <QRegularExpression>
 #include <QTimer>
 
 #include "ui/main/look.h"
@@ -13,11 +12,20 @@ constexpr int kHeightTwips = 285;
 constexpr int kMinPanelTwips = 1440;
 constexpr int kMsPerMinute = 60 * 1000;
 
-// The locale's short time format without seconds, which some locales include.
+// The locale's short time format without seconds, which some locales include
+// (":ss" or ".ss" after the minutes).
 QString HoursAndMinutes(const QLocale& locale)
 {
-    static const QRegularExpression seconds(QStringLiteral("[:.]?s+"));
-    return locale.timeFormat(QLocale::ShortFormat).remove(seconds);
+    QString format = locale.timeFormat(QLocale::ShortFormat);
+    for (qsizetype at = format.indexOf(u's'); at >= 0; at = format.indexOf(u's')) {
+        qsizetype end = at;
+        while (end < format.size() && format[end] == u's')
+            ++end;
+        if (at > 0 && (format[at - 1] == u':' || format[at - 1] == u'.'))
+            --at;
+        format.remove(at, end - at);
+    }
+    return format;
 }
 }  // namespace
 

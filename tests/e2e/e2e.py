@@ -1,0 +1,217 @@
+#!/usr/bin/python3
+"""End-to-end tests of the built program, from outside its process.
+
+The program runs on its own X server (Xvfb) with a small window manager
+(openbox), driven with real X input (xdotool); what its windows show is read
+through AT-SPI, the accessibility interface that screen readers use.
+
+    e2e.py path/to/Mervane
+"""
+
+import os
+import shutil
+import subprocess
+import sys
+import time
+import unittest
+
+EXE = None
+DEADLINE = 10.0  # seconds any single wait may take before the test fails
+
+
+def wait_for(what, probe, timeout=DEADLINE, interval=0.05):
+    """Polls probe() until it returns something true; fails the test after timeout."""
+    end = time.monotonic() + timeout
+    while True:
+        value = probe()
+        if value:
+            return value
+        if time.monotonic() > end:
+            raise AssertionError("timed out waiting for " + what)
+        time.sleep(interval)
+
+
+def run(*args):
+    return subprocess.run(args, capture_output=True, text=True, check=False).stdout.strip()
+
+
+def xdotool(*args):
+    subprocess.run(["xdotool", *args], check=True, capture_output=True)
+
+
+def windows(name):
+    """Visible windows whose title is exactly `name`."""
+    out = run("xdotool", "search", "--onlyvisible", "--name", "^%s$" % name)
+    return [int(w) for w in out.split()] if out else []
+
+
+def geometry(window):
+    out = run("xdotool", "getwindowgeometry", "--shell", str(window))
+    return dict(line.split("=") for line in out.splitlines())
+
+
+def stacking():
+    """Client windows from bottom to top, as the window manager stacks them."""
+    out = run("xprop", "-root", "_NET_CLIENT_LIST_STACKING")
+    return [int(w, 16) for w in out.split("#")[-1].replace(",", " ").split()] if "#" in out else []
+
+
+def splash_window():
+    """The splash: the one window of its size, which has no title."""
+    for w in stacking():
+        g = geometry(w)
+        if g.get("WIDTH") == "536" and g.get("HEIGHT") == "261":
+            return w
+    return None
+
+
+class Session:
+    """An X server with a window manager, inside a private D-Bus session."""
+
+    def __init__(self):
+        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                                     stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        display = self.xvfb.stdout.readline().decode().strip()
+        os.environ["DISPLAY"] = ":" + display
+        self.wm = subprocess.Popen(["openbox"], stderr=subprocess.DEVNULL)
+        wait_for("the window manager", lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in run("xprop", "-root"))
+
+    def close(self):
+        for p in (self.wm, self.xvfb):
+            p.terminate()
+            p.wait()
+
+
+class Program:
+    def __init__(self):
+        env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        self.started = time.monotonic()
+        self.process = subprocess.Popen([EXE], env=env, stderr=subprocess.DEVNULL)
+        self.main = wait_for("the main window", lambda: [w for w in windows("Mervane") if geometry(w)["WIDTH"] == "660"])[0]
+
+    def exit_status(self, timeout=DEADLINE):
+        return self.process.wait(timeout)
+
+    def kill(self):
+        if self.process.poll() is None:
+            self.process.kill()
+            self.process.wait()
+
+    def focus(self):
+        xdotool("windowactivate", "--sync", str(self.main))
+
+    def wait_for_the_splash_to_close(self):
+        wait_for("the splash to close", lambda: splash_window() is None, timeout=6)
+
+
+def accessible_app(name="Mervane"):
+    import pyatspi
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        if app is not None and app.name == name:
+            return app
+    return None
+
+
+def find_accessible(root, predicate, depth=0):
+    if root is None or depth > 12:
+        return None
+    if predicate(root):
+        return root
+    for i in range(root.childCount):
+        found = find_accessible(root.getChildAtIndex(i), predicate, depth + 1)
+        if found is not None:
+            return found
+    return None
+
+
+def box_text(name):
+    """The text of the box a screen reader announces as `name`."""
+    import pyatspi
+    app = wait_for("the program on the accessibility bus", accessible_app)
+    box = wait_for("the box " + name, lambda: find_accessible(
+        app, lambda a: a.name == name and a.getRole() == pyatspi.ROLE_TEXT))
+    text = box.queryText()
+    return text.getText(0, text.characterCount)
+
+
+class EndToEnd(unittest.TestCase):
+    def setUp(self):
+        self.program = Program()
+
+    def tearDown(self):
+        self.program.kill()
+
+    def test_splash_appears_above_the_main_window_and_closes_after_two_seconds(self):
+        window = wait_for("the splash", splash_window)
+        order = stacking()
+        self.assertGreater(order.index(window), order.index(self.program.main), "the splash is above the main window")
+        wait_for("the splash to close", lambda: window not in stacking(), timeout=6)
+        shown_for = time.monotonic() - self.program.started
+        self.assertGreater(shown_for, 1.8)
+        self.assertIn(self.program.main, stacking())
+
+    def test_typical_request_fills_the_results(self):
+        self.program.focus()
+        xdotool("type", "--delay", "20", "65")
+        xdotool("key", "Tab", "Tab")
+        xdotool("type", "--delay", "20", "50")
+        xdotool("key", "Tab")
+        xdotool("type", "--delay", "20", "10")
+        xdotool("key", "alt+g")
+        self.assertEqual(wait_for("the z score", lambda: box_text("Z Score of Raw Score")), "1.5")
+        self.assertEqual(box_text("Percentile of Raw Score"), "93.32")
+        self.assertEqual(box_text("99th Percentile of Measure"), "73.26")
+
+    def test_refused_request_shows_a_message_box(self):
+        self.program.focus()
+        xdotool("key", "Tab", "Tab")
+        xdotool("type", "--delay", "20", "50")
+        xdotool("key", "alt+g")
+        box = wait_for("the message box", lambda: [w for w in windows("Mervane") if w != self.program.main])[0]
+        self.assertLess(int(geometry(box)["WIDTH"]), 660)
+        message = "At the least, measure mean and measure SD field mus be entered."
+        app = wait_for("the program on the accessibility bus", accessible_app)
+        wait_for("the message text", lambda: find_accessible(app, lambda a: a.name == message))
+        xdotool("key", "Return")
+        wait_for("the message box to close", lambda: box not in windows("Mervane"))
+
+    def test_help_picture_opens_the_converter(self):
+        self.program.wait_for_the_splash_to_close()  # it lies over the picture until then
+        self.program.focus()
+        xdotool("mousemove", "--window", str(self.program.main), "128", "192", "click", "1")
+        converter = wait_for("the converter", lambda: windows("Converter"))[0]
+        xdotool("type", "--delay", "20", "95")
+        xdotool("key", "alt+d")
+        self.assertEqual(wait_for("the answer", lambda: box_text("Answer")), "Standard Deviation = 1.96")
+        xdotool("key", "alt+c")
+        wait_for("the converter to close", lambda: converter not in windows("Converter"))
+
+    def test_alt_x_ends_the_program_with_status_0(self):
+        self.program.wait_for_the_splash_to_close()
+        self.program.focus()
+        xdotool("key", "alt+x")
+        self.assertEqual(self.program.exit_status(), 0)
+
+
+def main():
+    global EXE
+    if not os.environ.get("DBUS_SESSION_BUS_ADDRESS") or not os.environ.get("MERVANE_E2E_SESSION"):
+        os.environ["MERVANE_E2E_SESSION"] = "1"
+        os.execvp("dbus-run-session", ["dbus-run-session", "--", sys.executable, *sys.argv])
+    for tool in ("Xvfb", "openbox", "xdotool", "xprop"):
+        if shutil.which(tool) is None:
+            print("missing " + tool + ": skipped")
+            sys.exit(77)
+    EXE = os.path.abspath(sys.argv[1])
+    session = Session()
+    try:
+        result = unittest.main(argv=[sys.argv[0], "-v"], exit=False).result
+    finally:
+        session.close()
+    sys.exit(0 if result.wasSuccessful() else 1)
+
+
+if __name__ == "__main__":
+    main()
