@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Builds the Debian package, checks what it holds and depends on, unpacks it
+# into a scratch root and starts the installed program on a virtual X server.
+#   test_package.sh BUILD_DIR
+set -euo pipefail
+build="$(cd "$1" && pwd)"
+scratch="$(mktemp -d)"
+trap 'rm -rf "$scratch"' EXIT
+
+(cd "$build" && cpack -G DEB -B "$scratch/out" >/dev/null)
+deb="$(ls "$scratch"/out/*.deb)"
+depends="$(dpkg-deb -f "$deb" Depends)"
+for needed in libqt6widgets6 libqt6gui6 fonts-wine; do
+    grep -q "$needed" <<<"$depends" || { echo "the package does not depend on $needed: $depends"; exit 1; }
+done
+
+dpkg -x "$deb" "$scratch/root"
+id=example.quenlo.Mervane
+for f in usr/bin/Mervane usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
+         usr/share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/$id.png; do
+    [ -f "$scratch/root/$f" ] || { echo "missing from the package: $f"; exit 1; }
+done
+appstreamcli validate --no-net "$scratch/root/usr/share/metainfo/$id.metainfo.xml"
+desktop-file-validate "$scratch/root/usr/share/applications/$id.desktop" | grep -v ' hint: ' || true
+grep -qx 'Categories=Education;Science;Math;' "$scratch/root/usr/share/applications/$id.desktop"
+
+# The installed program starts and shows its main window.
+QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" sh -c '
+    "$1" 2>/dev/null & pid=$!
+    timeout 20 xdotool search --sync --onlyvisible --name "^Mervane$" >/dev/null; found=$?
+    kill $pid; wait $pid 2>/dev/null
+    exit $found' sh "$scratch/root/usr/bin/Mervane"
+echo "package ok: $(basename "$deb")"
