@@ -238,6 +238,8 @@ void frmMain::SetTexts()
     look::Colour(txtSD, look::kCompulsoryRed, palette().color(QPalette::WindowText));
     for (QLineEdit* box : {txtScore, txtUserStipulatedSD, txtUserStipulatedPercentile})
         look::Colour(box, look::kOptionalBlue, look::kWhite);
+    for (QLineEdit* box : {txtScore, txtMean, txtSD, txtUserStipulatedSD, txtUserStipulatedPercentile, txtMeasure})
+        look::TakeAnyLength(box);
     for (QLineEdit* echo : {txtSDUser, txtPercentileUser}) {
         look::StyleAsFlatBox(echo);
         echo->setAlignment(Qt::AlignCenter);

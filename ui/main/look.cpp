@@ -11,6 +11,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <limits>
+
 namespace look {
 namespace {
 
@@ -113,6 +115,11 @@ QIcon CalculatorIcon()
     for (int size : {16, 32, 48})
         icon.addFile(QStringLiteral(":/icons/calculator-%1.png").arg(size), QSize(size, size));
     return icon;
+}
+
+void TakeAnyLength(QLineEdit* box)
+{
+    box->setMaxLength(std::numeric_limits<int>::max());
 }
 
 void Colour(QWidget* box, const QColor& base, const QColor& text)

@@ -53,6 +53,9 @@ void StyleAsCaption(QLineEdit* box);
 void StyleAsCaption(QPlainTextEdit* box);
 // A grey box with a thin flat line instead of the sunken frame.
 void StyleAsFlatBox(QWidget* box);
+// Lets a box take text of any length: a paste is never cut short, which
+// could change the number it holds.
+void TakeAnyLength(QLineEdit* box);
 // Sets a box's background and text colours.
 void Colour(QWidget* box, const QColor& base, const QColor& text);
 

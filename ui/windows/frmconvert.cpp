@@ -32,6 +32,8 @@ frmConvert::frmConvert(QWidget* owner) : ModalWindow(owner, tr("Converter"), QSi
     txtSD = new QLineEdit(this);
     txtSD->setObjectName(QStringLiteral("txtSD"));
     txtSD->setAccessibleName(tr("Standard Deviations"));
+    look::TakeAnyLength(txtConf);
+    look::TakeAnyLength(txtSD);
 
     Label3 = new QLabel(tr("Standard Deviations:"), this);
     Label3->setObjectName(QStringLiteral("Label3"));

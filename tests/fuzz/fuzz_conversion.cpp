@@ -1,0 +1,35 @@
+// ConvertDeviationConfidence on any two texts: the input is split at the first byte 0x01.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/conversion.h"
+#include "tests/fuzz/properties.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    using properties::Require;
+    const std::string_view all(reinterpret_cast<const char*>(data), size);
+    const std::size_t cut = all.find('\x01');
+    const std::string_view confidence = all.substr(0, cut);
+    const std::string_view deviations = cut == std::string_view::npos ? std::string_view() : all.substr(cut + 1);
+
+    const core::ConversionResult r = core::ConvertDeviationConfidence(confidence, deviations);
+    Require(r.answer().empty() != r.message().empty(), "exactly one of answer and message", r.answer() + r.message());
+    if (!r.message().empty()) {
+        Require(properties::IsKnownMessage(r.message()), "unknown message", r.message());
+        return 0;
+    }
+    for (std::string_view prefix : {"Standard Deviation = ", "Confidence Interval = "}) {
+        if (r.answer().rfind(prefix, 0) == 0) {
+            const std::string_view number = std::string_view(r.answer()).substr(prefix.size());
+            Require(properties::IsNumberText(number), "answer shape", r.answer());
+            const bool toDeviations = prefix[0] == 'S';
+            Require(toDeviations == deviations.empty(), "direction", r.answer());
+            return 0;
+        }
+    }
+    properties::Fail("answer prefix", r.answer());
+}
