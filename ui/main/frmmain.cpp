@@ -63,17 +63,6 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, 
     return label;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, bool bold = false)
-{
-    QPushButton* button = Make<QPushButton>(parent, QString::fromLatin1(name));
-    button->setText(caption);
-    // A focused button answers Enter, but no button is the window's default.
-    button->setAutoDefault(true);
-    if (bold)
-        button->setFont(look::DefaultFont(true));
-    return button;
-}
-
 }  // namespace
 
 frmMain::frmMain(QWidget* parent) : QWidget(parent)
@@ -151,6 +140,7 @@ void frmMain::CreateControls()
     lblConf   = MakeLabel(this, QStringLiteral("lblConf"), tr("Confidence Level Cut-Offs of Measure"), left, true);
     Label2->setWordWrap(true);
 
+    using look::MakeButton;
     cmdGo          = MakeButton(this, "cmdGo", tr("&Go!"), true);
     cmdClear       = MakeButton(this, "cmdClear", tr("&Clear"));
     cmdExit        = MakeButton(this, "cmdExit", tr("E&xit"));

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPalette>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 
@@ -155,6 +156,28 @@ void StyleAsFlatBox(QWidget* box)
     box->setFocusPolicy(Qt::ClickFocus);
     box->setStyleSheet(QStringLiteral("border: 1px solid palette(window-text); background: palette(button);"
                                       " color: palette(window-text); padding: 0px;"));
+}
+
+QPlainTextEdit* MakePrintedText(QWidget* parent, const char* name, const char* crlfText,
+                                const QString& accessibleName)
+{
+    auto* box = new QPlainTextEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    StyleAsCaption(box);
+    StyleAsFlatBox(box);
+    box->setPlainText(WithLineFeeds(crlfText));
+    box->setAccessibleName(accessibleName);
+    return box;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, bool bold)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(true);
+    if (bold)
+        button->setFont(DefaultFont(true));
+    return button;
 }
 
 QString WithLineFeeds(const char* crlfText)

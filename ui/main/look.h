@@ -11,6 +11,7 @@ QT_BEGIN_NAMESPACE
 class QApplication;
 class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
 class QWidget;
 QT_END_NAMESPACE
 
@@ -53,6 +54,13 @@ void StyleAsCaption(QLineEdit* box);
 void StyleAsCaption(QPlainTextEdit* box);
 // A grey box with a thin flat line instead of the sunken frame.
 void StyleAsFlatBox(QWidget* box);
+// A multi-line box of fixed text that reads like print on the window, in a
+// thin flat frame: grey, skipped by Tab, editable unless made read-only.
+QPlainTextEdit* MakePrintedText(QWidget* parent, const char* name, const char* crlfText,
+                                const QString& accessibleName);
+// A push button named as in the design. A focused button answers Enter, but
+// no button is a window's default.
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, bool bold = false);
 // Lets a box take text of any length: a paste is never cut short, which
 // could change the number it holds.
 void TakeAnyLength(QLineEdit* box);

@@ -18,16 +18,8 @@ frmAssumptions::frmAssumptions(QWidget* owner)
     setObjectName(QStringLiteral("frmAssumptions"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/question.png")));
 
-    txtAssumptions = new QPlainTextEdit(this);
-    txtAssumptions->setObjectName(QStringLiteral("txtAssumptions"));
-    look::StyleAsCaption(txtAssumptions);
-    look::StyleAsFlatBox(txtAssumptions);
-    txtAssumptions->setPlainText(look::WithLineFeeds(kAssumptions));
-    txtAssumptions->setAccessibleName(tr("Assumptions"));
-
-    cmdExit = new QPushButton(tr("&Close"), this);
-    cmdExit->setObjectName(QStringLiteral("cmdExit"));
-    cmdExit->setFont(look::DefaultFont(true));
+    txtAssumptions = look::MakePrintedText(this, "txtAssumptions", kAssumptions, tr("Assumptions"));
+    cmdExit = look::MakeButton(this, "cmdExit", tr("&Close"), true);
 
     look::Place(txtAssumptions, 120, 120, 6135, 975);
     look::Place(cmdExit,       5160, 1200, 975, 375);

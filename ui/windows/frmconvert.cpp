@@ -39,19 +39,9 @@ frmConvert::frmConvert(QWidget* owner) : ModalWindow(owner, tr("Converter"), QSi
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setAlignment(Qt::AlignRight | Qt::AlignTop);
 
-    cmdDoIt = new QPushButton(tr("&Do It"), this);
-    cmdDoIt->setObjectName(QStringLiteral("cmdDoIt"));
-    cmdDoIt->setFont(look::DefaultFont(true));
-
-    cmdClose = new QPushButton(tr("&Close"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
-
-    txtDirections = new QPlainTextEdit(this);
-    txtDirections->setObjectName(QStringLiteral("txtDirections"));
-    look::StyleAsCaption(txtDirections);
-    look::StyleAsFlatBox(txtDirections);
-    txtDirections->setPlainText(look::WithLineFeeds(kDirections));
-    txtDirections->setAccessibleName(tr("Directions"));
+    cmdDoIt = look::MakeButton(this, "cmdDoIt", tr("&Do It"), true);
+    cmdClose = look::MakeButton(this, "cmdClose", tr("&Close"));
+    txtDirections = look::MakePrintedText(this, "txtDirections", kDirections, tr("Directions"));
 
     txtAnswer = new QLineEdit(this);
     txtAnswer->setObjectName(QStringLiteral("txtAnswer"));

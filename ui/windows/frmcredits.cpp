@@ -51,13 +51,8 @@ frmCredits::frmCredits(QWidget* owner)
     Label4->setObjectName(QStringLiteral("Label4"));
     Label4->setFont(bold);
 
-    Text2 = new QPlainTextEdit(this);
-    Text2->setObjectName(QStringLiteral("Text2"));
-    look::StyleAsCaption(Text2);
-    look::StyleAsFlatBox(Text2);
+    Text2 = look::MakePrintedText(this, "Text2", kCitation, tr("Citation"));
     Text2->setReadOnly(true);
-    Text2->setPlainText(look::WithLineFeeds(kCitation));
-    Text2->setAccessibleName(tr("Citation"));
 
     cmdQuenloWebsite = new WrappingButton(tr("Visit Quenlo Website For More Software"), this);
     cmdQuenloWebsite->setObjectName(QStringLiteral("cmdQuenloWebsite"));
@@ -67,9 +62,7 @@ frmCredits::frmCredits(QWidget* owner)
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setFont(bold);
 
-    cmdExit = new QPushButton(tr("&Close"), this);
-    cmdExit->setObjectName(QStringLiteral("cmdExit"));
-    cmdExit->setFont(bold);
+    cmdExit = look::MakeButton(this, "cmdExit", tr("&Close"), true);
 
     lblLicense = new QLabel(tr("License:"), this);
     lblLicense->setObjectName(QStringLiteral("lblLicense"));
