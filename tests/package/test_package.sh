@@ -10,7 +10,7 @@ trap 'rm -rf "$scratch"' EXIT
 (cd "$build" && cpack -G DEB -B "$scratch/out" >/dev/null)
 deb="$(ls "$scratch"/out/*.deb)"
 depends="$(dpkg-deb -f "$deb" Depends)"
-for needed in libqt6widgets6 libqt6gui6 fonts-wine; do
+for needed in libqt6widgets6 libqt6gui6 fonts-liberation2; do
     grep -q "$needed" <<<"$depends" || { echo "the package does not depend on $needed: $depends"; exit 1; }
 done
 

@@ -1,5 +1,6 @@
 #include "ui/main/frmmain.h"
 
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -148,7 +149,7 @@ void frmMain::CreateControls()
     cmdCredits     = MakeButton(this, "cmdCredits", tr("Cre&dits"));
 
     picConf = Make<PictureBox>(this, QStringLiteral("picConf"));
-    picConf->setPixmap(QPixmap(QStringLiteral(":/icons/help.png")));
+    picConf->setPixmap(QIcon(QStringLiteral(":/icons/help.png")).pixmap(16));
     picConf->setToolTip(tr("Convert between a confidence level and a number of SDs"));
     picConf->setAccessibleName(tr("Converter"));
 

@@ -17,56 +17,42 @@
 namespace look {
 namespace {
 
-// Wine's fonts (Debian's fonts-wine) include a scalable MS Sans Serif with
-// the original metrics, so the captions fit their controls as designed. It
-// has no bold, and will not be emboldened; Tahoma, its successor, emboldened
-// by the font engine, is the closest bold (Wine's own Tahoma Bold renders
-// as regular at this size).
-const QString kWineMsSansSerif = QStringLiteral("/usr/share/wine/fonts/ms_sans_serif.ttf");
-const QString kWineTahoma = QStringLiteral("/usr/share/wine/fonts/tahoma.ttf");
-const QString kBoldFallback = QStringLiteral("Tahoma");
-
-// Where the design fonts are missing: Liberation Sans has the plain, open
-// shapes of MS Sans Serif, and URW's Z003 is a calligraphic chancery hand like
-// Monotype Corsiva.
+// MS Sans Serif is a bitmap font: drawn only at the sizes it was cut for, it
+// comes out tiny and scattered on a high-density screen. The windows use a
+// scalable face with its metrics where one is installed (Microsoft Sans
+// Serif), else Liberation Sans, the plain sans of Debian's fonts, set 4%
+// tighter, so that the captions fit the controls they were designed for.
+// URW's Z003 is a calligraphic chancery hand like Monotype Corsiva.
 const QStringList kSansSubstitutes{QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"),
                                    QStringLiteral("Arimo"), QStringLiteral("DejaVu Sans")};
 const QStringList kSplashSubstitutes{QStringLiteral("Z003"), QStringLiteral("URW Chancery L"),
                                      QStringLiteral("TeX Gyre Chorus")};
+const QString kMetricTwin = kSansSubstitutes.front();
+constexpr double kSubstituteSpacingPercent = 96;
 
 // The families the windows use, settled once at start-up.
 struct Families {
-    QString regular = kDesignFont;
-    QString bold = kDesignFont;
+    QString sans = kMetricTwin;
     QString splash = kDesignSplashFont;
 };
 Families families;
 
-QString FirstInstalled(const QStringList& installed, const QString& wanted, const QStringList& substitutes)
+QString FirstInstalled(const QStringList& installed, const QStringList& candidates)
 {
-    if (installed.contains(wanted))
-        return wanted;
-    for (const QString& s : substitutes)
+    for (const QString& s : candidates)
         if (installed.contains(s))
             return s;
-    return wanted;
+    return candidates.front();
 }
 
 // Settles the families by name against the installed list. Asking the font
 // database about a family it lacks makes fontconfig resolve aliases, which
 // costs more than the rest of start-up together.
-void LoadDesignFonts()
+void SettleFamilies()
 {
-    QStringList installed = QFontDatabase::families();
-    if (!installed.contains(kDesignFont) && QFontDatabase::addApplicationFont(kWineMsSansSerif) >= 0) {
-        if (QFontDatabase::addApplicationFont(kWineTahoma) >= 0)
-            families.bold = kBoldFallback;
-        installed = QFontDatabase::families();
-    }
-    families.regular = FirstInstalled(installed, kDesignFont, kSansSubstitutes);
-    if (families.bold == kDesignFont)
-        families.bold = families.regular;
-    families.splash = FirstInstalled(installed, kDesignSplashFont, kSplashSubstitutes);
+    const QStringList installed = QFontDatabase::families();
+    families.sans = FirstInstalled(installed, kSansSubstitutes);
+    families.splash = FirstInstalled(installed, QStringList{kDesignSplashFont} + kSplashSubstitutes);
 }
 
 void RegisterFontSubstitutes()
@@ -88,15 +74,17 @@ void SetUpApplication(QApplication& app)
     QApplication::setOrganizationName(QStringLiteral("Quenlo"));
     QApplication::setApplicationVersion(QStringLiteral(MERVANE_VERSION));
     RegisterFontSubstitutes();
-    LoadDesignFonts();
+    SettleFamilies();
     app.setFont(DefaultFont());
 }
 
 QFont DefaultFont(bool bold)
 {
-    QFont font(bold ? families.bold : families.regular);
+    QFont font(families.sans);
     font.setPointSizeF(8.25);
     font.setBold(bold);
+    if (families.sans != kMetricTwin)
+        font.setLetterSpacing(QFont::PercentageSpacing, kSubstituteSpacingPercent);
     return font;
 }
 
