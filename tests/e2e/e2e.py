@@ -188,6 +188,15 @@ class EndToEnd(unittest.TestCase):
         xdotool("key", "alt+c")
         wait_for("the converter to close", lambda: converter not in windows("Converter"))
 
+    def test_exit_during_the_splash_ends_the_program_when_the_splash_closes(self):
+        self.program.focus()
+        xdotool("key", "alt+x")
+        wait_for("the main window to close", lambda: self.program.main not in windows("Mervane"))
+        self.assertIsNone(self.program.process.poll(), "the splash keeps the program running")
+        self.assertIsNotNone(splash_window())
+        self.assertEqual(self.program.exit_status(), 0)
+        self.assertGreater(time.monotonic() - self.program.started, 1.8)
+
     def test_alt_x_ends_the_program_with_status_0(self):
         self.program.wait_for_the_splash_to_close()
         self.program.focus()

@@ -289,6 +289,7 @@ void TestWindows::splashStartsTheProgram()
 void TestWindows::exitingDuringTheSplashLeavesItUntilItCloses()
 {
     QPointer<frmSplash> splash = new frmSplash();
+    QVERIFY(splash->testAttribute(Qt::WA_QuitOnClose));  // counts among the windows that keep the program
     QPointer<frmMain> main = splash->mainWindow();
     QTest::mouseClick(Button(main, "cmdExit"), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -43,6 +43,9 @@ frmSplash::frmSplash() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindow
 {
     setObjectName(QStringLiteral("frmSplash"));
     setAttribute(Qt::WA_DeleteOnClose);
+    // The program ends with its last window, the splash included; Qt leaves
+    // splash windows out of that count unless told.
+    setAttribute(Qt::WA_QuitOnClose);
     QPalette white = palette();
     white.setColor(QPalette::Window, look::kWhite);
     setPalette(white);
