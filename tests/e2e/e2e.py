@@ -151,6 +151,7 @@ class EndToEnd(unittest.TestCase):
         shown_for = time.monotonic() - self.program.started
         self.assertGreater(shown_for, 1.8)
         self.assertIn(self.program.main, stacking())
+        self.assertEqual(run("xdotool", "getactivewindow"), str(self.program.main), "the main window has the keyboard")
 
     def test_typical_request_fills_the_results(self):
         self.program.focus()

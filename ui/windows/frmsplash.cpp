@@ -39,7 +39,9 @@ void FitCentred(QLabel* label)
 
 }  // namespace
 
-frmSplash::frmSplash() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint)
+// The splash never takes the keyboard: the main window beneath it is the
+// active one from the start, so the user can type at once.
+frmSplash::frmSplash() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)
 {
     setObjectName(QStringLiteral("frmSplash"));
     setAttribute(Qt::WA_DeleteOnClose);
