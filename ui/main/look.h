@@ -7,6 +7,8 @@
 #include <QRect>
 #include <QString>
 
+#include <string>
+
 QT_BEGIN_NAMESPACE
 class QApplication;
 class QLineEdit;
