@@ -17,22 +17,22 @@
 namespace look {
 namespace {
 
-// MS Sans Serif is a bitmap font: drawn only at the sizes it was cut for, it
-// comes out tiny and scattered on a high-density screen. The windows use a
-// scalable face with its metrics where one is installed (Microsoft Sans
-// Serif), else Liberation Sans, the plain sans of Debian's fonts, set 4%
-// tighter, so that the captions fit the controls they were designed for.
+// MS Sans Serif is normally a bitmap font: drawn only at the sizes it was cut
+// for, it comes out tiny and scattered on a high-density screen. It is used
+// only where a scalable one is installed; otherwise Microsoft Sans Serif, its
+// scalable twin, or Liberation Sans, the plain sans of Debian's fonts, set 4%
+// tighter so that the captions fit the controls they were designed for.
 // URW's Z003 is a calligraphic chancery hand like Monotype Corsiva.
 const QStringList kSansSubstitutes{QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"),
                                    QStringLiteral("Arimo"), QStringLiteral("DejaVu Sans")};
 const QStringList kSplashSubstitutes{QStringLiteral("Z003"), QStringLiteral("URW Chancery L"),
                                      QStringLiteral("TeX Gyre Chorus")};
-const QString kMetricTwin = kSansSubstitutes.front();
+const QStringList kSameMetrics{kDesignFont, kSansSubstitutes.front()};
 constexpr double kSubstituteSpacingPercent = 96;
 
 // The families the windows use, settled once at start-up.
 struct Families {
-    QString sans = kMetricTwin;
+    QString sans = kSansSubstitutes.front();
     QString splash = kDesignSplashFont;
 };
 Families families;
@@ -51,7 +51,8 @@ QString FirstInstalled(const QStringList& installed, const QStringList& candidat
 void SettleFamilies()
 {
     const QStringList installed = QFontDatabase::families();
-    families.sans = FirstInstalled(installed, kSansSubstitutes);
+    const bool designScales = installed.contains(kDesignFont) && QFontDatabase::isSmoothlyScalable(kDesignFont);
+    families.sans = FirstInstalled(installed, (designScales ? QStringList{kDesignFont} : QStringList{}) + kSansSubstitutes);
     families.splash = FirstInstalled(installed, QStringList{kDesignSplashFont} + kSplashSubstitutes);
 }
 
@@ -83,7 +84,7 @@ QFont DefaultFont(bool bold)
     QFont font(families.sans);
     font.setPointSizeF(8.25);
     font.setBold(bold);
-    if (families.sans != kMetricTwin)
+    if (!kSameMetrics.contains(families.sans))
         font.setLetterSpacing(QFont::PercentageSpacing, kSubstituteSpacingPercent);
     return font;
 }
