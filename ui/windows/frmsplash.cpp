@@ -6,10 +6,6 @@
 #include <QTimer>
 #include <QWindow>
 
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
-
 #include "ui/main/frmmain.h"
 #include "ui/main/look.h"
 #include "ui/windows/runtimeerror.h"
@@ -109,15 +105,6 @@ void frmSplash::Form_Load()
 void frmSplash::Timer1_Timer()
 {
     close();
-}
-
-frmSplash::~frmSplash()
-{
-#ifdef __GLIBC__
-    // The splash's picture and backing store are the largest things the
-    // program ever frees; hand the memory back rather than keep it idle.
-    QTimer::singleShot(0, [] { malloc_trim(0); });
-#endif
 }
 
 std::int32_t frmSplash::SetTopMostWindow(QWidget* window, bool topmost)

@@ -22,7 +22,6 @@ class frmSplash : public QWidget {
 
 public:
     frmSplash();
-    ~frmSplash() override;
 
     // Moves a window into the always-on-top band (topmost) or out of it.
     // Returns non-zero when it was moved in, and 0 whenever asked to move it
