@@ -45,8 +45,10 @@ public:
 
     ScoreResults Run(const ScoreInputs& in)
     {
-        if (in.txtMean.empty() || in.txtSD.empty())
-            return Stop(std::string(messages::kMeanAndSdRequired));
+        if (in.txtMean.empty() || in.txtSD.empty()) {
+            Refuse(std::string(messages::kMeanAndSdRequired));
+            return std::move(results_);
+        }
 
         double m = 0, s = 0;
         if (!Parse(in.txtMean, subject::kMean, m) || !Parse(in.txtSD, subject::kSd, s))
@@ -70,12 +72,6 @@ public:
     }
 
 private:
-    ScoreResults Stop(std::string message)
-    {
-        results_.message = std::move(message);
-        return std::move(results_);
-    }
-
     bool Refuse(std::string message)
     {
         results_.message = std::move(message);

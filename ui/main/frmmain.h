@@ -29,10 +29,10 @@ public:
     // Empties the five number boxes, the measure name and the fourteen results.
     void Form_Load();
 
+private:
     // The indexed caption group, named lbl1SD_0 to lbl1SD_7.
     static QString Lbl1SdName(int index);
 
-private:
     void CreateControls();
     void PlaceControls();
     void SetTexts();

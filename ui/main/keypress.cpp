@@ -17,6 +17,13 @@ bool IsEditingShortcut(const QKeyEvent* key)
     return false;
 }
 
+// The code a character has in the single-byte character set: its own code
+// within Latin-1, -1 outside it.
+std::int16_t KeyAscii(char16_t c)
+{
+    return c <= 0xFF ? static_cast<std::int16_t>(c) : std::int16_t{-1};
+}
+
 bool ProducesNoCharacter(int key)
 {
     switch (key) {
@@ -48,11 +55,6 @@ void KeyPressHook::Attach(QLineEdit* box, Handler handler)
     box->setAttribute(Qt::WA_InputMethodEnabled, false);
     box->installEventFilter(this);
     entries_.push_back({box, std::move(handler)});
-}
-
-std::int16_t KeyPressHook::KeyAscii(char16_t c)
-{
-    return c <= 0xFF ? static_cast<std::int16_t>(c) : std::int16_t{-1};
 }
 
 bool KeyPressHook::eventFilter(QObject* watched, QEvent* event)

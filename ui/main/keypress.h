@@ -27,10 +27,6 @@ public:
 
     void Attach(QLineEdit* box, Handler handler);
 
-    // The code a character has in the single-byte character set: its own code
-    // within Latin-1, -1 outside it.
-    static std::int16_t KeyAscii(char16_t c);
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
