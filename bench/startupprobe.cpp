@@ -4,6 +4,7 @@
 //
 //   startupprobe WIDTH HEIGHT SETTLE_MS program [args...]
 
+#include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -56,10 +57,21 @@ int main(int argc, char** argv)
         _exit(127);
     }
     double mappedMs = -1;
+    // Wait for the mapping, but not for a program that has already ended.
+    pollfd xfd{xcb_get_file_descriptor(x), POLLIN, 0};
+    int status = 0;
     while (mappedMs < 0) {
-        std::unique_ptr<xcb_generic_event_t, decltype(&std::free)> event(xcb_wait_for_event(x), &std::free);
-        if (!event)
-            break;
+        std::unique_ptr<xcb_generic_event_t, decltype(&std::free)> event(xcb_poll_for_event(x), &std::free);
+        if (!event) {
+            if (xcb_connection_has_error(x))
+                break;
+            if (waitpid(child, &status, WNOHANG) == child) {
+                std::fprintf(stderr, "%s ended before its window was mapped (status %d)\n", argv[4], status);
+                return 1;
+            }
+            poll(&xfd, 1, 100);
+            continue;
+        }
         if ((event->response_type & 0x7f) != XCB_MAP_NOTIFY)
             continue;
         const auto* map = reinterpret_cast<xcb_map_notify_event_t*>(event.get());
