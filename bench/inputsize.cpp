@@ -12,7 +12,7 @@
 #include <cstdio>
 
 #include "ui/main/frmmain.h"
-#include "ui/windows/application.h"
+#include "ui/common/application.h"
 
 int main(int argc, char** argv)
 {

@@ -1,6 +1,7 @@
 #include "core/conversion.h"
 
 #include <cmath>
+#include <utility>
 
 #include "core/messages.h"
 #include "core/normal.h"
@@ -9,19 +10,22 @@
 namespace core {
 namespace {
 
+ConversionResult Answer(std::string text) { return {std::move(text), std::nullopt}; }
+ConversionResult Refusal(std::string text) { return {{}, std::move(text)}; }
+
 ConversionResult LevelToDeviations(std::string_view confidenceText, std::string_view separator,
                                    StatisticsComponent& stats)
 {
     const double c = LenientParse(confidenceText);
     if (!(c > 0 && c < 100))
-        return ConversionResult::Refusal(std::string(messages::kConfidenceOutOfRange));
+        return Refusal(std::string(messages::kConfidenceOutOfRange));
     // The share beyond the interval on one side.
     const double p = (100 - c) / 200;
     const StatOutcome q = stats.NormalQuantile(p, 0, 1);
-    if (!q.ok())
-        return ConversionResult::Refusal(messages::StatisticsFailed(q.failure, messages::subject::kDeviationsForLevel));
+    if (!q.Ok())
+        return Refusal(messages::StatisticsFailed(q.failure, messages::subject::kDeviationsForLevel));
     const double s = -q.value;
-    return ConversionResult::Answer("Standard Deviation = " + NumberText(RoundTwoPlaces(s), separator));
+    return Answer("Standard Deviation = " + NumberText(RoundTwoPlaces(s), separator));
 }
 
 ConversionResult DeviationsToLevel(std::string_view deviationText, std::string_view separator,
@@ -29,12 +33,12 @@ ConversionResult DeviationsToLevel(std::string_view deviationText, std::string_v
 {
     const double s = LenientParse(deviationText);
     if (!std::isfinite(s))
-        return ConversionResult::Refusal(messages::TooLarge(messages::subject::kDeviations));
+        return Refusal(messages::TooLarge(messages::subject::kDeviations));
     const StatOutcome P = stats.NormalCdf(s, 0, 1);
-    if (!P.ok())
-        return ConversionResult::Refusal(messages::StatisticsFailed(P.failure, messages::subject::kLevelForDeviations));
+    if (!P.Ok())
+        return Refusal(messages::StatisticsFailed(P.failure, messages::subject::kLevelForDeviations));
     const double c = (1 - (1 - P.value) * 2) * 100;
-    return ConversionResult::Answer("Confidence Interval = " + NumberText(RoundTwoPlaces(c), separator));
+    return Answer("Confidence Interval = " + NumberText(RoundTwoPlaces(c), separator));
 }
 
 }  // namespace
@@ -47,8 +51,8 @@ ConversionResult ConvertDeviationConfidence(std::string_view confidenceText, std
     if (!deviationText.empty() && confidenceText.empty())
         return DeviationsToLevel(deviationText, decimalSeparator, stats);
     if (!deviationText.empty() && !confidenceText.empty())
-        return ConversionResult::Refusal(std::string(messages::kOneBoxOnly));
-    return ConversionResult::Refusal(std::string(messages::kOneOfTheBoxes));
+        return Refusal(std::string(messages::kOneBoxOnly));
+    return Refusal(std::string(messages::kOneOfTheBoxes));
 }
 
 ConversionResult ConvertDeviationConfidence(std::string_view confidenceText, std::string_view deviationText,

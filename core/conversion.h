@@ -1,6 +1,7 @@
 #ifndef MERVANE_CORE_CONVERSION_H
 #define MERVANE_CORE_CONVERSION_H
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -8,21 +9,12 @@ namespace core {
 
 class StatisticsComponent;
 
-// The text for the answer box, or the message that refused the request; never both.
-class ConversionResult {
-public:
-    static ConversionResult Answer(std::string text) { return ConversionResult(std::move(text), {}); }
-    static ConversionResult Refusal(std::string text) { return ConversionResult({}, std::move(text)); }
-
-    const std::string& answer() const { return answer_; }
-    const std::string& message() const { return message_; }
-
-private:
-    ConversionResult(std::string answer, std::string message)
-        : answer_(std::move(answer)), message_(std::move(message)) {}
-
-    std::string answer_;
-    std::string message_;
+// What the converter shows, in the shape of the score analysis: the answer
+// box's text and the message that refused the request, if one did. A refusal
+// leaves the answer empty: there is an answer or a message, never both.
+struct ConversionResult {
+    std::string txtAnswer;
+    std::optional<std::string> message;
 };
 
 // Turns a two-sided confidence level in percent into the number of standard

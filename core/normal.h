@@ -17,7 +17,7 @@ struct StatOutcome {
     double value = 0;
     StatFailure failure = StatFailure::None;
 
-    bool ok() const { return failure == StatFailure::None; }
+    bool Ok() const { return failure == StatFailure::None; }
 };
 
 // The normal distribution as the computations need it. Each call answers with

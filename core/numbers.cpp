@@ -1,9 +1,12 @@
 #include "core/numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <string>
+#include <utility>
 
 namespace core {
 namespace {
@@ -32,6 +35,9 @@ private:
     std::size_t pos_ = 0;
 };
 
+// Marks a character that is a digit in no base the parse reads.
+constexpr int kNotADigit = 99;
+
 int DigitValue(char c)
 {
     if (IsDigit(c))
@@ -40,7 +46,7 @@ int DigitValue(char c)
         return c - 'a' + 10;
     if (c >= 'A' && c <= 'F')
         return c - 'A' + 10;
-    return 99;
+    return kNotADigit;
 }
 
 double ReadWholeNumber(Reader& in, unsigned base)
@@ -62,35 +68,47 @@ constexpr std::size_t kKeptDigits = 800;
 // Exponents beyond this are clamped: they overflow or underflow whatever the
 // mantissa, and clamping keeps the arithmetic below within 64 bits.
 constexpr std::int64_t kExponentClamp = 1'000'000'000'000'000;
+// 0.d x 10^m overflows a double from m = 310 on (DBL_MAX is about 1.8E+308)
+// and rounds to 0 below m = -330 (the smallest subnormal is about 4.9E-324);
+// between them the conversion decides.
+constexpr std::int64_t kOverflowMagnitude = 310;
+constexpr std::int64_t kUnderflowMagnitude = -330;
 
-double ReadDecimal(Reader& in)
+bool ReadSign(Reader& in)
 {
-    bool negative = false;
-    if (in.Peek() == '+' || in.Peek() == '-') {
-        negative = in.Peek() == '-';
-        in.Take();
-    }
+    const char c = in.Peek();
+    if (c != '+' && c != '-')
+        return false;
+    in.Take();
+    return c == '-';
+}
 
+// The digits of a decimal mantissa, with where its point stands.
+struct Mantissa {
     std::string digits;  // significant digits, leading zeros dropped
-    std::int64_t exponent = 0;  // value = 0.digits * 10^exponent, adjusted below
     bool anyDigit = false;
-    bool seenPoint = false;
-    std::size_t dropped = 0;  // non-zero tail beyond kKeptDigits
+    std::size_t dropped = 0;  // non-zero digits beyond kKeptDigits
     std::int64_t intDigits = 0;  // significant digits before the point
     std::int64_t leadingFractionZeros = 0;  // zeros after the point before the first significant digit
+};
+
+Mantissa ReadMantissa(Reader& in)
+{
+    Mantissa m;
+    bool seenPoint = false;
     for (char c = in.Peek();; c = in.Peek()) {
         if (IsDigit(c)) {
-            anyDigit = true;
-            if (digits.empty() && c == '0') {
+            m.anyDigit = true;
+            if (m.digits.empty() && c == '0') {
                 if (seenPoint)
-                    ++leadingFractionZeros;
+                    ++m.leadingFractionZeros;
             } else {
-                if (digits.size() < kKeptDigits)
-                    digits.push_back(c);
+                if (m.digits.size() < kKeptDigits)
+                    m.digits.push_back(c);
                 else if (c != '0')
-                    ++dropped;
+                    ++m.dropped;
                 if (!seenPoint)
-                    ++intDigits;
+                    ++m.intDigits;
             }
         } else if (c == '.' && !seenPoint) {
             seenPoint = true;
@@ -99,54 +117,68 @@ double ReadDecimal(Reader& in)
         }
         in.Take();
     }
-    if (!anyDigit)
-        return 0.0;
+    return m;
+}
 
+// An exponent after E, e, D or d; without digits after the letter (and sign)
+// the number ends before the letter, and the exponent is 0.
+std::int64_t ReadExponent(Reader& in)
+{
     const char e = in.Peek();
-    if (e == 'E' || e == 'e' || e == 'D' || e == 'd') {
-        const std::size_t mark = in.Position();
-        in.Take();
-        bool expNegative = false;
-        if (in.Peek() == '+' || in.Peek() == '-') {
-            expNegative = in.Peek() == '-';
-            in.Take();
-        }
-        if (IsDigit(in.Peek())) {
-            std::int64_t value = 0;
-            while (IsDigit(in.Peek())) {
-                value = std::min<std::int64_t>(value * 10 + (in.Peek() - '0'), kExponentClamp);
-                in.Take();
-            }
-            exponent = expNegative ? -value : value;
-        } else {
-            in.Rewind(mark);  // "1E" or "1E+" ends before the letter
-        }
+    if (e != 'E' && e != 'e' && e != 'D' && e != 'd')
+        return 0;
+    const std::size_t mark = in.Position();
+    in.Take();
+    const bool negative = ReadSign(in);
+    if (!IsDigit(in.Peek())) {
+        in.Rewind(mark);
+        return 0;
     }
+    std::int64_t value = 0;
+    while (IsDigit(in.Peek())) {
+        value = std::min<std::int64_t>(value * 10 + (in.Peek() - '0'), kExponentClamp);
+        in.Take();
+    }
+    return negative ? -value : value;
+}
 
+// The double nearest to the mantissa times 10^exponent, correctly rounded.
+double Compose(bool negative, Mantissa m, std::int64_t exponent)
+{
     const double zero = negative ? -0.0 : 0.0;
-    while (!digits.empty() && digits.back() == '0' && dropped == 0)
-        digits.pop_back();
-    if (digits.empty())
+    while (!m.digits.empty() && m.digits.back() == '0' && m.dropped == 0)
+        m.digits.pop_back();
+    if (m.digits.empty())
         return zero;
-    if (dropped > 0)
-        digits.back() = digits.back() == '0' ? '1' : digits.back();  // keep the tail's weight as a sticky digit
+    if (m.dropped > 0 && m.digits.back() == '0')
+        m.digits.back() = '1';  // keep the tail's weight as a sticky digit
 
     // Decimal position of the first significant digit: the value is 0.digits * 10^magnitude.
-    const std::int64_t magnitude = exponent + (intDigits > 0 ? intDigits : -leadingFractionZeros);
+    const std::int64_t magnitude = exponent + (m.intDigits > 0 ? m.intDigits : -m.leadingFractionZeros);
     const double inf = negative ? -std::numeric_limits<double>::infinity()
                                 : std::numeric_limits<double>::infinity();
-    if (magnitude > 310)
+    if (magnitude > kOverflowMagnitude)
         return inf;
-    if (magnitude < -330)
+    if (magnitude < kUnderflowMagnitude)
         return zero;
 
-    std::string text = "0." + digits + "e" + std::to_string(magnitude);
+    const std::string text = "0." + m.digits + "e" + std::to_string(magnitude);
     double value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     (void)end;
     if (ec == std::errc::result_out_of_range)
         return magnitude > 0 ? inf : zero;
     return negative ? -value : value;
+}
+
+double ReadDecimal(Reader& in)
+{
+    const bool negative = ReadSign(in);
+    Mantissa mantissa = ReadMantissa(in);
+    if (!mantissa.anyDigit)
+        return 0.0;
+    const std::int64_t exponent = ReadExponent(in);
+    return Compose(negative, std::move(mantissa), exponent);
 }
 
 }  // namespace

@@ -96,7 +96,7 @@ private:
     // A quantile may be infinite at p = 0 or 1, and is shown as such.
     bool Show(const StatOutcome& out, std::string ScoreResults::*field, std::string_view what)
     {
-        if (!out.ok())
+        if (!out.Ok())
             return Refuse(messages::StatisticsFailed(out.failure, what));
         results_.*field = NumberText(RoundTwoPlaces(out.value), separator_);
         return true;
@@ -115,12 +115,12 @@ private:
         results_.txtZScore = NumberText(z, separator_);
 
         const StatOutcome c1 = stats_.NormalCdf(x, m, s);
-        if (!c1.ok())
+        if (!c1.Ok())
             return Refuse(messages::StatisticsFailed(c1.failure, subject::kRawPercentile));
         results_.txtPercentile = NumberText(RoundTwoPlaces(c1.value * 100), separator_);
 
         const StatOutcome c2 = stats_.NormalCdf(std::fabs(z), 0, 1);
-        if (!c2.ok())
+        if (!c2.Ok())
             return Refuse(messages::StatisticsFailed(c2.failure, subject::kRawConfidence));
         results_.txtConf = NumberText(RoundTwoPlaces(100 - 100 * ((1 - c2.value) * 2)), separator_);
         return true;

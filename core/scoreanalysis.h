@@ -1,6 +1,7 @@
 #ifndef MERVANE_CORE_SCOREANALYSIS_H
 #define MERVANE_CORE_SCOREANALYSIS_H
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,6 +38,42 @@ struct ScoreResults {
     std::string txtUserPercentileAnswer;
     std::optional<std::string> message;
 };
+
+// The boxes of the main window that the analysis reads and writes, named as
+// in the design, each with its field: the one list of them that the window
+// and the tests take. Results stand in the order the analysis fills them.
+struct InputBox {
+    std::string_view name;
+    std::string ScoreInputs::*text;
+};
+inline constexpr std::array<InputBox, 5> kInputBoxes{{
+    {"txtMean", &ScoreInputs::txtMean},
+    {"txtSD", &ScoreInputs::txtSD},
+    {"txtScore", &ScoreInputs::txtScore},
+    {"txtUserStipulatedSD", &ScoreInputs::txtUserStipulatedSD},
+    {"txtUserStipulatedPercentile", &ScoreInputs::txtUserStipulatedPercentile},
+}};
+
+struct ResultBox {
+    std::string_view name;
+    std::string ScoreResults::*text;
+};
+inline constexpr std::array<ResultBox, 14> kResultBoxes{{
+    {"txtSD1", &ScoreResults::txtSD1},
+    {"txtSD196", &ScoreResults::txtSD196},
+    {"txtSD258", &ScoreResults::txtSD258},
+    {"txt25Percent", &ScoreResults::txt25Percent},
+    {"txt75Percent", &ScoreResults::txt75Percent},
+    {"txt95Percent", &ScoreResults::txt95Percent},
+    {"txt99Percent", &ScoreResults::txt99Percent},
+    {"txtZScore", &ScoreResults::txtZScore},
+    {"txtPercentile", &ScoreResults::txtPercentile},
+    {"txtConf", &ScoreResults::txtConf},
+    {"txtSDUser", &ScoreResults::txtSDUser},
+    {"txtUserSDAnswer", &ScoreResults::txtUserSDAnswer},
+    {"txtPercentileUser", &ScoreResults::txtPercentileUser},
+    {"txtUserPercentileAnswer", &ScoreResults::txtUserPercentileAnswer},
+}};
 
 // Places a score within the norms of a measure. Results are written with the
 // given decimal separator; inputs are always read with the point. Results

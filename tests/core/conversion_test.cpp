@@ -5,12 +5,14 @@
 
 #include <gtest/gtest.h>
 
-#include "core/messages.h"
 #include "tests/core/recordingstatistics.h"
 
 namespace {
 
-namespace messages = core::messages;
+// The wording users know, written out so that a changed text fails.
+constexpr std::string_view kOutOfRange = "Your confidence level must be below 100 and above 0.";
+constexpr std::string_view kOneBoxOnly = "You must enter data in one box only";
+constexpr std::string_view kOneOfTheBoxes = "You must enter data in one of the boxes";
 
 const std::string kDeviations = "Standard Deviation = ";
 const std::string kLevel = "Confidence Interval = ";
@@ -30,12 +32,12 @@ TEST(ConvertDeviationConfidence, AnswersOrRefuses)
         {"50", "", kDeviations + "0.67", {}},
         {"99.999", "", kDeviations + "4.42", {}},
         {"0.0000001", "", kDeviations + "0", {}},
-        {"0", "", "", messages::kConfidenceOutOfRange},
-        {"100", "", "", messages::kConfidenceOutOfRange},
-        {"150", "", "", messages::kConfidenceOutOfRange},
-        {".", "", "", messages::kConfidenceOutOfRange},
-        {" ", "", "", messages::kConfidenceOutOfRange},
-        {"1e999", "", "", messages::kConfidenceOutOfRange},
+        {"0", "", "", kOutOfRange},
+        {"100", "", "", kOutOfRange},
+        {"150", "", "", kOutOfRange},
+        {".", "", "", kOutOfRange},
+        {" ", "", "", kOutOfRange},
+        {"1e999", "", "", kOutOfRange},
         {"", "1", kLevel + "68.27", {}},
         {"", "1.96", kLevel + "95", {}},
         {"", "2", kLevel + "95.45", {}},
@@ -47,23 +49,27 @@ TEST(ConvertDeviationConfidence, AnswersOrRefuses)
         {"", "1e300", kLevel + "100", {}},
         {"", "-1", kLevel + "-68.27", {}},
         {"", "-40", kLevel + "-100", {}},
-        {"95", "1.96", "", messages::kOneBoxOnly},
-        {" ", "x", "", messages::kOneBoxOnly},
-        {"", "", "", messages::kOneOfTheBoxes},
+        // The level is (1 - (1 - P) * 2) * 100 in that order: 200 * P - 100
+        // rounds these to 67 and -87.35.
+        {"", "0.974214593831", kLevel + "67.01", {}},
+        {"", "-1.52784913335", kLevel + "-87.34", {}},
+        {"95", "1.96", "", kOneBoxOnly},
+        {" ", "x", "", kOneBoxOnly},
+        {"", "", "", kOneOfTheBoxes},
         {"", "1e400", "", "The number of standard deviations is too large a number to work with."},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE("confidence \"" + row.confidence + "\", deviations \"" + row.deviations + "\"");
         const core::ConversionResult r = core::ConvertDeviationConfidence(row.confidence, row.deviations);
-        EXPECT_EQ(r.answer(), row.answer);
-        EXPECT_EQ(r.message(), row.message);
+        EXPECT_EQ(r.txtAnswer, row.answer);
+        EXPECT_EQ(r.message.value_or(""), row.message);
     }
 }
 
 TEST(ConvertDeviationConfidence, UsesTheSeparatorItIsGiven)
 {
-    EXPECT_EQ(core::ConvertDeviationConfidence("95", "", ",").answer(), kDeviations + "1,96");
-    EXPECT_EQ(core::ConvertDeviationConfidence("", "2", ",").answer(), kLevel + "95,45");
+    EXPECT_EQ(core::ConvertDeviationConfidence("95", "", ",").txtAnswer, kDeviations + "1,96");
+    EXPECT_EQ(core::ConvertDeviationConfidence("", "2", ",").txtAnswer, kLevel + "95,45");
 }
 
 TEST(ConvertDeviationConfidence, CallsTheStandardNormalOnce)
@@ -87,8 +93,8 @@ TEST(ConvertDeviationConfidence, RefusesWhenTheStatisticsComponentFails)
     RecordingStatistics stats;
     stats.FailCall(0, core::StatFailure::Internal);
     const auto r = core::ConvertDeviationConfidence("", "2", ".", stats);
-    EXPECT_EQ(r.answer(), "");
-    EXPECT_EQ(r.message(), "The confidence level for this number of standard deviations could not be computed.");
+    EXPECT_EQ(r.txtAnswer, "");
+    EXPECT_EQ(r.message.value_or(""), "The confidence level for this number of standard deviations could not be computed.");
 }
 
 }  // namespace

@@ -5,22 +5,23 @@
 
 #include <gtest/gtest.h>
 
-#include "core/messages.h"
 #include "tests/core/recordingstatistics.h"
 
 namespace {
 
 using core::ScoreInputs;
 using core::ScoreResults;
-namespace messages = core::messages;
-namespace subject = core::messages::subject;
+// The wording users know, odd spelling included, written out so that a changed text fails.
+const std::string kMeanAndSd = "At the least, measure mean and measure SD field mus be entered.";
+const std::string kPercentileRange = "You cannot have a percentile above 100 or below 0";
 
-// The fourteen fields in box order, for whole-record comparisons.
+// The fourteen fields in the order the analysis fills them, for whole-record comparisons.
 std::array<std::string, 14> Fields(const ScoreResults& r)
 {
-    return {r.txtSD1, r.txtSD196, r.txtSD258, r.txt25Percent, r.txt75Percent, r.txt95Percent,
-            r.txt99Percent, r.txtZScore, r.txtPercentile, r.txtConf, r.txtSDUser, r.txtUserSDAnswer,
-            r.txtPercentileUser, r.txtUserPercentileAnswer};
+    std::array<std::string, 14> fields;
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        fields[i] = r.*core::kResultBoxes[i].text;
+    return fields;
 }
 
 ScoreInputs Inputs(std::string mean, std::string sd, std::string score = "", std::string k = "", std::string p = "")
@@ -51,6 +52,12 @@ TEST(AnalyzeScores, TypicalRequests)
          {"60", "69.6", "75.8", "43.26", "56.74", "66.45", "73.26", "", "", "", "", "", "0.5", "24.24"}},
         {"stipulated SD unrounded", Inputs("50", "10", "", "1.50"),
          {"60", "69.6", "75.8", "43.26", "56.74", "66.45", "73.26", "", "", "", "1.5", "65", "", ""}},
+        // the stipulated figures are shown as parsed, not rounded
+        {"stipulated SD with three decimals", Inputs("50", "10", "", "1.234", "97.725"),
+         {"60", "69.6", "75.8", "43.26", "56.74", "66.45", "73.26", "", "", "", "1.234", "62.34", "97.725", "70"}},
+        // a 0.125 that only the 57th digit lifts above the exact half
+        {"every digit counts", Inputs("0", "1", "", "0.125000000000000013877787807814456755295395851135253906251"),
+         {"1", "1.96", "2.58", "-0.67", "0.67", "1.64", "2.33", "", "", "", "0.125", "0.13", "", ""}},
         {"stipulated SD 0", Inputs("50.126", "10", "", "0"),
          {"60.13", "69.73", "75.93", "43.38", "56.87", "66.57", "73.39", "", "", "", "0", "50.13", "", ""}},
         {"percentile bounds accepted", Inputs("50", "10", "", "", "100"),
@@ -95,20 +102,20 @@ TEST(AnalyzeScores, StopsWithAMessageAndKeepsWhatCameBefore)
     };
     const std::array<std::string, 7> none{};
     const Row rows[] = {
-        {"mean missing", Inputs("", "10", "65", "1", "50"), std::string(messages::kMeanAndSdRequired), 0, none},
-        {"SD missing", Inputs("50", "", "65", "1", "50"), std::string(messages::kMeanAndSdRequired), 0, none},
-        {"percentile above 100", Inputs("50", "10", "", "1.5", "150"), std::string(messages::kPercentileOutOfRange), 7,
+        {"mean missing", Inputs("", "10", "65", "1", "50"), kMeanAndSd, 0, none},
+        {"SD missing", Inputs("50", "", "65", "1", "50"), kMeanAndSd, 0, none},
+        {"percentile above 100", Inputs("50", "10", "", "1.5", "150"), kPercentileRange, 7,
          {"", "", "", "1.5", "65", "", ""}},
         {"percentile just above 100", Inputs("50", "10", "", "1.5", "100.5"),
-         std::string(messages::kPercentileOutOfRange), 7, {"", "", "", "1.5", "65", "", ""}},
+         kPercentileRange, 7, {"", "", "", "1.5", "65", "", ""}},
         {"pasted negative percentile", Inputs("50", "10", "65", "1.5", "-5"),
-         std::string(messages::kPercentileOutOfRange), 7, {"1.5", "93.32", "86.64", "1.5", "65", "", ""}},
-        {"mean too large", Inputs("1e400", "10", "65"), messages::TooLarge(subject::kMean), 0, none},
-        {"SD too large", Inputs("1", "-1e400"), messages::TooLarge(subject::kSd), 0, none},
-        {"raw score too large", Inputs("50", "10", "9e999"), messages::TooLarge(subject::kRawScore), 7, none},
-        {"stipulated SD too large", Inputs("50", "10", "", "1e309"), messages::TooLarge(subject::kStipulatedSd), 7,
+         kPercentileRange, 7, {"1.5", "93.32", "86.64", "1.5", "65", "", ""}},
+        {"mean too large", Inputs("1e400", "10", "65"), "The measure mean is too large a number to work with.", 0, none},
+        {"SD too large", Inputs("1", "-1e400"), "The measure SD is too large a number to work with.", 0, none},
+        {"raw score too large", Inputs("50", "10", "9e999"), "The raw score is too large a number to work with.", 7, none},
+        {"stipulated SD too large", Inputs("50", "10", "", "1e309"), "The user stipulated SD is too large a number to work with.", 7,
          none},
-        {"percentile too large", Inputs("50", "10", "", "", "1e999"), std::string(messages::kPercentileOutOfRange), 7,
+        {"percentile too large", Inputs("50", "10", "", "", "1e999"), kPercentileRange, 7,
          none},
     };
     for (const Row& row : rows) {
@@ -136,7 +143,7 @@ TEST(AnalyzeScores, RefusesAnSdOfZeroOrBelowAfterTheCutOffs)
         SCOPED_TRACE(row.sd);
         const ScoreResults r = core::AnalyzeScores(Inputs("50", row.sd, "65", "1", "50"));
         ASSERT_TRUE(r.message.has_value());
-        EXPECT_EQ(*r.message, messages::kSdMustBePositive);
+        EXPECT_EQ(*r.message, "The measure SD must be above 0.");
         const auto fields = Fields(r);
         EXPECT_EQ((std::array{fields[0], fields[1], fields[2]}), row.cutoffs);
         for (std::size_t i = 3; i < fields.size(); ++i)
@@ -153,20 +160,20 @@ TEST(AnalyzeScores, NamesTheResultThatOverflows)
         const std::string ScoreResults::*lastFilled;
     };
     const Row rows[] = {
-        {"mean + SD", Inputs("1e308", "1e308"), subject::kScoreAt1Sd, nullptr},
-        {"mean + 2.58 SD", Inputs("0", "7e307"), subject::kScoreAt258Sd, &ScoreResults::txtSD196},
-        {"difference from the mean", Inputs("-1e308", "1", "1e308"), subject::kZScore, &ScoreResults::txt99Percent},
-        {"division by a tiny SD", Inputs("0", "1e-300", "1e10"), subject::kZScore, &ScoreResults::txt99Percent},
-        {"score at the stipulated SD", Inputs("0", "1e10", "", "1e300"), subject::kScoreAtStipulatedSd,
+        {"mean + SD", Inputs("1e308", "1e308"), "The score at 1 SD", nullptr},
+        {"mean + 2.58 SD", Inputs("0", "7e307"), "The score at 2.58 SD", &ScoreResults::txtSD196},
+        {"difference from the mean", Inputs("-1e308", "1", "1e308"), "The z score of the raw score", &ScoreResults::txt99Percent},
+        {"division by a tiny SD", Inputs("0", "1e-300", "1e10"), "The z score of the raw score", &ScoreResults::txt99Percent},
+        {"score at the stipulated SD", Inputs("0", "1e10", "", "1e300"), "The score at the user stipulated SD",
          &ScoreResults::txtSDUser},
-        {"quantile beyond a double", Inputs("0", "5e307", "", "", "99.9999"), subject::kScoreAtStipulatedPercentile,
+        {"quantile beyond a double", Inputs("0", "5e307", "", "", "99.9999"), "The score at the user stipulated percentile",
          &ScoreResults::txtPercentileUser},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const ScoreResults r = core::AnalyzeScores(row.in);
         ASSERT_TRUE(r.message.has_value());
-        EXPECT_EQ(*r.message, messages::TooLarge(row.what));
+        EXPECT_EQ(*r.message, std::string(row.what) + " is too large a number to work with.");
         if (row.lastFilled) {
             EXPECT_NE(r.*row.lastFilled, "");
         }
@@ -204,10 +211,10 @@ TEST(AnalyzeScores, StopsAtAFailedCallOfTheStatisticsComponent)
     };
     const Row rows[] = {
         {0, core::StatFailure::Internal, "The 25th percentile of the measure could not be computed.", 3},
-        {2, core::StatFailure::Overflow, messages::TooLarge(subject::k95thPercentile), 5},
+        {2, core::StatFailure::Overflow, "The 95th percentile of the measure is too large a number to work with.", 5},
         {4, core::StatFailure::Internal, "The percentile of the raw score could not be computed.", 8},
         {5, core::StatFailure::Internal, "The confidence level of the raw score could not be computed.", 9},
-        {6, core::StatFailure::NonPositiveSd, std::string(messages::kSdMustBePositive), 13},
+        {6, core::StatFailure::NonPositiveSd, "The measure SD must be above 0.", 13},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.message);
@@ -222,13 +229,6 @@ TEST(AnalyzeScores, StopsAtAFailedCallOfTheStatisticsComponent)
         for (std::size_t i = 0; i < fields.size(); ++i)
             EXPECT_EQ(fields[i].empty(), i >= row.filled) << "field " << i;
     }
-}
-
-TEST(Messages, EveryMessageIsKnown)
-{
-    const auto known = messages::AllKnown();
-    EXPECT_NE(std::find(known.begin(), known.end(), messages::TooLarge(subject::kZScore)), known.end());
-    EXPECT_NE(std::find(known.begin(), known.end(), std::string(messages::kOneBoxOnly)), known.end());
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 
 #include "core/messages.h"
 #include "core/scoreanalysis.h"
-#include "tests/fuzz/properties.h"
+#include "tests/support/properties.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "core/conversion.h"
-#include "tests/fuzz/properties.h"
+#include "tests/support/properties.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -17,19 +17,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view deviations = cut == std::string_view::npos ? std::string_view() : all.substr(cut + 1);
 
     const core::ConversionResult r = core::ConvertDeviationConfidence(confidence, deviations);
-    Require(r.answer().empty() != r.message().empty(), "exactly one of answer and message", r.answer() + r.message());
-    if (!r.message().empty()) {
-        Require(properties::IsKnownMessage(r.message()), "unknown message", r.message());
+    Require(r.txtAnswer.empty() == r.message.has_value(), "exactly one of answer and message",
+            r.txtAnswer + r.message.value_or(""));
+    if (r.message) {
+        Require(properties::IsKnownMessage(*r.message), "unknown message", *r.message);
         return 0;
     }
     for (std::string_view prefix : {"Standard Deviation = ", "Confidence Interval = "}) {
-        if (r.answer().rfind(prefix, 0) == 0) {
-            const std::string_view number = std::string_view(r.answer()).substr(prefix.size());
-            Require(properties::IsNumberText(number), "answer shape", r.answer());
+        if (r.txtAnswer.rfind(prefix, 0) == 0) {
+            const std::string_view number = std::string_view(r.txtAnswer).substr(prefix.size());
+            Require(properties::IsNumberText(number), "answer shape", r.txtAnswer);
             const bool toDeviations = prefix[0] == 'S';
-            Require(toDeviations == deviations.empty(), "direction", r.answer());
+            Require(toDeviations == deviations.empty(), "direction", r.txtAnswer);
             return 0;
         }
     }
-    properties::Fail("answer prefix", r.answer());
+    properties::Fail("answer prefix", r.txtAnswer);
 }

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "tests/fuzz/properties.h"
-#include "ui/main/numericfilter.h"
+#include "tests/support/properties.h"
+#include "ui/common/filternumerickey.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/numbers.h"
-#include "tests/fuzz/properties.h"
+#include "tests/support/properties.h"
 
 namespace {
 // Half a unit in the 15th significant digit of v, widened by the two roundings

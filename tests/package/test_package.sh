@@ -10,7 +10,8 @@ trap 'rm -rf "$scratch"' EXIT
 (cd "$build" && cpack -G DEB -B "$scratch/out" >/dev/null)
 deb="$(ls "$scratch"/out/*.deb)"
 depends="$(dpkg-deb -f "$deb" Depends)"
-for needed in libqt6widgets6 libqt6gui6 fonts-liberation2; do
+fonts="$(grep -v '^#' "$(dirname "$0")/../../ui/common/fonts.list" | awk 'NF {print $2}')"
+for needed in libqt6widgets6 libqt6gui6 $fonts; do
     grep -q "$needed" <<<"$depends" || { echo "the package does not depend on $needed: $depends"; exit 1; }
 done
 

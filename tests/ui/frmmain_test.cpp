@@ -13,8 +13,9 @@
 #include <QTest>
 
 #include <memory>
+#include <vector>
 
-#include "core/messages.h"
+#include "core/scoreanalysis.h"
 #include "tests/ui/uitest.h"
 #include "ui/main/frmmain.h"
 #include "ui/main/statusbar.h"
@@ -26,9 +27,15 @@ namespace {
 
 const char* const kInputs[] = {"txtScore", "txtMean", "txtSD", "txtUserStipulatedSD", "txtUserStipulatedPercentile",
                                "txtMeasure"};
-const char* const kResults[] = {"txtZScore", "txtPercentile", "txtConf", "txtSD1", "txtSD196", "txtSD258",
-                                "txt25Percent", "txt75Percent", "txt95Percent", "txt99Percent", "txtSDUser",
-                                "txtUserSDAnswer", "txtPercentileUser", "txtUserPercentileAnswer"};
+// The fourteen result boxes, in the order the analysis fills them.
+std::vector<const char*> ResultBoxes()
+{
+    std::vector<const char*> names;
+    for (const core::ResultBox& box : core::kResultBoxes)
+        names.push_back(box.name.data());
+    return names;
+}
+const std::vector<const char*> kResults = ResultBoxes();
 
 QStringList Texts(QWidget* w, std::initializer_list<const char*> names)
 {
@@ -72,17 +79,17 @@ void TestMainWindow::computes_data()
     QTest::addColumn<QString>("score");
     QTest::addColumn<QString>("k");
     QTest::addColumn<QString>("p");
-    QTest::addColumn<QStringList>("expected");  // the fourteen results in box order
+    QTest::addColumn<QStringList>("expected");  // cut-offs, percentiles, raw score, stipulated SD and percentile
 
     QTest::newRow("typical") << "50" << "10" << "65" << "" << ""
-                             << QStringList{"1.5", "93.32", "86.64", "60", "69.6", "75.8", "43.26", "56.74", "66.45",
-                                            "73.26", "", "", "", ""};
+                             << QStringList{"60", "69.6", "75.8", "43.26", "56.74", "66.45", "73.26", "1.5", "93.32",
+                                            "86.64", "", "", "", ""};
     QTest::newRow("every box") << "50" << "10" << "65" << "2" << "90"
-                               << QStringList{"1.5", "93.32", "86.64", "60", "69.6", "75.8", "43.26", "56.74",
-                                              "66.45", "73.26", "2", "70", "90", "62.82"};
+                               << QStringList{"60", "69.6", "75.8", "43.26", "56.74", "66.45", "73.26", "1.5",
+                                              "93.32", "86.64", "2", "70", "90", "62.82"};
     QTest::newRow("leading point and zeros") << ".5" << "010" << "" << "1.50" << ""
-                                             << QStringList{"", "", "", "10.5", "20.1", "26.3", "-6.24", "7.24",
-                                                            "16.95", "23.76", "1.5", "15.5", "", ""};
+                                             << QStringList{"10.5", "20.1", "26.3", "-6.24", "7.24", "16.95", "23.76",
+                                                            "", "", "", "1.5", "15.5", "", ""};
 }
 
 void TestMainWindow::computes()
@@ -98,7 +105,7 @@ void TestMainWindow::computes()
     Type(window.get(), "txtScore", score);
     Type(window.get(), "txtUserStipulatedSD", k);
     Type(window.get(), "txtUserStipulatedPercentile", p);
-    QTest::mouseClick(window->findChild<QPushButton*>("cmdGo"), Qt::LeftButton);
+    QTest::mouseClick(uitest::Button(window.get(), "cmdGo"), Qt::LeftButton);
 
     QStringList got;
     for (const char* n : kResults)
@@ -114,16 +121,13 @@ void TestMainWindow::showsTheMessageAfterWritingTheResults()
     Type(window.get(), "txtUserStipulatedPercentile", "150");
     QStringList whileShown;
     uitest::Message message;
-    uitest::OnNextModal([&](QWidget* box) {
+    uitest::ExpectMessage(message, nullptr, [&] {
         whileShown = Texts(window.get(), {"txtSD1", "txtSDUser", "txtUserSDAnswer", "txtPercentileUser"});
-        auto* m = qobject_cast<QMessageBox*>(box);
-        message = {m->text(), m->windowTitle(), m->icon(), m->standardButtons(), true};
-        m->button(QMessageBox::Ok)->click();
     });
-    QTest::mouseClick(window->findChild<QPushButton*>("cmdGo"), Qt::LeftButton);
+    QTest::mouseClick(uitest::Button(window.get(), "cmdGo"), Qt::LeftButton);
 
     QVERIFY(message.seen);
-    QCOMPARE(message.text, QString::fromUtf8(core::messages::kPercentileOutOfRange.data()));
+    QCOMPARE(message.text, QStringLiteral("You cannot have a percentile above 100 or below 0"));
     QCOMPARE(message.title, QStringLiteral("Mervane"));
     QCOMPARE(message.icon, QMessageBox::NoIcon);
     QCOMPARE(message.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
@@ -135,15 +139,15 @@ void TestMainWindow::aMissingMeanEmptiesEveryResult()
 {
     Type(window.get(), "txtMean", "50");
     Type(window.get(), "txtSD", "10");
-    QTest::mouseClick(window->findChild<QPushButton*>("cmdGo"), Qt::LeftButton);
+    QTest::mouseClick(uitest::Button(window.get(), "cmdGo"), Qt::LeftButton);
     QCOMPARE(Box(window.get(), "txtSD1")->text(), QStringLiteral("60"));
     Box(window.get(), "txtZScore")->setText("typed by hand");
 
     Box(window.get(), "txtMean")->clear();
     uitest::Message message;
     uitest::ExpectMessage(message);
-    QTest::mouseClick(window->findChild<QPushButton*>("cmdGo"), Qt::LeftButton);
-    QCOMPARE(message.text, QString::fromUtf8(core::messages::kMeanAndSdRequired.data()));
+    QTest::mouseClick(uitest::Button(window.get(), "cmdGo"), Qt::LeftButton);
+    QCOMPARE(message.text, QStringLiteral("At the least, measure mean and measure SD field mus be entered."));
     for (const char* n : kResults)
         QCOMPARE(Box(window.get(), n)->text(), QString());
 }
@@ -152,18 +156,18 @@ void TestMainWindow::clearEmptiesTheTwentyBoxesOnly()
 {
     for (const char* n : kInputs)
         Type(window.get(), n, "12");
-    QTest::mouseClick(window->findChild<QPushButton*>("cmdGo"), Qt::LeftButton);
+    QTest::mouseClick(uitest::Button(window.get(), "cmdGo"), Qt::LeftButton);
     Box(window.get(), "txtScoreName")->setText("My own caption");
-    const QString status = window->findChild<StatusBar*>("StatusBar")->panel(0)->text();
+    const QString status = window->findChild<StatusBar*>("StatusBar")->Panel(0)->text();
 
-    QTest::mouseClick(window->findChild<QPushButton*>("cmdClear"), Qt::LeftButton);
+    QTest::mouseClick(uitest::Button(window.get(), "cmdClear"), Qt::LeftButton);
     for (const char* n : kInputs)
         QCOMPARE(Box(window.get(), n)->text(), QString());
     for (const char* n : kResults)
         QCOMPARE(Box(window.get(), n)->text(), QString());
     QCOMPARE(Box(window.get(), "txtScoreName")->text(), QStringLiteral("My own caption"));
     QCOMPARE(Box(window.get(), "txtPercName")->text(), QStringLiteral("Percentile of Raw Score:"));
-    QCOMPARE(window->findChild<StatusBar*>("StatusBar")->panel(0)->text(), status);
+    QCOMPARE(window->findChild<StatusBar*>("StatusBar")->Panel(0)->text(), status);
 }
 
 void TestMainWindow::filtersTypedKeys_data()
@@ -233,7 +237,7 @@ void TestMainWindow::clipboardWorksAndPastesAreNotFiltered()
     QTest::keySequence(mean, QKeySequence::Paste);
     QCOMPARE(mean->text(), QStringLiteral("-1.5e1 (from the report)"));
     Type(window.get(), "txtSD", "10");
-    QTest::mouseClick(window->findChild<QPushButton*>("cmdGo"), Qt::LeftButton);
+    QTest::mouseClick(uitest::Button(window.get(), "cmdGo"), Qt::LeftButton);
     QCOMPARE(Box(window.get(), "txtSD1")->text(), QStringLiteral("-5"));
     QCOMPARE(Box(window.get(), "txtZScore")->text(), QStringLiteral("8"));
 }
@@ -294,7 +298,7 @@ void TestMainWindow::picConfOpensAFreshConverterEachTime()
         uitest::OnNextModal([&](QWidget* w) {
             seen << w->objectName() << Texts(w, {"txtConf", "txtSD", "txtAnswer"}).join("|");
             QTest::keyClicks(Box(w, "txtConf"), "95");
-            QTest::mouseClick(w->findChild<QPushButton*>("cmdDoIt"), Qt::LeftButton);
+            QTest::mouseClick(uitest::Button(w, "cmdDoIt"), Qt::LeftButton);
             seen << Box(w, "txtAnswer")->text();
             w->close();
         });
@@ -387,7 +391,7 @@ void TestMainWindow::resultsUseTheLocaleSeparator()
     Type(window.get(), "txtMean", "50");
     Type(window.get(), "txtSD", "10");
     Type(window.get(), "txtScore", "65.5");
-    QTest::mouseClick(window->findChild<QPushButton*>("cmdGo"), Qt::LeftButton);
+    QTest::mouseClick(uitest::Button(window.get(), "cmdGo"), Qt::LeftButton);
     QCOMPARE(Box(window.get(), "txtSD196")->text(), QStringLiteral("69,6"));
     QCOMPARE(Box(window.get(), "txtZScore")->text(), QStringLiteral("1,55"));
 }
@@ -395,17 +399,17 @@ void TestMainWindow::resultsUseTheLocaleSeparator()
 void TestMainWindow::statusBarKeepsTheClock()
 {
     auto* bar = window->findChild<StatusBar*>("StatusBar");
-    QCOMPARE(bar->panel(0)->text(), QStringLiteral("Lorvi's Generator"));
+    QCOMPARE(bar->Panel(0)->text(), QStringLiteral("Lorvi's Generator"));
     QDateTime now(QDate(2026, 12, 31), QTime(23, 59, 59, 900));
-    bar->setClock([&now] { return now; });
-    QCOMPARE(bar->panel(2)->text(), QStringLiteral("23:59"));
-    QCOMPARE(bar->timer()->interval(), 100);  // wakes at the next minute, not later
-    QVERIFY(bar->timer()->isActive());
+    bar->SetClock([&now] { return now; });
+    QCOMPARE(bar->Panel(2)->text(), QStringLiteral("23:59"));
+    QCOMPARE(bar->Timer()->interval(), 100);  // wakes at the next minute, not later
+    QVERIFY(bar->Timer()->isActive());
 
     // The minute turns, and midnight with it: the bar's own timer fires.
     now = QDateTime(QDate(2027, 1, 1), QTime(0, 0));
-    QVERIFY(QMetaObject::invokeMethod(bar->timer(), "timeout"));
-    QCOMPARE(bar->panel(1)->text(), QLocale().toString(QDate(2027, 1, 1), QLocale::ShortFormat));
-    QCOMPARE(bar->panel(2)->text(), QStringLiteral("00:00"));
-    QCOMPARE(bar->timer()->interval(), 60000);
+    QVERIFY(QMetaObject::invokeMethod(bar->Timer(), "timeout"));
+    QCOMPARE(bar->Panel(1)->text(), QLocale().toString(QDate(2027, 1, 1), QLocale::ShortFormat));
+    QCOMPARE(bar->Panel(2)->text(), QStringLiteral("00:00"));
+    QCOMPARE(bar->Timer()->interval(), 60000);
 }

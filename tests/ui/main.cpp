@@ -4,7 +4,7 @@
 
 #include "tests/ui/frmmain_test.h"
 #include "tests/ui/windows_test.h"
-#include "ui/windows/application.h"
+#include "ui/common/application.h"
 
 int main(int argc, char** argv)
 {

@@ -17,10 +17,10 @@
 #include <memory>
 #include <set>
 
-#include "tests/fuzz/properties.h"
+#include "tests/support/properties.h"
 #include "tests/ui/uitest.h"
 #include "ui/main/frmmain.h"
-#include "ui/windows/application.h"
+#include "ui/common/application.h"
 
 using uitest::Box;
 
@@ -90,23 +90,6 @@ void RandomKey(Random& rng, QLineEdit* box)
     }
 }
 
-// Clicks a button that may show a message box, answers the box, and returns its text.
-QString ClickAnsweringMessages(QPushButton* button, QWidget* below = nullptr)
-{
-    QString message;
-    uitest::OnNextModal(
-        [&message](QWidget* w) {
-            if (auto* box = qobject_cast<QMessageBox*>(w)) {
-                message = box->text();
-                box->button(QMessageBox::Ok)->click();
-            }
-        },
-        below);
-    QTest::mouseClick(button, Qt::LeftButton);
-    uitest::ForgetWaits();
-    return message;
-}
-
 }  // namespace
 
 class TestSoak : public QObject {
@@ -144,7 +127,7 @@ void TestSoak::randomEventsKeepTheWindowsSound()
             QTest::keySequence(Box(&window, name), QKeySequence::Paste);
             pastedInto.insert(QString::fromLatin1(name));
         } else if (what < 15) {
-            const QString message = ClickAnsweringMessages(window.findChild<QPushButton*>("cmdGo"));
+            const QString message = uitest::ClickAnsweringMessages(uitest::Button(&window, "cmdGo"));
             ++runs;
             QVERIFY2(message.isEmpty() || properties::IsKnownMessage(message.toStdString()), qPrintable(message));
             for (const char* name : kResults) {
@@ -153,7 +136,7 @@ void TestSoak::randomEventsKeepTheWindowsSound()
                 QVERIFY2(text.empty() || properties::IsNumberText(text, mayBeInfinite), name);
             }
         } else if (what < 16) {
-            QTest::mouseClick(window.findChild<QPushButton*>("cmdClear"), Qt::LeftButton);
+            QTest::mouseClick(uitest::Button(&window, "cmdClear"), Qt::LeftButton);
             for (const char* name : kResults)
                 QVERIFY(Box(&window, name)->text().isEmpty());
         } else if (what < 18) {
@@ -166,7 +149,7 @@ void TestSoak::randomEventsKeepTheWindowsSound()
                 if (which == 0) {
                     for (int k = 0; k < keys; ++k)
                         RandomKey(rng, Box(dialog, rng.Below(2) ? "txtConf" : "txtSD"));
-                    const QString message = ClickAnsweringMessages(dialog->findChild<QPushButton*>("cmdDoIt"), dialog);
+                    const QString message = uitest::ClickAnsweringMessages(uitest::Button(dialog, "cmdDoIt"), dialog);
                     QVERIFY(message.isEmpty() || properties::IsKnownMessage(message.toStdString()));
                 }
                 dialog->close();
@@ -174,7 +157,7 @@ void TestSoak::randomEventsKeepTheWindowsSound()
             if (which == 0)
                 QTest::mouseClick(window.findChild<QWidget*>("picConf"), Qt::LeftButton);
             else
-                QTest::mouseClick(window.findChild<QPushButton*>(which == 1 ? "cmdAssumptions" : "cmdCredits"),
+                QTest::mouseClick(uitest::Button(&window, which == 1 ? "cmdAssumptions" : "cmdCredits"),
                                   Qt::LeftButton);
             uitest::ForgetWaits();
             QVERIFY(!QApplication::activeModalWidget());
@@ -189,13 +172,13 @@ void TestSoak::randomEventsKeepTheWindowsSound()
           dialogs, hugePastes, clock.elapsed(), static_cast<unsigned long long>(kSeed));
 
     // Still the same calculator.
-    QTest::mouseClick(window.findChild<QPushButton*>("cmdClear"), Qt::LeftButton);
+    QTest::mouseClick(uitest::Button(&window, "cmdClear"), Qt::LeftButton);
     for (const char* name : kNumberBoxes)
         Box(&window, name)->setText(QString());
     QTest::keyClicks(Box(&window, "txtMean"), "50");
     QTest::keyClicks(Box(&window, "txtSD"), "10");
     QTest::keyClicks(Box(&window, "txtScore"), "65");
-    QCOMPARE(ClickAnsweringMessages(window.findChild<QPushButton*>("cmdGo")), QString());
+    QCOMPARE(uitest::ClickAnsweringMessages(uitest::Button(&window, "cmdGo")), QString());
     QCOMPARE(Box(&window, "txtZScore")->text(), QStringLiteral("1.5"));
     QCOMPARE(Box(&window, "txtConf")->text(), QStringLiteral("86.64"));
     QCOMPARE(Box(&window, "txt99Percent")->text(), QStringLiteral("73.26"));

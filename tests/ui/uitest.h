@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -51,17 +52,39 @@ struct Message {
     bool seen = false;
 };
 
-inline void ExpectMessage(Message& into, QPointer<QWidget> below = nullptr)
+// `whileShown` runs while the box is up, before it is answered.
+inline void ExpectMessage(Message& into, QPointer<QWidget> below = nullptr, std::function<void()> whileShown = {})
 {
     OnNextModal(
-        [&into](QWidget* w) {
+        [&into, whileShown = std::move(whileShown)](QWidget* w) {
             auto* box = qobject_cast<QMessageBox*>(w);
             if (!box)
                 return;
+            if (whileShown)
+                whileShown();
             into = {box->text(), box->windowTitle(), box->icon(), box->standardButtons(), true};
             box->button(QMessageBox::Ok)->click();
         },
         below);
+}
+
+// Clicks a button that may show a message box, answers the box, and returns its text.
+inline QString ClickAnsweringMessages(QPushButton* button, QWidget* below = nullptr)
+{
+    Message message;
+    ExpectMessage(message, below);
+    QTest::mouseClick(button, Qt::LeftButton);
+    ForgetWaits();
+    return message.text;
+}
+
+// A window's own button; some names stand in two windows, so never search the whole application.
+inline QPushButton* Button(QWidget* window, const char* name)
+{
+    auto* button = window->findChild<QPushButton*>(QString::fromLatin1(name));
+    if (!button)
+        qFatal("no button named %s", name);
+    return button;
 }
 
 inline QLineEdit* Box(QWidget* window, const char* name)

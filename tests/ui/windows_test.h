@@ -33,7 +33,7 @@ private slots:
     void creditsWebSiteButtonHandsOverTheAddressEachTime();
     void splashStartsTheProgram();
     void exitingDuringTheSplashLeavesItUntilItCloses();
-    void setTopMostWindow();
+    void setTopMostWindowRaisesItsFailureAgain();
     void unexpectedFailuresAreReported();
 
 private:

@@ -6,13 +6,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include <utility>
-
 #include "core/scoreanalysis.h"
-#include "ui/main/keypress.h"
+#include "ui/common/controls.h"
+#include "ui/common/fonts.h"
+#include "ui/common/keypress.h"
+#include "ui/common/locale.h"
+#include "ui/common/messagebox.h"
+#include "ui/common/units.h"
 #include "ui/main/line.h"
-#include "ui/main/look.h"
-#include "ui/main/numericfilter.h"
 #include "ui/main/picturebox.h"
 #include "ui/main/statusbar.h"
 #include "ui/windows/frmassumptions.h"
@@ -28,59 +29,23 @@ constexpr char kInstructions[] =
     "only want to compute a measure's most commonly used standard deviations and percentiles then you only need to "
     "enter data in the red boxes.\r\n";
 
-template <typename T>
-T* Make(QWidget* parent, const QString& name)
-{
-    T* w = new T(parent);
-    w->setObjectName(name);
-    return w;
-}
-
-QLineEdit* MakeBox(QWidget* parent, const char* name, const QString& accessibleName)
-{
-    QLineEdit* box = Make<QLineEdit>(parent, QString::fromLatin1(name));
-    box->setAccessibleName(accessibleName);
-    return box;
-}
-
-QLineEdit* MakeCaption(QWidget* parent, const char* name, const QString& text, Qt::Alignment alignment)
-{
-    QLineEdit* box = Make<QLineEdit>(parent, QString::fromLatin1(name));
-    box->setText(text);
-    box->setAlignment(alignment | Qt::AlignVCenter);
-    box->setAccessibleName(text);
-    look::StyleAsCaption(box);
-    return box;
-}
-
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, Qt::Alignment alignment,
-                  bool bold = false)
-{
-    QLabel* label = Make<QLabel>(parent, name);
-    label->setText(caption);
-    label->setAlignment(alignment | Qt::AlignTop);
-    if (bold)
-        label->setFont(look::DefaultFont(true));
-    return label;
-}
-
 }  // namespace
 
 frmMain::frmMain(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(look::kApplicationTitle);
-    setWindowIcon(look::CalculatorIcon());
+    setWindowTitle(ui::kApplicationTitle);
+    setWindowIcon(ui::CalculatorIcon());
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Button);
-    resize(look::Px(9900), look::Px(8445));
+    resize(ui::Px(9900), ui::Px(8445));
 
     CreateControls();
     PlaceControls();
-    SetTexts();
+    StyleControls();
     SetTabOrder();
     Connect();
-    look::CentreOnScreen(this);
+    ui::CentreOnScreen(this);
     txtScore->setFocus();
     Form_Load();
 }
@@ -92,6 +57,7 @@ QString frmMain::Lbl1SdName(int index)
 
 void frmMain::CreateControls()
 {
+    using ui::MakeBox;
     txtScore                    = MakeBox(this, "txtScore", tr("Raw Score"));
     txtMean                     = MakeBox(this, "txtMean", tr("Measure Mean"));
     txtSD                       = MakeBox(this, "txtSD", tr("Measure SD"));
@@ -114,8 +80,12 @@ void frmMain::CreateControls()
     txtPercentileUser       = MakeBox(this, "txtPercentileUser", tr("User stipulated %ile of"));
     txtUserPercentileAnswer = MakeBox(this, "txtUserPercentileAnswer", tr("User stipulated %ile equates to a score of"));
 
+    using ui::MakeCaption;
+    using ui::MakeLabel;
+    const QFont plain = ui::DefaultFont(), bold = ui::DefaultFont(true);
     const Qt::Alignment left = Qt::AlignLeft, right = Qt::AlignRight;
-    txtInstructions  = Make<QPlainTextEdit>(this, QStringLiteral("txtInstructions"));
+    txtInstructions  = new QPlainTextEdit(this);
+    txtInstructions->setObjectName(QStringLiteral("txtInstructions"));
     txtScoreName     = MakeCaption(this, "txtScoreName", tr("Raw Score"), left);
     txtMeasureName   = MakeCaption(this, "txtMeasureName", tr("Measure Name"), left);
     txtSoreName      = MakeCaption(this, "txtSoreName", tr("Measure Mean"), left);
@@ -125,30 +95,31 @@ void frmMain::CreateControls()
     Text1            = MakeCaption(this, "Text1", tr("User stipulated SD of"), right);
     Text3            = MakeCaption(this, "Text3", tr("User stipulated %ile of"), right);
 
-    lbl1SD[0] = MakeLabel(this, Lbl1SdName(0), tr("1 SD (68.26%):"), right);
-    lbl1SD[1] = MakeLabel(this, Lbl1SdName(1), tr("2.58 SD (99%):"), right);
-    lbl1SD[2] = MakeLabel(this, Lbl1SdName(2), tr("95th Percentile of Measure:"), right);
-    lbl1SD[3] = MakeLabel(this, Lbl1SdName(3), tr("75th Percentile of Measure:"), right);
-    lbl1SD[4] = MakeLabel(this, Lbl1SdName(4), tr("99th Percentile of Measure:"), right);
-    lbl1SD[5] = MakeLabel(this, Lbl1SdName(5), tr("25th Percentile of Measure:"), right);
-    lbl1SD[6] = MakeLabel(this, Lbl1SdName(6), tr("User Stipulated SD"), left);
-    lbl1SD[7] = MakeLabel(this, Lbl1SdName(7), tr("User Stipulated Percentile"), left);
-    Label1    = MakeLabel(this, QStringLiteral("Label1"), tr("1.96 SD (95%):"), right);
-    Label2    = MakeLabel(this, QStringLiteral("Label2"), tr("Confidence Level That Raw Score Is Different To The Mean:"), right);
-    Label3    = MakeLabel(this, QStringLiteral("Label3"), tr("Percentiles of Measure"), left, true);
-    Label4    = MakeLabel(this, QStringLiteral("Label4"), tr("equates to a score of:"), left);
-    Label5    = MakeLabel(this, QStringLiteral("Label5"), tr("equates to a score of:"), left);
-    lblConf   = MakeLabel(this, QStringLiteral("lblConf"), tr("Confidence Level Cut-Offs of Measure"), left, true);
+    lbl1SD[0] = MakeLabel(this, Lbl1SdName(0), tr("1 SD (68.26%):"), right, plain);
+    lbl1SD[1] = MakeLabel(this, Lbl1SdName(1), tr("2.58 SD (99%):"), right, plain);
+    lbl1SD[2] = MakeLabel(this, Lbl1SdName(2), tr("95th Percentile of Measure:"), right, plain);
+    lbl1SD[3] = MakeLabel(this, Lbl1SdName(3), tr("75th Percentile of Measure:"), right, plain);
+    lbl1SD[4] = MakeLabel(this, Lbl1SdName(4), tr("99th Percentile of Measure:"), right, plain);
+    lbl1SD[5] = MakeLabel(this, Lbl1SdName(5), tr("25th Percentile of Measure:"), right, plain);
+    lbl1SD[6] = MakeLabel(this, Lbl1SdName(6), tr("User Stipulated SD"), left, plain);
+    lbl1SD[7] = MakeLabel(this, Lbl1SdName(7), tr("User Stipulated Percentile"), left, plain);
+    Label1    = MakeLabel(this, QStringLiteral("Label1"), tr("1.96 SD (95%):"), right, plain);
+    Label2    = MakeLabel(this, QStringLiteral("Label2"), tr("Confidence Level That Raw Score Is Different To The Mean:"), right, plain);
+    Label3    = MakeLabel(this, QStringLiteral("Label3"), tr("Percentiles of Measure"), left, bold);
+    Label4    = MakeLabel(this, QStringLiteral("Label4"), tr("equates to a score of:"), left, plain);
+    Label5    = MakeLabel(this, QStringLiteral("Label5"), tr("equates to a score of:"), left, plain);
+    lblConf   = MakeLabel(this, QStringLiteral("lblConf"), tr("Confidence Level Cut-Offs of Measure"), left, bold);
     Label2->setWordWrap(true);
 
-    using look::MakeButton;
+    using ui::MakeButton;
     cmdGo          = MakeButton(this, "cmdGo", tr("&Go!"), true);
     cmdClear       = MakeButton(this, "cmdClear", tr("&Clear"));
     cmdExit        = MakeButton(this, "cmdExit", tr("E&xit"));
     cmdAssumptions = MakeButton(this, "cmdAssumptions", tr("&Assumptions"));
     cmdCredits     = MakeButton(this, "cmdCredits", tr("Cre&dits"));
 
-    picConf = Make<PictureBox>(this, QStringLiteral("picConf"));
+    picConf = new PictureBox(this);
+    picConf->setObjectName(QStringLiteral("picConf"));
     picConf->setPixmap(QIcon(QStringLiteral(":/icons/help.png")).pixmap(16));
     picConf->setToolTip(tr("Convert between a confidence level and a number of SDs"));
     picConf->setAccessibleName(tr("Converter"));
@@ -166,7 +137,7 @@ void frmMain::CreateControls()
 
 void frmMain::PlaceControls()
 {
-    using look::Place;
+    using ui::Place;
     Place(txtScore,                    360, 2280, 3975, 285);
     Place(txtMean,                    5280, 1920, 3735, 285);
     Place(txtSD,                      5280, 3120, 3735, 285);
@@ -223,21 +194,21 @@ void frmMain::PlaceControls()
     Place(picConf,                    1800, 2767,  240, 240);
 }
 
-void frmMain::SetTexts()
+void frmMain::StyleControls()
 {
-    look::Colour(txtMean, look::kCompulsoryRed, palette().color(QPalette::WindowText));
-    look::Colour(txtSD, look::kCompulsoryRed, palette().color(QPalette::WindowText));
+    ui::Colour(txtMean, ui::kCompulsoryRed, palette().color(QPalette::WindowText));
+    ui::Colour(txtSD, ui::kCompulsoryRed, palette().color(QPalette::WindowText));
     for (QLineEdit* box : {txtScore, txtUserStipulatedSD, txtUserStipulatedPercentile})
-        look::Colour(box, look::kOptionalBlue, look::kWhite);
+        ui::Colour(box, ui::kOptionalBlue, ui::kWhite);
     for (QLineEdit* box : {txtScore, txtMean, txtSD, txtUserStipulatedSD, txtUserStipulatedPercentile, txtMeasure})
-        look::TakeAnyLength(box);
+        ui::TakeAnyLength(box);
     for (QLineEdit* echo : {txtSDUser, txtPercentileUser}) {
-        look::StyleAsFlatBox(echo);
+        ui::StyleAsFlatBox(echo);
         echo->setAlignment(Qt::AlignCenter);
     }
 
-    look::StyleAsCaption(txtInstructions);
-    txtInstructions->setPlainText(look::WithLineFeeds(kInstructions));
+    ui::StyleAsCaption(txtInstructions);
+    txtInstructions->setPlainText(ui::WithLineFeeds(kInstructions));
     txtInstructions->setAccessibleName(tr("Instructions"));
 }
 
@@ -270,36 +241,32 @@ void frmMain::Connect()
                      [this](std::int16_t& k) { txtUserStipulatedPercentile_KeyPress(k); });
 }
 
+QLineEdit* frmMain::OwnBox(std::string_view name) const
+{
+    // Direct children only: a secondary window owned by this one has boxes of the same names.
+    return findChild<QLineEdit*>(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())),
+                                 Qt::FindDirectChildrenOnly);
+}
+
 void frmMain::Form_Load()
 {
-    for (QLineEdit* box : {txtScore, txtUserStipulatedSD, txtUserStipulatedPercentile, txtMeasure, txtMean, txtSD,
-                           txtZScore, txtPercentile, txtConf, txtSD1, txtSD196, txtSD258, txt25Percent, txt75Percent,
-                           txt95Percent, txt99Percent, txtSDUser, txtUserSDAnswer, txtPercentileUser,
-                           txtUserPercentileAnswer})
-        box->clear();
+    for (const core::InputBox& in : core::kInputBoxes)
+        OwnBox(in.name)->clear();
+    txtMeasure->clear();
+    for (const core::ResultBox& out : core::kResultBoxes)
+        OwnBox(out.name)->clear();
 }
 
 void frmMain::cmdGo_Click()
 {
-    const core::ScoreInputs in{txtMean->text().toStdString(), txtSD->text().toStdString(),
-                               txtScore->text().toStdString(), txtUserStipulatedSD->text().toStdString(),
-                               txtUserStipulatedPercentile->text().toStdString()};
-    const core::ScoreResults r = core::AnalyzeScores(in, look::DecimalSeparator());
-
-    const std::pair<QLineEdit*, const std::string&> writes[] = {
-        {txtZScore, r.txtZScore},       {txtPercentile, r.txtPercentile},
-        {txtConf, r.txtConf},           {txtSD1, r.txtSD1},
-        {txtSD196, r.txtSD196},         {txtSD258, r.txtSD258},
-        {txt25Percent, r.txt25Percent}, {txt75Percent, r.txt75Percent},
-        {txt95Percent, r.txt95Percent}, {txt99Percent, r.txt99Percent},
-        {txtSDUser, r.txtSDUser},       {txtUserSDAnswer, r.txtUserSDAnswer},
-        {txtPercentileUser, r.txtPercentileUser}, {txtUserPercentileAnswer, r.txtUserPercentileAnswer},
-    };
-    for (const auto& [box, text] : writes)
-        box->setText(QString::fromStdString(text));
-
+    core::ScoreInputs in;
+    for (const core::InputBox& box : core::kInputBoxes)
+        in.*box.text = OwnBox(box.name)->text().toStdString();
+    const core::ScoreResults r = core::AnalyzeScores(in, ui::DecimalSeparator());
+    for (const core::ResultBox& box : core::kResultBoxes)
+        ui::ShowText(OwnBox(box.name), QString::fromStdString(r.*box.text));
     if (r.message)
-        look::ShowMessage(this, QString::fromStdString(*r.message));
+        ui::ShowMessage(this, QString::fromStdString(*r.message));
 }
 
 void frmMain::cmdClear_Click()
@@ -332,25 +299,25 @@ void frmMain::picConf_Click()
 
 void frmMain::txtScore_KeyPress(std::int16_t& keyAscii)
 {
-    keyAscii = FilterNumericKey(keyAscii, txtScore->text().toStdString());
+    FilterNumericKeyOf(txtScore, keyAscii);
 }
 
 void frmMain::txtMean_KeyPress(std::int16_t& keyAscii)
 {
-    keyAscii = FilterNumericKey(keyAscii, txtMean->text().toStdString());
+    FilterNumericKeyOf(txtMean, keyAscii);
 }
 
 void frmMain::txtSD_KeyPress(std::int16_t& keyAscii)
 {
-    keyAscii = FilterNumericKey(keyAscii, txtSD->text().toStdString());
+    FilterNumericKeyOf(txtSD, keyAscii);
 }
 
 void frmMain::txtUserStipulatedSD_KeyPress(std::int16_t& keyAscii)
 {
-    keyAscii = FilterNumericKey(keyAscii, txtUserStipulatedSD->text().toStdString());
+    FilterNumericKeyOf(txtUserStipulatedSD, keyAscii);
 }
 
 void frmMain::txtUserStipulatedPercentile_KeyPress(std::int16_t& keyAscii)
 {
-    keyAscii = FilterNumericKey(keyAscii, txtUserStipulatedPercentile->text().toStdString());
+    FilterNumericKeyOf(txtUserStipulatedPercentile, keyAscii);
 }

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 QT_BEGIN_NAMESPACE
 class QLabel;
@@ -33,9 +34,12 @@ private:
     // The indexed caption group, named lbl1SD_0 to lbl1SD_7.
     static QString Lbl1SdName(int index);
 
+    // The box of that name among this window's own controls.
+    QLineEdit* OwnBox(std::string_view name) const;
+
     void CreateControls();
     void PlaceControls();
-    void SetTexts();
+    void StyleControls();
     void SetTabOrder();
     void Connect();
 

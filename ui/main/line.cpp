@@ -2,13 +2,13 @@
 
 #include <QPainter>
 
-#include "ui/main/look.h"
+#include "ui/common/units.h"
 
 Line::Line(QWidget* parent, QPoint fromTwips, QPoint toTwips, int thicknessPx) : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    const QPoint a(look::Px(fromTwips.x()), look::Px(fromTwips.y()));
-    const QPoint b(look::Px(toTwips.x()), look::Px(toTwips.y()));
+    const QPoint a(ui::Px(fromTwips.x()), ui::Px(fromTwips.y()));
+    const QPoint b(ui::Px(toTwips.x()), ui::Px(toTwips.y()));
     // The design point lies on the middle of a thick line.
     const int before = (thicknessPx - 1) / 2;
     if (a.y() == b.y())

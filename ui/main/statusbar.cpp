@@ -5,7 +5,7 @@
 #include <QLocale>
 #include <QTimer>
 
-#include "ui/main/look.h"
+#include "ui/common/units.h"
 
 namespace {
 constexpr int kHeightTwips = 285;
@@ -44,20 +44,20 @@ StatusBar::StatusBar(QWidget* window, const QString& text, Clock clock)
 
     timer_->setSingleShot(true);
     timer_->setTimerType(Qt::PreciseTimer);
-    connect(timer_, &QTimer::timeout, this, &StatusBar::refresh);
+    connect(timer_, &QTimer::timeout, this, &StatusBar::Refresh);
 
     window->installEventFilter(this);
-    dock();
-    refresh();
+    Dock();
+    Refresh();
 }
 
-void StatusBar::setClock(Clock clock)
+void StatusBar::SetClock(Clock clock)
 {
     clock_ = std::move(clock);
-    refresh();
+    Refresh();
 }
 
-void StatusBar::refresh()
+void StatusBar::Refresh()
 {
     const QDateTime now = clock_();
     const QLocale locale;
@@ -70,20 +70,20 @@ void StatusBar::refresh()
 bool StatusBar::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == parent() && event->type() == QEvent::Resize)
-        dock();
+        Dock();
     return false;
 }
 
-void StatusBar::dock()
+void StatusBar::Dock()
 {
     const QWidget* window = parentWidget();
-    const int height = look::Px(kHeightTwips);
+    const int height = ui::Px(kHeightTwips);
     setGeometry(0, window->height() - height, window->width(), height);
 }
 
 void StatusBar::resizeEvent(QResizeEvent*)
 {
-    const int panelWidth = std::max(width() / 3, look::Px(kMinPanelTwips));
+    const int panelWidth = std::max(width() / 3, ui::Px(kMinPanelTwips));
     for (std::size_t i = 0; i < panels_.size(); ++i)
         panels_[i]->setGeometry(static_cast<int>(i) * panelWidth, 0, panelWidth, height());
 }

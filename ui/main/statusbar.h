@@ -23,19 +23,19 @@ public:
 
     StatusBar(QWidget* window, const QString& text, Clock clock = &QDateTime::currentDateTime);
 
-    QLabel* panel(int index) const { return panels_.at(static_cast<std::size_t>(index)); }
-    QTimer* timer() const { return timer_; }
-    void setClock(Clock clock);
+    QLabel* Panel(int index) const { return panels_.at(static_cast<std::size_t>(index)); }
+    QTimer* Timer() const { return timer_; }
+    void SetClock(Clock clock);
 
     // Shows the clock's date and time and waits for the next minute.
-    void refresh();
+    void Refresh();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void dock();
+    void Dock();
 
     std::array<QLabel*, 3> panels_{};
     QTimer* timer_ = nullptr;

@@ -4,7 +4,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "ui/main/look.h"
+#include "ui/common/controls.h"
+#include "ui/common/units.h"
 
 const char* const frmAssumptions::kAssumptions =
     "These computations assume that: \r\n"
@@ -18,11 +19,11 @@ frmAssumptions::frmAssumptions(QWidget* owner)
     setObjectName(QStringLiteral("frmAssumptions"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/question.png")));
 
-    txtAssumptions = look::MakePrintedText(this, "txtAssumptions", kAssumptions, tr("Assumptions"));
-    cmdExit = look::MakeButton(this, "cmdExit", tr("&Close"), true);
+    txtAssumptions = ui::MakePrintedText(this, "txtAssumptions", kAssumptions, tr("Assumptions"));
+    cmdExit = ui::MakeButton(this, "cmdExit", tr("&Close"), true);
 
-    look::Place(txtAssumptions, 120, 120, 6135, 975);
-    look::Place(cmdExit,       5160, 1200, 975, 375);
+    ui::Place(txtAssumptions, 120, 120, 6135, 975);
+    ui::Place(cmdExit,       5160, 1200, 975, 375);
 
     connect(cmdExit, &QPushButton::clicked, this, &frmAssumptions::cmdExit_Click);
     cmdExit->setFocus();

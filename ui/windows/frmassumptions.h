@@ -1,7 +1,7 @@
 #ifndef MERVANE_UI_WINDOWS_FRMASSUMPTIONS_H
 #define MERVANE_UI_WINDOWS_FRMASSUMPTIONS_H
 
-#include "ui/windows/modalwindow.h"
+#include "ui/common/modalwindow.h"
 
 QT_BEGIN_NAMESPACE
 class QPlainTextEdit;

@@ -7,9 +7,11 @@
 #include <QPushButton>
 
 #include "core/conversion.h"
-#include "ui/main/keypress.h"
-#include "ui/main/look.h"
-#include "ui/main/numericfilter.h"
+#include "ui/common/keypress.h"
+#include "ui/common/controls.h"
+#include "ui/common/locale.h"
+#include "ui/common/messagebox.h"
+#include "ui/common/units.h"
 
 namespace {
 constexpr char kDirections[] =
@@ -21,42 +23,29 @@ frmConvert::frmConvert(QWidget* owner) : ModalWindow(owner, tr("Converter"), QSi
     setObjectName(QStringLiteral("frmConvert"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/question.png")));
 
-    Label1 = new QLabel(tr("Confidence Interval:"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    Label1 = ui::MakeLabel(this, QStringLiteral("Label1"), tr("Confidence Interval:"), Qt::AlignRight, font());
+    txtConf = ui::MakeBox(this, "txtConf", tr("Confidence Interval"));
+    txtSD = ui::MakeBox(this, "txtSD", tr("Standard Deviations"));
+    ui::TakeAnyLength(txtConf);
+    ui::TakeAnyLength(txtSD);
+    Label3 = ui::MakeLabel(this, QStringLiteral("Label3"), tr("Standard Deviations:"), Qt::AlignRight, font());
 
-    txtConf = new QLineEdit(this);
-    txtConf->setObjectName(QStringLiteral("txtConf"));
-    txtConf->setAccessibleName(tr("Confidence Interval"));
+    cmdDoIt = ui::MakeButton(this, "cmdDoIt", tr("&Do It"), true);
+    cmdClose = ui::MakeButton(this, "cmdClose", tr("&Close"));
+    txtDirections = ui::MakePrintedText(this, "txtDirections", kDirections, tr("Directions"));
 
-    txtSD = new QLineEdit(this);
-    txtSD->setObjectName(QStringLiteral("txtSD"));
-    txtSD->setAccessibleName(tr("Standard Deviations"));
-    look::TakeAnyLength(txtConf);
-    look::TakeAnyLength(txtSD);
-
-    Label3 = new QLabel(tr("Standard Deviations:"), this);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->setAlignment(Qt::AlignRight | Qt::AlignTop);
-
-    cmdDoIt = look::MakeButton(this, "cmdDoIt", tr("&Do It"), true);
-    cmdClose = look::MakeButton(this, "cmdClose", tr("&Close"));
-    txtDirections = look::MakePrintedText(this, "txtDirections", kDirections, tr("Directions"));
-
-    txtAnswer = new QLineEdit(this);
-    txtAnswer->setObjectName(QStringLiteral("txtAnswer"));
-    look::StyleAsFlatBox(txtAnswer);
+    txtAnswer = ui::MakeBox(this, "txtAnswer", tr("Answer"));
+    ui::StyleAsFlatBox(txtAnswer);
     txtAnswer->setAlignment(Qt::AlignCenter);
-    txtAnswer->setAccessibleName(tr("Answer"));
 
-    look::Place(Label1,         360,  240, 1455, 255);
-    look::Place(txtConf,       1920,  225,  975, 285);
-    look::Place(txtSD,         1920,  840,  975, 285);
-    look::Place(Label3,         120,  840, 1695, 255);
-    look::Place(cmdDoIt,       1080, 1320,  975, 375);
-    look::Place(cmdClose,      3600, 1320,  975, 375);
-    look::Place(txtDirections, 3120,  360, 1815, 855);
-    look::Place(txtAnswer,      240, 1800, 4575, 285);
+    ui::Place(Label1,         360,  240, 1455, 255);
+    ui::Place(txtConf,       1920,  225,  975, 285);
+    ui::Place(txtSD,         1920,  840,  975, 285);
+    ui::Place(Label3,         120,  840, 1695, 255);
+    ui::Place(cmdDoIt,       1080, 1320,  975, 375);
+    ui::Place(cmdClose,      3600, 1320,  975, 375);
+    ui::Place(txtDirections, 3120,  360, 1815, 855);
+    ui::Place(txtAnswer,      240, 1800, 4575, 285);
 
     setTabOrder(txtConf, txtSD);
     setTabOrder(txtSD, cmdDoIt);
@@ -82,11 +71,12 @@ void frmConvert::Form_Load()
 void frmConvert::cmdDoIt_Click()
 {
     const core::ConversionResult r = core::ConvertDeviationConfidence(
-        txtConf->text().toStdString(), txtSD->text().toStdString(), look::DecimalSeparator());
-    if (!r.answer().empty())
-        txtAnswer->setText(QString::fromStdString(r.answer()));
-    if (!r.message().empty())
-        look::ShowMessage(this, QString::fromStdString(r.message()));
+        txtConf->text().toStdString(), txtSD->text().toStdString(), ui::DecimalSeparator());
+    // A refusal keeps the previous answer.
+    if (!r.txtAnswer.empty())
+        ui::ShowText(txtAnswer, QString::fromStdString(r.txtAnswer));
+    if (r.message)
+        ui::ShowMessage(this, QString::fromStdString(*r.message));
 }
 
 void frmConvert::cmdClose_Click()
@@ -96,10 +86,10 @@ void frmConvert::cmdClose_Click()
 
 void frmConvert::txtConf_KeyPress(std::int16_t& keyAscii)
 {
-    keyAscii = FilterNumericKey(keyAscii, txtConf->text().toStdString());
+    FilterNumericKeyOf(txtConf, keyAscii);
 }
 
 void frmConvert::txtSD_KeyPress(std::int16_t& keyAscii)
 {
-    keyAscii = FilterNumericKey(keyAscii, txtSD->text().toStdString());
+    FilterNumericKeyOf(txtSD, keyAscii);
 }

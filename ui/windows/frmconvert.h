@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "ui/windows/modalwindow.h"
+#include "ui/common/modalwindow.h"
 
 QT_BEGIN_NAMESPACE
 class QLabel;

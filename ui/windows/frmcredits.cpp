@@ -4,9 +4,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "ui/main/look.h"
+#include "ui/common/controls.h"
+#include "ui/common/fonts.h"
+#include "ui/common/messagebox.h"
+#include "ui/common/units.h"
 #include "ui/windows/shell.h"
-#include "ui/windows/wrappingbutton.h"
+#include "ui/common/wrappingbutton.h"
 
 // A reserved domain: the address can never lead to someone else's site.
 const QUrl frmCredits::kMakerAddress{QStringLiteral("https://quenlo.example/")};
@@ -44,48 +47,41 @@ frmCredits::frmCredits(QWidget* owner)
     : ModalWindow(owner, tr("Programme Credits"), QSize(9000, 7500), Frame::FixedSingle)
 {
     setObjectName(QStringLiteral("frmCredits"));
-    setWindowIcon(look::CalculatorIcon());
-    const QFont bold = look::DefaultFont(true);
+    setWindowIcon(ui::CalculatorIcon());
+    const QFont bold = ui::DefaultFont(true);
 
-    Label4 = new QLabel(look::kApplicationTitle, this);
-    Label4->setObjectName(QStringLiteral("Label4"));
-    Label4->setFont(bold);
+    const Qt::Alignment left = Qt::AlignLeft;
+    Label4 = ui::MakeLabel(this, QStringLiteral("Label4"), ui::kApplicationTitle, left, bold);
 
-    Text2 = look::MakePrintedText(this, "Text2", kCitation, tr("Citation"));
+    Text2 = ui::MakePrintedText(this, "Text2", kCitation, tr("Citation"));
     Text2->setReadOnly(true);
 
     cmdQuenloWebsite = new WrappingButton(tr("Visit Quenlo Website For More Software"), this);
     cmdQuenloWebsite->setObjectName(QStringLiteral("cmdQuenloWebsite"));
     cmdQuenloWebsite->setFont(bold);
 
-    Label2 = new QLabel(tr("Dedicated to Maren Lorvi, who asked first."), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setFont(bold);
+    Label2 = ui::MakeLabel(this, QStringLiteral("Label2"), tr("Dedicated to Maren Lorvi, who asked first."), left, bold);
 
-    cmdExit = look::MakeButton(this, "cmdExit", tr("&Close"), true);
+    cmdExit = ui::MakeButton(this, "cmdExit", tr("&Close"), true);
 
-    lblLicense = new QLabel(tr("License:"), this);
-    lblLicense->setObjectName(QStringLiteral("lblLicense"));
-    lblLicense->setFont(bold);
+    lblLicense = ui::MakeLabel(this, QStringLiteral("lblLicense"), tr("License:"), left, bold);
 
     Text1 = new QPlainTextEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setReadOnly(true);
     // Without scroll bars the caret is the way to the rest of the text.
     Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Text1->setTabChangesFocus(true);
-    Text1->setPlainText(look::WithLineFeeds(kLicence));
+    ui::StyleAsFixedText(Text1);
+    Text1->setPlainText(ui::WithLineFeeds(kLicence));
     Text1->setAccessibleName(tr("License"));
 
-    look::Place(Label4,            105,  135, 4740,  225);
-    look::Place(Text2,             105,  480, 6210,  525);
-    look::Place(cmdQuenloWebsite, 6405,  600, 2115,  540);
-    look::Place(Label2,            105, 1290, 3795,  225);
-    look::Place(cmdExit,          6960, 1560,  975,  375);
-    look::Place(lblLicense,        105, 1920, 1215,  255);
-    look::Place(Text1,             105, 2370, 8730, 4845);
+    ui::Place(Label4,            105,  135, 4740,  225);
+    ui::Place(Text2,             105,  480, 6210,  525);
+    ui::Place(cmdQuenloWebsite, 6405,  600, 2115,  540);
+    ui::Place(Label2,            105, 1290, 3795,  225);
+    ui::Place(cmdExit,          6960, 1560,  975,  375);
+    ui::Place(lblLicense,        105, 1920, 1215,  255);
+    ui::Place(Text1,             105, 2370, 8730, 4845);
 
     setTabOrder(cmdQuenloWebsite, Text1);
     setTabOrder(Text1, cmdExit);

@@ -3,7 +3,7 @@
 
 #include <QUrl>
 
-#include "ui/windows/modalwindow.h"
+#include "ui/common/modalwindow.h"
 
 QT_BEGIN_NAMESPACE
 class QLabel;

@@ -7,20 +7,19 @@
 #include <QWindow>
 
 #include "ui/main/frmmain.h"
-#include "ui/main/look.h"
-#include "ui/windows/runtimeerror.h"
+#include "ui/common/controls.h"
+#include "ui/common/fonts.h"
+#include "ui/common/messagebox.h"
+#include "ui/common/units.h"
+#include "ui/common/runtimeerror.h"
 
 namespace {
 
 constexpr int kObjectNotSet = 91;
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, double pointSize, Qt::Alignment alignment)
+QLabel* MakeSplashLabel(QWidget* parent, const char* name, const QString& text, double pointSize, Qt::Alignment alignment)
 {
-    QLabel* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setFont(look::SplashFont(pointSize));
-    label->setAlignment(alignment | Qt::AlignTop);
-    return label;
+    return ui::MakeLabel(parent, QString::fromLatin1(name), text, alignment, ui::SplashFont(pointSize));
 }
 
 // A label that sizes itself to its text, centred on its design place.
@@ -45,10 +44,10 @@ frmSplash::frmSplash() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindow
     // splash windows out of that count unless told.
     setAttribute(Qt::WA_QuitOnClose);
     QPalette white = palette();
-    white.setColor(QPalette::Window, look::kWhite);
+    white.setColor(QPalette::Window, ui::kWhite);
     setPalette(white);
     setAutoFillBackground(true);
-    setFixedSize(look::Px(8040), look::Px(3915));
+    setFixedSize(ui::Px(8040), ui::Px(3915));
 
     fraMainFrame = new QFrame(this);
     fraMainFrame->setObjectName(QStringLiteral("fraMainFrame"));
@@ -62,21 +61,21 @@ frmSplash::frmSplash() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindow
     picLogo->setPixmap(QPixmap(QStringLiteral(":/images/logo.jpg")));
 
     const Qt::Alignment left = Qt::AlignLeft, centre = Qt::AlignHCenter;
-    Label2         = MakeLabel(fraMainFrame, "Label2", tr("Software for the helping professions"), 14.25, left);
-    Label1         = MakeLabel(fraMainFrame, "Label1", QStringLiteral("Quenlo"), 24, centre);
-    lblProductName = MakeLabel(fraMainFrame, "lblProductName", look::kApplicationTitle, 18, centre);
-    Label3         = MakeLabel(fraMainFrame, "Label3", tr("Score Norms Calculator"), 18, centre);
-    lblCopyright   = MakeLabel(fraMainFrame, "lblCopyright", tr("Copyright \u00A9 2026 T. M. Lorvi"), 14.25, left);
-    lblCompanyName = MakeLabel(fraMainFrame, "lblCompanyName", QStringLiteral("quenlo.example"), 14.25, left);
+    Label2         = MakeSplashLabel(fraMainFrame, "Label2", tr("Software for the helping professions"), 14.25, left);
+    Label1         = MakeSplashLabel(fraMainFrame, "Label1", QStringLiteral("Quenlo"), 24, centre);
+    lblProductName = MakeSplashLabel(fraMainFrame, "lblProductName", ui::kApplicationTitle, 18, centre);
+    Label3         = MakeSplashLabel(fraMainFrame, "Label3", tr("Score Norms Calculator"), 18, centre);
+    lblCopyright   = MakeSplashLabel(fraMainFrame, "lblCopyright", tr("Copyright \u00A9 2026 T. M. Lorvi"), 14.25, left);
+    lblCompanyName = MakeSplashLabel(fraMainFrame, "lblCompanyName", QStringLiteral("quenlo.example"), 14.25, left);
 
-    look::Place(fraMainFrame,    120,  120, 7740, 3615);
-    look::Place(picLogo,         945,  840, 2460, 2460);
-    look::Place(Label2,          240,  240, 5415,  375);
-    look::Place(Label1,         4680,  480, 1785,  615);
-    look::Place(lblProductName, 4230, 1155, 2985,  420);
-    look::Place(Label3,         3885, 1755, 3675,  450);
-    look::Place(lblCopyright,   4080, 2400, 3375,  495);
-    look::Place(lblCompanyName, 4200, 3000, 3135,  330);
+    ui::Place(fraMainFrame,    120,  120, 7740, 3615);
+    ui::Place(picLogo,         945,  840, 2460, 2460);
+    ui::Place(Label2,          240,  240, 5415,  375);
+    ui::Place(Label1,         4680,  480, 1785,  615);
+    ui::Place(lblProductName, 4230, 1155, 2985,  420);
+    ui::Place(Label3,         3885, 1755, 3675,  450);
+    ui::Place(lblCopyright,   4080, 2400, 3375,  495);
+    ui::Place(lblCompanyName, 4200, 3000, 3135,  330);
     FitCentred(lblProductName);
     lblCompanyName->adjustSize();
 
@@ -86,7 +85,7 @@ frmSplash::frmSplash() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindow
     Timer1->setInterval(2000);
     connect(Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
 
-    look::CentreOnScreen(this);
+    ui::CentreOnScreen(this);
     Form_Load();
 }
 
@@ -112,7 +111,7 @@ std::int32_t frmSplash::SetTopMostWindow(QWidget* window, bool topmost)
     try {
         if (!window)
             throw RuntimeError(kObjectNotSet, "Object variable or With block variable not set",
-                               look::kApplicationTitle.toStdString());
+                               ui::kApplicationTitle.toStdString());
         window->winId();  // makes sure the window exists on the window system
         QWindow* handle = window->windowHandle();
         Qt::WindowFlags flags = window->windowFlags();
@@ -128,11 +127,6 @@ std::int32_t frmSplash::SetTopMostWindow(QWidget* window, bool topmost)
     } catch (const std::exception& e) {
         const ErrorReport report = Describe(e);
         throw RuntimeError(report.number, report.description,
-                           look::kApplicationTitle.toStdString() + "+modAPIStuff/SetTopMostWindow");
+                           ui::kApplicationTitle.toStdString() + "+modAPIStuff/SetTopMostWindow");
     }
-}
-
-frmMain* frmSplash::mainWindow() const
-{
-    return main_;
 }

@@ -29,8 +29,6 @@ public:
     // added to its source.
     static std::int32_t SetTopMostWindow(QWidget* window, bool topmost);
 
-    frmMain* mainWindow() const;
-
 private:
     void Form_Load();
     void Timer1_Timer();

@@ -1,6 +1,6 @@
-#include "ui/windows/application.h"
+#include "ui/common/application.h"
 #include "ui/windows/frmsplash.h"
-#include "ui/windows/runtimeerror.h"
+#include "ui/common/runtimeerror.h"
 
 int main(int argc, char** argv)
 {

@@ -1,10 +1,10 @@
-#include "ui/windows/runtimeerror.h"
+#include "ui/common/runtimeerror.h"
 
 #include <QString>
 
 #include <new>
 
-#include "ui/main/look.h"
+#include "ui/common/messagebox.h"
 
 namespace {
 constexpr int kOutOfMemory = 7;
@@ -14,7 +14,7 @@ constexpr int kInternalError = 51;
 ErrorReport Describe(const std::exception& e)
 {
     if (const auto* r = dynamic_cast<const RuntimeError*>(&e))
-        return {r->number(), r->what()};
+        return {r->Number(), r->what()};
     if (dynamic_cast<const std::bad_alloc*>(&e))
         return {kOutOfMemory, "Out of memory"};
     return {kInternalError, std::string("Internal error: ") + e.what()};
@@ -23,7 +23,7 @@ ErrorReport Describe(const std::exception& e)
 void ReportFatal(const std::exception& e)
 {
     const ErrorReport report = Describe(e);
-    look::ShowMessage(nullptr, QStringLiteral("Run-time error '%1':\n\n%2")
+    ui::ShowMessage(nullptr, QStringLiteral("Run-time error '%1':\n\n%2")
                                    .arg(report.number)
                                    .arg(QString::fromStdString(report.description)));
 }

@@ -1,8 +1,16 @@
-#ifndef MERVANE_UI_MAIN_NUMERICFILTER_H
-#define MERVANE_UI_MAIN_NUMERICFILTER_H
+#ifndef MERVANE_UI_COMMON_FILTERNUMERICKEY_H
+#define MERVANE_UI_COMMON_FILTERNUMERICKEY_H
 
 #include <cstdint>
 #include <string_view>
+
+// Codes in the single-byte character set that the keystroke rule knows.
+namespace keycode {
+constexpr std::int16_t kBackspace = 8;
+constexpr std::int16_t kPoint = '.';
+constexpr std::int16_t kZero = '0';
+constexpr std::int16_t kNine = '9';
+}  // namespace keycode
 
 // The keystroke rule of every box that takes a number: digits, backspace and
 // a single point pass; every other code becomes 0, which discards the key.

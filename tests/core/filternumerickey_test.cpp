@@ -1,4 +1,4 @@
-#include "ui/main/numericfilter.h"
+#include "ui/common/filternumerickey.h"
 
 #include <string>
 

@@ -1,5 +1,5 @@
-#ifndef MERVANE_UI_WINDOWS_RUNTIMEERROR_H
-#define MERVANE_UI_WINDOWS_RUNTIMEERROR_H
+#ifndef MERVANE_UI_COMMON_RUNTIMEERROR_H
+#define MERVANE_UI_COMMON_RUNTIMEERROR_H
 
 #include <stdexcept>
 #include <string>
@@ -11,8 +11,8 @@ public:
     RuntimeError(int number, const std::string& description, std::string source)
         : std::runtime_error(description), number_(number), source_(std::move(source)) {}
 
-    int number() const { return number_; }
-    const std::string& source() const { return source_; }
+    int Number() const { return number_; }
+    const std::string& Source() const { return source_; }
 
     // The same failure, raised again from a wider context.
     RuntimeError WithSource(const std::string& more) const { return {number_, what(), source_ + more}; }

@@ -1,16 +1,16 @@
-#include "ui/windows/modalwindow.h"
+#include "ui/common/modalwindow.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
 
-#include "ui/main/look.h"
+#include "ui/common/units.h"
 
 ModalWindow::ModalWindow(QWidget* owner, const QString& caption, const QSize& clientTwips, Frame frame)
     : QDialog(owner)
 {
     setWindowTitle(caption);
     setModal(true);
-    const QSize size(look::Px(clientTwips.width()), look::Px(clientTwips.height()));
+    const QSize size(ui::Px(clientTwips.width()), ui::Px(clientTwips.height()));
     Qt::WindowFlags flags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     if (frame == Frame::Resizable) {
         flags |= Qt::WindowMinMaxButtonsHint;
@@ -45,6 +45,6 @@ void ModalWindow::showEvent(QShowEvent* event)
     // these windows have none.
     for (QPushButton* button : findChildren<QPushButton*>())
         button->setAutoDefault(false);
-    look::CentreOnScreen(this);
+    ui::CentreOnScreen(this);
     QDialog::showEvent(event);
 }

@@ -1,4 +1,4 @@
-#include "ui/windows/wrappingbutton.h"
+#include "ui/common/wrappingbutton.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

@@ -1,5 +1,5 @@
-#ifndef MERVANE_UI_MAIN_KEYPRESS_H
-#define MERVANE_UI_MAIN_KEYPRESS_H
+#ifndef MERVANE_UI_COMMON_KEYPRESS_H
+#define MERVANE_UI_COMMON_KEYPRESS_H
 
 #include <QObject>
 
@@ -39,5 +39,9 @@ private:
     };
     std::vector<Entry> entries_;
 };
+
+// What every number box's _KeyPress handler does: the keystroke rule applied
+// to the key and the box's current text.
+void FilterNumericKeyOf(const QLineEdit* box, std::int16_t& keyAscii);
 
 #endif

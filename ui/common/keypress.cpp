@@ -1,12 +1,12 @@
-#include "ui/main/keypress.h"
+#include "ui/common/keypress.h"
 
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
 
-namespace {
+#include "ui/common/filternumerickey.h"
 
-constexpr std::int16_t kBackspace = 8;
+namespace {
 
 bool IsEditingShortcut(const QKeyEvent* key)
 {
@@ -73,7 +73,7 @@ bool KeyPressHook::Filter(const Handler& handler, const QKeyEvent* key)
     if (IsEditingShortcut(key) || ProducesNoCharacter(key->key()))
         return false;
     if (key->key() == Qt::Key_Backspace) {
-        std::int16_t code = kBackspace;
+        std::int16_t code = keycode::kBackspace;
         handler(code);
         return code == 0;
     }
@@ -88,4 +88,9 @@ bool KeyPressHook::Filter(const Handler& handler, const QKeyEvent* key)
             return true;
     }
     return false;
+}
+
+void FilterNumericKeyOf(const QLineEdit* box, std::int16_t& keyAscii)
+{
+    keyAscii = FilterNumericKey(keyAscii, box->text().toStdString());
 }

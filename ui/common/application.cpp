@@ -1,11 +1,15 @@
-#include "ui/windows/application.h"
+#include "ui/common/application.h"
 
-#include "ui/main/look.h"
-#include "ui/windows/runtimeerror.h"
+#include "ui/common/fonts.h"
+#include "ui/common/messagebox.h"
+#include "ui/common/runtimeerror.h"
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 {
-    look::SetUpApplication(*this);
+    setApplicationName(ui::kApplicationTitle);
+    setOrganizationName(QStringLiteral("Quenlo"));
+    setApplicationVersion(QStringLiteral(MERVANE_VERSION));
+    ui::SetUpFonts(*this);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)

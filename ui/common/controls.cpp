@@ -1,0 +1,129 @@
+#include "ui/common/controls.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QWidget>
+
+#include <limits>
+
+#include "ui/common/fonts.h"
+
+namespace ui {
+
+QIcon CalculatorIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48})
+        icon.addFile(QStringLiteral(":/icons/calculator-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+QLineEdit* MakeBox(QWidget* parent, const char* name, const QString& accessibleName)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setAccessibleName(accessibleName);
+    return box;
+}
+
+QLineEdit* MakeCaption(QWidget* parent, const char* name, const QString& text, Qt::Alignment alignment)
+{
+    QLineEdit* box = MakeBox(parent, name, text);
+    box->setText(text);
+    box->setAlignment(alignment | Qt::AlignVCenter);
+    StyleAsCaption(box);
+    return box;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, Qt::Alignment alignment,
+                  const QFont& font)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setAlignment(alignment | Qt::AlignTop);
+    label->setFont(font);
+    return label;
+}
+
+QPlainTextEdit* MakePrintedText(QWidget* parent, const char* name, const char* crlfText,
+                                const QString& accessibleName)
+{
+    auto* box = new QPlainTextEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    StyleAsCaption(box);
+    StyleAsFlatBox(box);
+    box->setPlainText(WithLineFeeds(crlfText));
+    box->setAccessibleName(accessibleName);
+    return box;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, bool bold)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(true);
+    if (bold)
+        button->setFont(DefaultFont(true));
+    return button;
+}
+
+void StyleAsCaption(QLineEdit* box)
+{
+    box->setFrame(false);
+    // Printed captions use the whole width, without the margin an entry box keeps for its caret.
+    box->setTextMargins(-2, 0, -2, 0);
+    box->setFocusPolicy(Qt::ClickFocus);
+    Colour(box, box->palette().color(QPalette::Button), box->palette().color(QPalette::WindowText));
+}
+
+void StyleAsCaption(QPlainTextEdit* box)
+{
+    box->setFrameShape(QFrame::NoFrame);
+    box->setFocusPolicy(Qt::ClickFocus);
+    StyleAsFixedText(box);
+    box->document()->setDocumentMargin(0);
+    Colour(box, box->palette().color(QPalette::Button), box->palette().color(QPalette::WindowText));
+}
+
+void StyleAsFixedText(QPlainTextEdit* box)
+{
+    box->setTabChangesFocus(true);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+void StyleAsFlatBox(QWidget* box)
+{
+    box->setFocusPolicy(Qt::ClickFocus);
+    box->setStyleSheet(QStringLiteral("border: 1px solid palette(window-text); background: palette(button);"
+                                      " color: palette(window-text); padding: 0px;"));
+}
+
+void TakeAnyLength(QLineEdit* box)
+{
+    box->setMaxLength(std::numeric_limits<int>::max());
+}
+
+void Colour(QWidget* box, const QColor& base, const QColor& text)
+{
+    QPalette pal = box->palette();
+    pal.setColor(QPalette::Base, base);
+    pal.setColor(QPalette::Text, text);
+    box->setPalette(pal);
+}
+
+void ShowText(QLineEdit* box, const QString& text)
+{
+    box->setText(text);
+    box->setCursorPosition(0);
+}
+
+QString WithLineFeeds(const char* crlfText)
+{
+    return QString::fromUtf8(crlfText).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+}  // namespace ui
