@@ -189,6 +189,50 @@ class EndToEnd(unittest.TestCase):
         xdotool("key", "alt+c")
         wait_for("the converter to close", lambda: converter not in windows("Converter"))
 
+    def test_f1_opens_the_converter(self):
+        self.program.wait_for_the_splash_to_close()
+        self.program.focus()
+        xdotool("key", "F1")
+        converter = wait_for("the converter", lambda: windows("Converter"))[0]
+        xdotool("key", "alt+c")
+        wait_for("the converter to close", lambda: converter not in windows("Converter"))
+
+    def test_a_screen_reader_can_press_the_help_picture(self):
+        self.program.wait_for_the_splash_to_close()
+        app = wait_for("the program on the accessibility bus", accessible_app)
+        picture = wait_for("the help picture", lambda: find_accessible(app, lambda a: a.name == "Converter"))
+        actions = picture.queryAction()
+        names = [actions.getName(i) for i in range(actions.nActions)]
+        self.assertIn("Press", names)
+        actions.doAction(names.index("Press"))
+        converter = wait_for("the converter", lambda: windows("Converter"))[0]
+        xdotool("key", "--window", str(converter), "alt+c")
+        wait_for("the converter to close", lambda: converter not in windows("Converter"))
+
+    def test_windows_open_with_their_frames_centred(self):
+        self.program.wait_for_the_splash_to_close()
+        self.assert_frame_centred(self.program.main)
+        self.program.focus()
+        xdotool("key", "F1")
+        converter = wait_for("the converter", lambda: windows("Converter"))[0]
+        self.assert_frame_centred(converter)
+        xdotool("key", "alt+c")
+
+    def assert_frame_centred(self, window):
+        """The window's frame, title bar and borders included, stands in the middle of the screen."""
+        def framed():
+            out = run("xprop", "-id", str(window), "_NET_FRAME_EXTENTS")
+            return out if "=" in out else None
+        left, right, top, bottom = (int(v) for v in wait_for("the frame", framed).split("=")[1].split(","))
+        info = run("xwininfo", "-id", str(window))
+        value = lambda key: int(info.split(key)[1].split()[0])
+        x, y = value("Absolute upper-left X:"), value("Absolute upper-left Y:")
+        width, height = value("Width:"), value("Height:")
+        frame_x, frame_y = x - left, y - top
+        frame_w, frame_h = width + left + right, height + top + bottom
+        self.assertLessEqual(abs(frame_x - (1280 - frame_w) // 2), 1, "frame at x %d" % frame_x)
+        self.assertLessEqual(abs(frame_y - (1024 - frame_h) // 2), 1, "frame at y %d" % frame_y)
+
     def test_exit_during_the_splash_ends_the_program_when_the_splash_closes(self):
         self.program.focus()
         xdotool("key", "alt+x")
@@ -205,12 +249,40 @@ class EndToEnd(unittest.TestCase):
         self.assertEqual(self.program.exit_status(), 0)
 
 
+class WithoutWindowManager(unittest.TestCase):
+    """A bare X server, as some kiosks and remote sessions have: nothing restacks the windows."""
+
+    def test_the_splash_stays_above_the_main_window(self):
+        xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                                stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        display = ":" + xvfb.stdout.readline().decode().strip()
+        program = subprocess.Popen([EXE], env=dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb"),
+                                   stderr=subprocess.DEVNULL)
+        try:
+            def mapped():
+                # xwininfo lists the top-level windows from the top of the stack down.
+                out = run("xwininfo", "-display", display, "-root", "-children")
+                sizes = [size for size in ("536x261", "660x563") for line in out.splitlines() if size + "+" in line]
+                order = [line for line in out.splitlines() if "536x261+" in line or "660x563+" in line]
+                return order if len(sizes) == 2 else None
+            order = wait_for("both windows", mapped)
+            self.assertIn("536x261+", order[0], "the splash is above the main window")
+            time.sleep(1)
+            order = mapped()
+            self.assertTrue(order and "536x261+" in order[0], "the splash is still above a second later")
+        finally:
+            program.kill()
+            program.wait()
+            xvfb.terminate()
+            xvfb.wait()
+
+
 def main():
     global EXE
     if not os.environ.get("DBUS_SESSION_BUS_ADDRESS") or not os.environ.get("MERVANE_E2E_SESSION"):
         os.environ["MERVANE_E2E_SESSION"] = "1"
         os.execvp("dbus-run-session", ["dbus-run-session", "--", sys.executable, *sys.argv])
-    for tool in ("Xvfb", "openbox", "xdotool", "xprop"):
+    for tool in ("Xvfb", "openbox", "xdotool", "xprop", "xwininfo"):
         if shutil.which(tool) is None:
             print("missing " + tool + ": skipped")
             sys.exit(77)

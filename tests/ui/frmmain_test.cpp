@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyleOptionButton>
 #include <QTest>
 
 #include <memory>
@@ -90,6 +91,10 @@ void TestMainWindow::computes_data()
     QTest::newRow("leading point and zeros") << ".5" << "010" << "" << "1.50" << ""
                                              << QStringList{"10.5", "20.1", "26.3", "-6.24", "7.24", "16.95", "23.76",
                                                             "", "", "", "1.5", "15.5", "", ""};
+    // longer than its box: the box shows the start, "0.12345", not the end
+    QTest::newRow("long stipulated SD") << "50" << "10" << "" << "0.123456789012" << ""
+                                        << QStringList{"60", "69.6", "75.8", "43.26", "56.74", "66.45", "73.26", "",
+                                                       "", "", "0.123456789012", "51.23", "", ""};
 }
 
 void TestMainWindow::computes()
@@ -108,8 +113,10 @@ void TestMainWindow::computes()
     QTest::mouseClick(uitest::Button(window.get(), "cmdGo"), Qt::LeftButton);
 
     QStringList got;
-    for (const char* n : kResults)
+    for (const char* n : kResults) {
         got << Box(window.get(), n)->text();
+        QCOMPARE(Box(window.get(), n)->cursorPosition(), 0);
+    }
     QCOMPARE(got, expected);
 }
 
@@ -270,11 +277,18 @@ void TestMainWindow::mnemonicsClickTheButtons()
     for (const auto& [key, title] : {std::pair{Qt::Key_A, "Assumptions"}, std::pair{Qt::Key_D, "Programme Credits"}}) {
         QString opened;
         QWidget* owner = nullptr;
-        bool modal = false;
+        bool modal = false, focusMarked = false;
         uitest::OnNextModal([&](QWidget* w) {
             opened = w->windowTitle();
             owner = w->parentWidget();
             modal = w->isModal();
+            // The button that Enter and Space act on is drawn as focused from the start.
+            focusMarked = QTest::qWaitFor([] {
+                QStyleOptionButton option;
+                option.initFrom(QApplication::focusWidget());
+                return option.state.testFlag(QStyle::State_HasFocus)
+                       && option.state.testFlag(QStyle::State_KeyboardFocusChange);
+            });
             w->close();
         });
         QTest::keyClick(window.get(), key, Qt::AltModifier);
@@ -282,6 +296,7 @@ void TestMainWindow::mnemonicsClickTheButtons()
         QApplication::setActiveWindow(window.get());  // as the window manager does when the owned window closes
         QCOMPARE(owner, window.get());
         QVERIFY(modal);
+        QVERIFY(focusMarked);
     }
 
     QSignalSpy destroyed(window.get(), &QObject::destroyed);
@@ -293,17 +308,29 @@ void TestMainWindow::mnemonicsClickTheButtons()
 
 void TestMainWindow::picConfOpensAFreshConverterEachTime()
 {
+    // A click on the picture, or F1 anywhere in the window.
     for (int opening = 0; opening < 2; ++opening) {
         QStringList seen;
+        QWidget* owner = nullptr;
+        bool modal = false;
         uitest::OnNextModal([&](QWidget* w) {
+            owner = w->parentWidget();
+            modal = w->isModal();
             seen << w->objectName() << Texts(w, {"txtConf", "txtSD", "txtAnswer"}).join("|");
             QTest::keyClicks(Box(w, "txtConf"), "95");
             QTest::mouseClick(uitest::Button(w, "cmdDoIt"), Qt::LeftButton);
             seen << Box(w, "txtAnswer")->text();
             w->close();
         });
-        QTest::mouseClick(window->findChild<QWidget*>("picConf"), Qt::LeftButton);
-        QCOMPARE(seen, (QStringList{"frmConvert", "||", "Standard Deviation = 1.96"}));
+        QApplication::setActiveWindow(window.get());
+        if (opening == 0)
+            QTest::mouseClick(window->findChild<QWidget*>("picConf"), Qt::LeftButton);
+        else
+            QTest::keyClick(Box(window.get(), "txtMean"), Qt::Key_F1);
+        QApplication::setActiveWindow(window.get());  // as the window manager does when the owned window closes
+        QTRY_COMPARE(seen, (QStringList{"frmConvert", "||", "Standard Deviation = 1.96"}));
+        QCOMPARE(owner, window.get());
+        QVERIFY(modal);
     }
 }
 
@@ -339,40 +366,8 @@ void TestMainWindow::controlsStayPutWhenResized()
 
 void TestMainWindow::everyCaptionFits()
 {
-    int checked = 0;
-    for (QLabel* label : window->findChildren<QLabel*>()) {
-        if (label->text().isEmpty())
-            continue;
-        const QFontMetrics fm(label->font());
-        const QRect room = label->contentsRect();
-        const QRect needed = fm.boundingRect(room, label->alignment() | (label->wordWrap() ? Qt::TextWordWrap : 0)
-                                                       | Qt::TextShowMnemonic, label->text());
-        QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height() + 1,
-                 qPrintable(label->objectName() + ": " + label->text()));
-        ++checked;
-    }
-    for (QLineEdit* caption : window->findChildren<QLineEdit*>()) {
-        if (caption->hasFrame() || caption->text().isEmpty())
-            continue;
-        const QFontMetrics fm(caption->font());
-        const QMargins m = caption->textMargins();
-        const int room = caption->width() - 4 - m.left() - m.right();  // Qt keeps 2 px either side for the caret
-        QVERIFY2(fm.horizontalAdvance(caption->text()) <= room, qPrintable(caption->objectName()));
-        ++checked;
-    }
-    for (QPushButton* button : window->findChildren<QPushButton*>()) {
-        const QFontMetrics fm(button->font());
-        const int bevel = 6;
-        QVERIFY2(fm.horizontalAdvance(QString(button->text()).remove('&')) <= button->width() - bevel,
-                 qPrintable(button->objectName()));
-        ++checked;
-    }
-    auto* instructions = window->findChild<QPlainTextEdit*>("txtInstructions");
-    const QRect room = instructions->viewport()->rect();
-    const QRect needed = QFontMetrics(instructions->font())
-                             .boundingRect(room, Qt::TextWordWrap, instructions->toPlainText().trimmed());
-    QVERIFY(needed.height() <= room.height());
-    QCOMPARE(checked, 14 + 3 + 8 + 5);  // labels, status panels, caption boxes, buttons
+    // labels, status panels, caption boxes, buttons, the instructions
+    QCOMPARE(uitest::CheckCaptionsFit(window.get()), 14 + 3 + 8 + 5 + 1);
 }
 
 void TestMainWindow::boxesCarryTheirCaptionsForScreenReaders()

@@ -4,14 +4,19 @@
 // Helpers for driving the real windows from Qt Test.
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QtMath>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
 #include <functional>
 
 namespace uitest {
@@ -106,6 +111,59 @@ inline void Type(QWidget* window, const char* box, const QString& keys)
             QTest::sendKeyEvent(QTest::Release, Box(window, box), Qt::Key_unknown, QString(c), Qt::NoModifier);
         }
     }
+}
+
+// Fails the test unless every caption of the window fits its control: labels,
+// caption boxes, buttons and boxes of printed text. Returns how many it checked.
+inline int CheckCaptionsFit(QWidget* window)
+{
+    int checked = 0;
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        if (label->text().isEmpty())
+            continue;
+        const QFontMetrics fm(label->font());
+        const QRect room = label->contentsRect();
+        const QRect needed = fm.boundingRect(room, label->alignment() | (label->wordWrap() ? Qt::TextWordWrap : 0)
+                                                       | Qt::TextShowMnemonic, label->text());
+        if (needed.width() > room.width() || needed.height() > room.height() + 1)
+            QTest::qFail(qPrintable(label->objectName() + ": " + label->text()), __FILE__, __LINE__);
+        ++checked;
+    }
+    for (QLineEdit* caption : window->findChildren<QLineEdit*>()) {
+        if (caption->hasFrame() || caption->text().isEmpty())
+            continue;
+        const QFontMetrics fm(caption->font());
+        const QMargins m = caption->textMargins();
+        const int room = caption->width() - 4 - m.left() - m.right();  // Qt keeps 2 px either side for the caret
+        if (fm.horizontalAdvance(caption->text()) > room)
+            QTest::qFail(qPrintable(caption->objectName()), __FILE__, __LINE__);
+        ++checked;
+    }
+    for (QPushButton* button : window->findChildren<QPushButton*>()) {
+        const QFontMetrics fm(button->font());
+        const int bevel = 6;
+        const QString caption = QString(button->text()).remove('&');
+        // A button that wraps its caption needs room for its widest word.
+        int widest = 0;
+        for (const QString& word : caption.split(' '))
+            widest = std::max(widest, fm.horizontalAdvance(word));
+        if ((button->inherits("WrappingButton") ? widest : fm.horizontalAdvance(caption)) > button->width() - bevel)
+            QTest::qFail(qPrintable(button->objectName()), __FILE__, __LINE__);
+        ++checked;
+    }
+    // Printed text (not a tab stop) has no scroll bars: all of it must show.
+    for (QPlainTextEdit* text : window->findChildren<QPlainTextEdit*>()) {
+        if (text->focusPolicy() != Qt::ClickFocus)
+            continue;
+        const int margin = qCeil(text->document()->documentMargin());
+        const QRect room = text->viewport()->rect().adjusted(margin, margin, -margin, -margin);
+        const QRect needed =
+            QFontMetrics(text->font()).boundingRect(room, Qt::TextWordWrap, text->toPlainText().trimmed());
+        if (needed.height() > room.height() || needed.width() > room.width())
+            QTest::qFail(qPrintable(text->objectName()), __FILE__, __LINE__);
+        ++checked;
+    }
+    return checked;
 }
 
 inline void ShowAndActivate(QWidget* window)

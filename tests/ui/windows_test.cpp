@@ -98,6 +98,7 @@ void TestWindows::converterAnswers()
         uitest::ExpectMessage(shown, &w);
     QTest::mouseClick(Button(&w, "cmdDoIt"), Qt::LeftButton);
     QCOMPARE(Box(&w, "txtAnswer")->text(), answer);
+    QCOMPARE(Box(&w, "txtAnswer")->cursorPosition(), 0);  // the start shows when the answer is long
     QCOMPARE(shown.text, message);
     if (shown.seen) {
         QCOMPARE(shown.title, QStringLiteral("Mervane"));
@@ -158,8 +159,12 @@ void TestWindows::assumptionsTextAndClosing()
     const QStringList lines = CrLfLines(frmAssumptions::kAssumptions);
     QCOMPARE(qstrlen(frmAssumptions::kAssumptions), 256u);
     QCOMPARE(lines.size(), 4);
-    QCOMPARE(lines[0], QStringLiteral("These computations assume that: "));
-    QCOMPARE(lines[3], QStringLiteral("         and standard deviation was obtained."));
+    QCOMPARE(lines, (QStringList{
+                        "These computations assume that: ",
+                        "   a). the data in the red boxes (mean and SD) are derived from a normal distribution;",
+                        "   b). the raw score is a (theoretical) member of the population from which the mean ",
+                        "         and standard deviation was obtained.",
+                    }));
 
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
         frmAssumptions w(nullptr);
@@ -280,6 +285,9 @@ void TestWindows::splashStartsTheProgram()
     auto* timer = splash->findChild<QTimer*>("Timer1");
     QVERIFY(timer->isActive());
     QCOMPARE(timer->interval(), 2000);
+    // A coarse timer may fire up to 5 % early, before the two seconds are up.
+    QCOMPARE(timer->timerType(), Qt::PreciseTimer);
+    QVERIFY(timer->isSingleShot());
 
     // Two seconds on, the timer closes the splash; the main window stays.
     QVERIFY(QMetaObject::invokeMethod(timer, "timeout"));
@@ -306,6 +314,26 @@ void TestWindows::exitingDuringTheSplashLeavesItUntilItCloses()
     QVERIFY(!splash);
     for (QWidget* w : QApplication::topLevelWidgets())
         QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));  // nothing left: the program ends
+}
+
+void TestWindows::everyCaptionFits()
+{
+    frmConvert convert(nullptr);
+    frmAssumptions assumptions(nullptr);
+    frmCredits credits(nullptr);
+    // labels, caption boxes, buttons and printed text of each window
+    const std::pair<QWidget*, int> windows[] = {{&convert, 2 + 2 + 1}, {&assumptions, 1 + 1}, {&credits, 3 + 2 + 1}};
+    for (const auto& [w, count] : windows) {
+        uitest::ShowAndActivate(w);
+        QCOMPARE(uitest::CheckCaptionsFit(w), count);
+        w->close();
+    }
+    QPointer<frmSplash> splash = new frmSplash();
+    QCOMPARE(uitest::CheckCaptionsFit(splash), 6);  // its six labels
+    splash->close();
+    if (frmMain* main = TheMainWindow())
+        main->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void TestWindows::setTopMostWindowRaisesItsFailureAgain()

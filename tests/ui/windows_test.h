@@ -33,6 +33,7 @@ private slots:
     void creditsWebSiteButtonHandsOverTheAddressEachTime();
     void splashStartsTheProgram();
     void exitingDuringTheSplashLeavesItUntilItCloses();
+    void everyCaptionFits();
     void setTopMostWindowRaisesItsFailureAgain();
     void unexpectedFailuresAreReported();
 

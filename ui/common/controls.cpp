@@ -1,17 +1,72 @@
 #include "ui/common/controls.h"
 
+#include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QWidget>
+#include <QtMath>
 
 #include <limits>
 
 #include "ui/common/fonts.h"
 
 namespace ui {
+namespace {
+
+// Printed text keeps its design box, which has no scroll bars. A substitute
+// font that runs wider than the design's would push the last words out of
+// sight, so the text is set a little tighter, never below kTightestPercent
+// of the font's own spacing, until all of it shows.
+class TextFitter : public QObject {
+public:
+    explicit TextFitter(QPlainTextEdit* box) : QObject(box), box_(box), spacing_(box->font().letterSpacing())
+    {
+        if (box->font().letterSpacingType() != QFont::PercentageSpacing || spacing_ == 0)
+            spacing_ = 100;
+        box->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Resize || event->type() == QEvent::Show)
+            Fit();
+        return false;
+    }
+
+private:
+    static constexpr double kTightestPercent = 88;
+    static constexpr double kStepPercent = 1;
+
+    bool Fits(const QFont& font) const
+    {
+        const int margin = qCeil(box_->document()->documentMargin());
+        const QRect room = box_->viewport()->rect().adjusted(margin, margin, -margin, -margin);
+        const QRect needed = QFontMetrics(font).boundingRect(room, Qt::TextWordWrap, box_->toPlainText().trimmed());
+        return needed.height() <= room.height() && needed.width() <= room.width();
+    }
+
+    void Fit()
+    {
+        QFont font = box_->font();
+        for (double percent = spacing_; percent >= spacing_ * kTightestPercent / 100; percent -= kStepPercent) {
+            font.setLetterSpacing(QFont::PercentageSpacing, percent);
+            if (Fits(font))
+                break;
+        }
+        if (font != box_->font())
+            box_->setFont(font);
+    }
+
+    QPlainTextEdit* box_;
+    double spacing_;
+};
+
+}  // namespace
 
 QIcon CalculatorIcon()
 {
@@ -55,7 +110,10 @@ QPlainTextEdit* MakePrintedText(QWidget* parent, const char* name, const char* c
     box->setObjectName(QString::fromLatin1(name));
     StyleAsCaption(box);
     StyleAsFlatBox(box);
+    // The inner margin of an ordinary text box, so the text never touches the line.
+    box->setStyleSheet(box->styleSheet() + QStringLiteral(" padding: 1px 2px;"));
     box->setPlainText(WithLineFeeds(crlfText));
+    new TextFitter(box);
     box->setAccessibleName(accessibleName);
     return box;
 }

@@ -19,6 +19,7 @@ ModalWindow::ModalWindow(QWidget* owner, const QString& caption, const QSize& cl
         setFixedSize(size);
     }
     setWindowFlags(flags);
+    ui::CentreOnScreen(this);
 }
 
 void ModalWindow::keyPressEvent(QKeyEvent* event)
@@ -39,12 +40,29 @@ void ModalWindow::keyPressEvent(QKeyEvent* event)
     }
 }
 
+bool ModalWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate) {
+        // The focused button answers Enter and Space at once, so it is marked
+        // from the start, as if reached with Tab. Activation gives the focus
+        // after this event, and unmarks it; mark it once that is done.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                setAttribute(Qt::WA_KeyboardFocusChange);
+                if (QWidget* focused = focusWidget())
+                    focused->update();
+            },
+            Qt::QueuedConnection);
+    }
+    return QDialog::event(event);
+}
+
 void ModalWindow::showEvent(QShowEvent* event)
 {
     // A dialog makes its first auto-default button the default when shown;
     // these windows have none.
     for (QPushButton* button : findChildren<QPushButton*>())
         button->setAutoDefault(false);
-    ui::CentreOnScreen(this);
     QDialog::showEvent(event);
 }

@@ -15,6 +15,7 @@ public:
     ModalWindow(QWidget* owner, const QString& caption, const QSize& clientTwips, Frame frame);
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 };

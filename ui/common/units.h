@@ -25,7 +25,8 @@ constexpr QRect Twips(int left, int top, int width, int height)
 void Place(QWidget* control, int left, int top, int width, int height);
 
 // Centres a top-level window, frame included, on the available area of the
-// screen it will appear on.
+// screen it will appear on; a window not yet shown is centred again once the
+// window manager has framed it.
 void CentreOnScreen(QWidget* window);
 
 }  // namespace ui

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 #include "core/scoreanalysis.h"
 #include "ui/common/controls.h"
@@ -232,6 +233,8 @@ void frmMain::Connect()
     connect(cmdAssumptions, &QPushButton::clicked, this, &frmMain::cmdAssumptions_Click);
     connect(cmdCredits, &QPushButton::clicked, this, &frmMain::cmdCredits_Click);
     connect(picConf, &PictureBox::clicked, this, &frmMain::picConf_Click);
+    // F1, the help key, is the keyboard's way to the converter: the picture takes no focus.
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, &frmMain::picConf_Click);
 
     keyPress->Attach(txtScore, [this](std::int16_t& k) { txtScore_KeyPress(k); });
     keyPress->Attach(txtMean, [this](std::int16_t& k) { txtMean_KeyPress(k); });

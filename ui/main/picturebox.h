@@ -3,7 +3,8 @@
 
 #include <QLabel>
 
-// A borderless picture that answers a mouse click.
+// A borderless picture that answers a mouse click, and offers assistive
+// technology a press action that does the same.
 class PictureBox : public QLabel {
     Q_OBJECT
 
@@ -11,6 +12,7 @@ public:
     explicit PictureBox(QWidget* parent = nullptr);
 
 signals:
+    // Named as Qt names its signals.
     void clicked();
 
 protected:

@@ -57,6 +57,15 @@ frmSplash::frmSplash() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindow
     picLogo->setObjectName(QStringLiteral("picLogo"));
     picLogo->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picLogo->setLineWidth(2);
+    // The sunken bevel's light edges would be white on the white splash: draw
+    // them in the classic 3-D greys, which show on it.
+    QPalette bevel = picLogo->palette();
+    bevel.setColor(QPalette::Light, QColor(192, 192, 192));
+    bevel.setColor(QPalette::Midlight, QColor(223, 223, 223));
+    bevel.setColor(QPalette::Mid, QColor(160, 160, 160));
+    bevel.setColor(QPalette::Dark, QColor(128, 128, 128));
+    bevel.setColor(QPalette::Shadow, QColor(64, 64, 64));
+    picLogo->setPalette(bevel);
     picLogo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picLogo->setPixmap(QPixmap(QStringLiteral(":/images/logo.jpg")));
 
@@ -82,6 +91,8 @@ frmSplash::frmSplash() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindow
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setSingleShot(true);
+    // A coarse timer may fire up to 5 % early; the splash stays its full two seconds.
+    Timer1->setTimerType(Qt::PreciseTimer);
     Timer1->setInterval(2000);
     connect(Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
 
@@ -96,6 +107,9 @@ void frmSplash::Form_Load()
     main_ = new frmMain();
     main_->setAttribute(Qt::WA_DeleteOnClose);
     main_->show();
+    // The main window, larger and with the same centre, was mapped last; a
+    // desktop without a stacking policy of its own would leave it on top.
+    raise();
     Timer1->start();
     // The two seconds count from the end of loading, however long that took.
     Timer1->setInterval(2000);
