@@ -15,9 +15,17 @@ for needed in libqt6widgets6 libqt6gui6 $fonts; do
     grep -q "$needed" <<<"$depends" || { echo "the package does not depend on $needed: $depends"; exit 1; }
 done
 
+# Debian's own checks: no errors and no warnings.
+if ! report="$(lintian --fail-on error,warning "$deb" 2>&1)"; then
+    grep -v 'running with root privileges' <<<"$report"
+    echo "lintian found errors or warnings"
+    exit 1
+fi
+
 dpkg -x "$deb" "$scratch/root"
 id=example.quenlo.Mervane
 for f in usr/bin/Mervane usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
+         usr/share/doc/mervane/copyright usr/share/doc/mervane/changelog.gz usr/share/man/man1/Mervane.1.gz \
          usr/share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/$id.png; do
     [ -f "$scratch/root/$f" ] || { echo "missing from the package: $f"; exit 1; }
 done
