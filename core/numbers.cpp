@@ -1,8 +1,11 @@
 #include "core/numbers.h"
 
+#include <locale.h>
+
 #include <algorithm>
-#include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -10,6 +13,44 @@
 
 namespace core {
 namespace {
+
+// The C library's conversions are correctly rounded, but read and write the
+// decimal separator of the thread's locale, which the window toolkit sets
+// from the environment (a comma under de_DE). This runs them in the "C"
+// locale for as long as it lives. (Floating-point <charconv> would do without
+// it, but LLVM's C++ library, the browser build's, lacks it.)
+class ClassicLocale {
+public:
+    ClassicLocale() : previous_(uselocale(Classic())) {}
+    ~ClassicLocale() { uselocale(previous_); }
+    ClassicLocale(const ClassicLocale&) = delete;
+    ClassicLocale& operator=(const ClassicLocale&) = delete;
+
+private:
+    static locale_t Classic()
+    {
+        static const locale_t classic = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+        return classic;
+    }
+    locale_t previous_;
+};
+
+// The double nearest to a decimal text in the C library's syntax; overflow
+// gives infinity and underflow 0, each as strtod rounds them.
+double ToDouble(const std::string& text)
+{
+    const ClassicLocale classic;
+    return std::strtod(text.c_str(), nullptr);
+}
+
+// v > 0 to 15 significant digits, correctly rounded, as d.dddddddddddddde±x.
+std::string Scientific15(double v)
+{
+    const ClassicLocale classic;
+    char buf[48];
+    const int n = std::snprintf(buf, sizeof buf, "%.14e", v);
+    return std::string(buf, static_cast<std::size_t>(std::max(n, 0)));
+}
 
 bool IsSkipped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -162,12 +203,7 @@ double Compose(bool negative, Mantissa m, std::int64_t exponent)
     if (magnitude < kUnderflowMagnitude)
         return zero;
 
-    const std::string text = "0." + m.digits + "e" + std::to_string(magnitude);
-    double value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    (void)end;
-    if (ec == std::errc::result_out_of_range)
-        return magnitude > 0 ? inf : zero;
+    const double value = ToDouble("0." + m.digits + "e" + std::to_string(magnitude));
     return negative ? -value : value;
 }
 
@@ -220,9 +256,7 @@ std::string NumberText(double v, std::string_view decimalSeparator)
         return "0";
 
     // 15 significant digits, correctly rounded: d.dddddddddddddde±x
-    char buf[48];
-    const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, 14);
-    const std::string_view sci(buf, static_cast<std::size_t>(res.ptr - buf));
+    const std::string sci = Scientific15(std::fabs(v));
     const std::size_t ePos = sci.find('e');
     std::string digits;
     for (char c : sci.substr(0, ePos))
@@ -230,8 +264,7 @@ std::string NumberText(double v, std::string_view decimalSeparator)
             digits.push_back(c);
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
-    int exponent = 0;
-    std::from_chars(sci.data() + ePos + (sci[ePos + 1] == '+' ? 2 : 1), sci.data() + sci.size(), exponent);
+    const int exponent = std::atoi(sci.c_str() + ePos + 1);
 
     std::string out = v < 0 ? "-" : "";
     const int count = static_cast<int>(digits.size());

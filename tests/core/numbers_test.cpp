@@ -1,9 +1,18 @@
 #include "core/numbers.h"
 
+#include <algorithm>
 #include <cfloat>
+#include <charconv>
+#include <clocale>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
+#include <random>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -141,5 +150,98 @@ TEST(NumberText, ReadsBackToTheSameFifteenDigits)
         EXPECT_NEAR(back, v, std::fabs(v) * 5e-15);
     }
 }
+
+}  // namespace
+
+namespace {
+
+// The conversions must not depend on the process locale, which the window
+// toolkit sets from the environment: under a comma locale the C library's
+// plain conversions read and write a comma.
+TEST(Numbers, IgnoreTheProcessLocale)
+{
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
+        GTEST_SKIP() << "no de_DE.UTF-8 locale on this machine";
+    const double parsed = core::LenientParse("1.5");
+    const std::string written = core::NumberText(1234.5678);
+    const std::string separated = core::NumberText(0.25, ",");
+    std::setlocale(LC_ALL, previous.c_str());
+    EXPECT_EQ(parsed, 1.5);
+    EXPECT_EQ(written, "1234.5678");
+    EXPECT_EQ(separated, "0,25");
+}
+
+#if defined(__GLIBCXX__)
+// The exact decimal expansion of the point halfway between two neighbouring
+// doubles: the x87 long double holds it exactly, and glibc prints it in full.
+std::string ExactHalfway(double low, double high)
+{
+    const long double mid = (static_cast<long double>(low) + static_cast<long double>(high)) / 2;
+    std::vector<char> buf(1200);
+    const int n = std::snprintf(buf.data(), buf.size(), "%.800Le", mid);
+    return std::string(buf.data(), static_cast<std::size_t>(n));
+}
+
+// The conversions are the C library's, in place of floating-point <charconv>,
+// which LLVM's C++ library lacks; GNU's has both, so here they must agree bit
+// for bit: over random doubles of every magnitude, the exact halves between
+// neighbours, and the ends of the range.
+TEST(Numbers, AgreeWithCharconvBitForBit)
+{
+    std::mt19937_64 random(20261207);
+    std::vector<double> values{DBL_MAX, DBL_MIN, DBL_TRUE_MIN, 0.5, 1.0, 0.125, 1e15, 999999999999999.5, 1e-4};
+    for (int i = 0; i < 100000; ++i) {
+        double v = 0;
+        const std::uint64_t bits = random() & 0x7FFFFFFFFFFFFFFFull;
+        std::memcpy(&v, &bits, sizeof v);
+        if (std::isfinite(v) && v != 0)
+            values.push_back(v);
+    }
+    int checked = 0;
+    for (double v : values) {
+        // 15 significant digits, as <charconv> writes them
+        char buf[48];
+        const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14);
+        const std::string sci(buf, res.ptr);
+        std::string digits;
+        for (char c : sci.substr(0, sci.find('e')))
+            if (c != '.')
+                digits.push_back(c);
+        while (digits.size() > 1 && digits.back() == '0')
+            digits.pop_back();
+        const int exponent = std::atoi(sci.c_str() + sci.find('e') + 1);
+        std::string ours;
+        const std::string text = core::NumberText(v);
+        const std::size_t e = text.find('E');
+        for (char c : text.substr(0, e))
+            if (c >= '0' && c <= '9')
+                ours.push_back(c);
+        ours.erase(0, ours.find_first_not_of('0'));
+        while (ours.size() > 1 && ours.back() == '0')  // a whole number's places, not its digits
+            ours.pop_back();
+        ASSERT_EQ(ours, digits) << text;
+        ASSERT_EQ(core::LenientParse(text), std::strtod(text.c_str(), nullptr)) << text;
+        if (e != std::string::npos) {
+            ASSERT_EQ(std::atoi(text.c_str() + e + 1), exponent) << text;
+        }
+
+        // Reading: the full 17 digits, and the tie halfway to the next double up.
+        const int n = std::snprintf(buf, sizeof buf, "%.16e", v);
+        double expected = 0;
+        std::from_chars(buf, buf + n, expected);
+        ASSERT_EQ(core::LenientParse(std::string(buf, static_cast<std::size_t>(n))), expected) << buf;
+        // The ties are 800-digit texts: every tenth value is sample enough.
+        const double up = std::nextafter(v, DBL_MAX);
+        if (checked % 10 == 0 && std::isfinite(up)) {
+            const std::string tie = ExactHalfway(v, up);
+            std::from_chars(tie.data(), tie.data() + tie.size(), expected);
+            ASSERT_EQ(core::LenientParse(tie), expected) << tie;
+        }
+        ++checked;
+    }
+    EXPECT_GT(checked, 95000);
+}
+#endif
 
 }  // namespace
