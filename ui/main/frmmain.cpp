@@ -13,6 +13,7 @@
 #include "ui/common/keypress.h"
 #include "ui/common/locale.h"
 #include "ui/common/messagebox.h"
+#include "ui/common/texts.h"
 #include "ui/common/units.h"
 #include "ui/main/line.h"
 #include "ui/main/picturebox.h"
@@ -23,12 +24,6 @@
 
 namespace {
 
-constexpr char kInstructions[] =
-    "Blue boxes are optional, red boxes are compulsory. To compute z-score and percentile score equivalents of a raw "
-    "score insert a figure in the raw score box below and also enter the measure's mean and standard deviation in the "
-    "next section. You can also specify to score an equivalent of a percentile and / or a standard deviation. If you "
-    "only want to compute a measure's most commonly used standard deviations and percentiles then you only need to "
-    "enter data in the red boxes.\r\n";
 
 }  // namespace
 
@@ -209,7 +204,7 @@ void frmMain::StyleControls()
     }
 
     ui::StyleAsCaption(txtInstructions);
-    txtInstructions->setPlainText(ui::WithLineFeeds(kInstructions));
+    txtInstructions->setPlainText(ui::WithLineFeeds(texts::kInstructions));
     txtInstructions->setAccessibleName(tr("Instructions"));
 }
 

@@ -5,13 +5,10 @@
 #include <QPushButton>
 
 #include "ui/common/controls.h"
+#include "ui/common/texts.h"
 #include "ui/common/units.h"
 
-const char* const frmAssumptions::kAssumptions =
-    "These computations assume that: \r\n"
-    "   a). the data in the red boxes (mean and SD) are derived from a normal distribution;\r\n"
-    "   b). the raw score is a (theoretical) member of the population from which the mean \r\n"
-    "         and standard deviation was obtained.\r\n";
+const char* const frmAssumptions::kAssumptions = texts::kAssumptions;
 
 frmAssumptions::frmAssumptions(QWidget* owner)
     : ModalWindow(owner, tr("Assumptions"), QSize(6420, 1590), Frame::FixedSingle)

@@ -11,11 +11,10 @@
 #include "ui/common/controls.h"
 #include "ui/common/locale.h"
 #include "ui/common/messagebox.h"
+#include "ui/common/texts.h"
 #include "ui/common/units.h"
 
 namespace {
-constexpr char kDirections[] =
-    "Enter data into only ONE of the white boxes to compute the equivalent of the other box.\r\n";
 }  // namespace
 
 frmConvert::frmConvert(QWidget* owner) : ModalWindow(owner, tr("Converter"), QSize(5025, 2265), Frame::Resizable)
@@ -32,7 +31,7 @@ frmConvert::frmConvert(QWidget* owner) : ModalWindow(owner, tr("Converter"), QSi
 
     cmdDoIt = ui::MakeButton(this, "cmdDoIt", tr("&Do It"), true);
     cmdClose = ui::MakeButton(this, "cmdClose", tr("&Close"));
-    txtDirections = ui::MakePrintedText(this, "txtDirections", kDirections, tr("Directions"));
+    txtDirections = ui::MakePrintedText(this, "txtDirections", texts::kDirections, tr("Directions"));
 
     txtAnswer = ui::MakeBox(this, "txtAnswer", tr("Answer"));
     ui::StyleAsFlatBox(txtAnswer);

@@ -7,41 +7,16 @@
 #include "ui/common/controls.h"
 #include "ui/common/fonts.h"
 #include "ui/common/messagebox.h"
+#include "ui/common/texts.h"
 #include "ui/common/units.h"
 #include "ui/windows/shell.h"
 #include "ui/common/wrappingbutton.h"
 
-// A reserved domain: the address can never lead to someone else's site.
-const QUrl frmCredits::kMakerAddress{QStringLiteral("https://quenlo.example/")};
+const QUrl frmCredits::kMakerAddress{QString::fromLatin1(texts::kMakerAddress)};
 
-const char* const frmCredits::kCitation =
-    "Lorvi, T. M. (2026). Quenlo Software: Mervane (Version 1.00). https://quenlo.example/\r\n";
+const char* const frmCredits::kCitation = texts::kCitation;
 
-const char* const frmCredits::kLicence =
-    "I. Summary\r\n"
-    "This software is provided as is and free of charge, for clinicians, researchers and students alike.\r\n"
-    "You may pass it on to others as you received it, as long as it stays whole and every credit in it is kept.\r\n"
-    "\r\n"
-    "II. Limitations\r\n"
-    "II. a. Good Faith\r\n"
-    "This program was written in good faith, to help people place test scores within the norms of a measure.\r\n"
-    "Whoever doubts that may have its code inspected by an organisation they trust and that the author accepts,\r\n"
-    "provided that no more than one copy is made for it and that the copy is destroyed within thirty days.\r\n"
-    "\r\n"
-    "II. b. Warranty\r\n"
-    "Every reasonable effort has been made to make this program stable and its figures exact, but no warranty\r\n"
-    "of any kind is given. The author assures you that nothing harmful, no spyware, adware or other malware,\r\n"
-    "is in the program or attached to it.\r\n"
-    "\r\n"
-    "II.c. Liability\r\n"
-    "No damage from using this program has ever been reported to the author. Even so, the author accepts\r\n"
-    "no liability for any damage, loss or claim that may arise from its use, whether to data, to equipment\r\n"
-    "or from the conclusions drawn from its results, which remain the responsibility of the person using them.\r\n"
-    "\r\n"
-    "II.d. Use of application in whole\r\n"
-    "Only the application as a whole may be used; no part of it may be taken out of it and used on its own.\r\n"
-    "\r\n"
-    "Copyright (c) 2026 T. M. Lorvi. All rights reserved.\r\n";
+const char* const frmCredits::kLicence = texts::kLicence;
 
 frmCredits::frmCredits(QWidget* owner)
     : ModalWindow(owner, tr("Programme Credits"), QSize(9000, 7500), Frame::FixedSingle)

@@ -1,12 +1,12 @@
 # Writes Debian's machine-readable copyright file, whose licence is the one
-# the credits window shows: read from the window's source, so the two never
+# the credits window shows: read from the windows' texts, so the two never
 # differ.
-#   cmake -DCREDITS=frmcredits.cpp -DOUT=copyright -P copyright.cmake
+#   cmake -DCREDITS=texts.h -DOUT=copyright -P copyright.cmake
 file(STRINGS "${CREDITS}" lines)
 set(licence "")
 set(inside OFF)
 foreach(line IN LISTS lines)
-    if(line MATCHES "frmCredits::kLicence =")
+    if(line MATCHES "kLicence\\[\\] =")
         set(inside ON)
     elseif(inside)
         if(NOT line MATCHES "^ *\"(.*)\\\\r\\\\n\"(;?)$")
