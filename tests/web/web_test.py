@@ -1,0 +1,317 @@
+#!/usr/bin/python3
+"""The browser edition in a real browser: Debian's Chromium, headless, driven
+through chromedriver. The page is opened from disk and served on loopback;
+what it shows is read from its fields, as a user reads them.
+
+    web_test.py SITE_FOLDER DESKTOP_GEOMETRY_PROGRAM
+"""
+
+import functools
+import http.server
+import json
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import threading
+import unittest
+
+SITE = None
+GEOMETRY = None
+
+MEAN_AND_SD = "At the least, measure mean and measure SD field mus be entered."
+PERCENTILE = "You cannot have a percentile above 100 or below 0"
+
+
+def browser(language="en-US"):
+    from selenium import webdriver
+    from selenium.webdriver.chrome.service import Service
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/bin/chromium"
+    for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+                 "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                 "--disable-dev-shm-usage", "--window-size=1000,800", "--lang=" + language,
+                 "--user-data-dir=" + tempfile.mkdtemp(prefix="mervane-web-")):
+        options.add_argument(flag)
+    options.add_experimental_option("prefs", {"intl.accept_languages": language})
+    options.set_capability("goog:loggingPrefs", {"performance": "ALL"})
+    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+
+
+class Served:
+    """The site on a loopback HTTP server of its own."""
+
+    def __init__(self):
+        handler = functools.partial(QuietHandler, directory=SITE)
+        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+        threading.Thread(target=self.server.serve_forever, daemon=True).start()
+        self.url = "http://127.0.0.1:%d/index.html" % self.server.server_address[1]
+
+    def close(self):
+        self.server.shutdown()
+        self.server.server_close()
+
+
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
+class Page:
+    def __init__(self, driver, url):
+        from selenium.webdriver.support.ui import WebDriverWait
+        self.driver = driver
+        driver.get(url)
+        WebDriverWait(driver, 20).until(lambda d: d.execute_script("return document.documentElement.dataset.ready"))
+
+    def control(self, window, name):
+        from selenium.webdriver.common.by import By
+        return self.driver.find_element(By.CSS_SELECTOR, '#%s [data-name="%s"]' % (window, name))
+
+    def type(self, window, name, text):
+        """Key by key, each through the page's keystroke handling."""
+        box = self.control(window, name)
+        for key in text:
+            box.send_keys(key)
+
+    def wait_for_the_splash_to_close(self):
+        """It lies over the middle of the main window for its first two seconds."""
+        from selenium.webdriver.support.ui import WebDriverWait
+        WebDriverWait(self.driver, 10).until(
+            lambda d: d.execute_script("return document.getElementById('frmSplash').hidden"))
+
+    def text(self, window, name):
+        return self.control(window, name).get_property("value")
+
+    def alt(self, letter):
+        from selenium.webdriver.common.action_chains import ActionChains
+        from selenium.webdriver.common.keys import Keys
+        ActionChains(self.driver).key_down(Keys.ALT).send_keys(letter).key_up(Keys.ALT).perform()
+
+    def press(self, key):
+        from selenium.webdriver.common.action_chains import ActionChains
+        ActionChains(self.driver).send_keys(key).perform()
+
+    def message(self):
+        """The open message box's title and text, or None."""
+        return self.driver.execute_script("""
+            const box = document.getElementById('msgbox');
+            if (!box.open || !box.matches(':modal')) return null;
+            return [document.getElementById('msgbox-title').textContent,
+                    document.getElementById('msgbox-text').textContent];""")
+
+    def answer_message(self):
+        self.driver.find_element("id", "msgbox-ok").click()
+
+    def is_open(self, window):
+        return self.driver.execute_script("return document.getElementById(arguments[0]).matches(':modal')", window)
+
+    def requests(self, page_url):
+        """Every request the page made (the browser's own start page aside)."""
+        urls = []
+        for entry in self.driver.get_log("performance"):
+            message = json.loads(entry["message"])["message"]
+            if message["method"] == "Network.requestWillBeSent" and \
+                    message["params"].get("documentURL") == page_url:
+                urls.append(message["params"]["request"]["url"])
+        return urls
+
+
+RESULTS = ["txtSD1", "txtSD196", "txtSD258", "txt25Percent", "txt75Percent", "txt95Percent", "txt99Percent",
+           "txtZScore", "txtPercentile", "txtConf", "txtSDUser", "txtUserSDAnswer", "txtPercentileUser",
+           "txtUserPercentileAnswer"]
+
+
+class WebEdition:
+    """The same tests wherever the page comes from."""
+    url = None
+
+    def setUp(self):
+        self.driver = browser()
+        self.page = Page(self.driver, self.url)
+
+    def tearDown(self):
+        self.driver.quit()
+
+    def test_the_typical_request_typed_key_by_key(self):
+        p = self.page
+        p.type("frmMain", "txtMean", "50")
+        p.type("frmMain", "txtSD", "10")
+        p.type("frmMain", "txtScore", "65")
+        p.type("frmMain", "txtUserStipulatedSD", "2")
+        p.type("frmMain", "txtUserStipulatedPercentile", "90")
+        p.alt("g")
+        self.assertEqual([p.text("frmMain", n) for n in RESULTS],
+                         ["60", "69.6", "75.8", "43.26", "56.74", "66.45", "73.26", "1.5", "93.32", "86.64",
+                          "2", "70", "90", "62.82"])
+        self.assertIsNone(p.message())
+        p.alt("c")
+        self.assertEqual([p.text("frmMain", n) for n in ["txtMean", "txtSD1", "txtZScore"]], ["", "", ""])
+
+    def test_the_keystroke_rule(self):
+        cases = [("txtMean", "1a.2.3b", "1.23"), ("txtSD", "-+e, x7", "7"), ("txtScore", "9€½5", "95"),
+                 ("txtMeasure", "WAIS-IV, 4th", "WAIS-IV, 4th")]
+        for name, typed, shown in cases:
+            with self.subTest(name=name):
+                self.page.type("frmMain", name, typed)
+                self.assertEqual(self.page.text("frmMain", name), shown)
+
+    def test_the_two_messages_in_a_modal_box_titled_mervane(self):
+        p = self.page
+        p.alt("g")
+        self.assertEqual(p.message(), ["Mervane", MEAN_AND_SD])
+        p.answer_message()
+        self.assertIsNone(p.message())
+        p.type("frmMain", "txtMean", "50")
+        p.type("frmMain", "txtSD", "10")
+        p.type("frmMain", "txtUserStipulatedPercentile", "150")
+        p.wait_for_the_splash_to_close()
+        p.control("frmMain", "cmdGo").click()
+        self.assertEqual(p.message(), ["Mervane", PERCENTILE])
+        p.answer_message()
+        self.assertEqual(p.text("frmMain", "txtSD1"), "60")  # results before the message stay
+
+    def test_the_converter_answers_and_refuses(self):
+        from selenium.webdriver.common.keys import Keys
+        p = self.page
+        rows = [("95", "", "Standard Deviation = 1.96", None),
+                ("", "1", "Confidence Interval = 68.27", None),
+                ("", "0.974214593831", "Confidence Interval = 67.01", None),
+                ("100", "", "Confidence Interval = 67.01", "Your confidence level must be below 100 and above 0."),
+                ("95", "2", "Confidence Interval = 67.01", "You must enter data in one box only"),
+                ("", "", "Confidence Interval = 67.01", "You must enter data in one of the boxes")]
+        p.press(Keys.F1)
+        self.assertTrue(p.is_open("frmConvert"))
+        for confidence, deviations, answer, message in rows:
+            with self.subTest(confidence=confidence, deviations=deviations):
+                for name in ("txtConf", "txtSD"):
+                    p.control("frmConvert", name).clear()
+                p.type("frmConvert", "txtConf", confidence)
+                p.type("frmConvert", "txtSD", deviations)
+                p.alt("d")
+                self.assertEqual(p.message(), None if message is None else ["Mervane", message])
+                if message:
+                    p.answer_message()
+                self.assertEqual(p.text("frmConvert", "txtAnswer"), answer)
+        p.press(Keys.ESCAPE)
+        self.assertTrue(p.is_open("frmConvert"), "Escape closes no window")
+        p.alt("c")
+        self.assertFalse(p.is_open("frmConvert"))
+        p.wait_for_the_splash_to_close()
+        p.control("frmMain", "picConf").click()
+        self.assertTrue(p.is_open("frmConvert"))
+        self.assertEqual(p.text("frmConvert", "txtAnswer"), "", "each opening starts empty")
+
+    def test_printed_texts_show_whole(self):
+        """Boxes of printed text have no scroll bars: all of their text must show."""
+        for window, name in (("frmMain", "txtInstructions"), ("frmConvert", "txtDirections"),
+                             ("frmAssumptions", "txtAssumptions"), ("frmCredits", "Text2")):
+            with self.subTest(name=name):
+                overflow = self.driver.execute_script("""
+                    const box = arguments[0], dialog = box.closest('dialog');
+                    if (dialog) dialog.show();
+                    const over = box.scrollHeight - box.clientHeight;
+                    if (dialog) dialog.close();
+                    return over;""", self.page.control(window, name))
+                self.assertLessEqual(overflow, 0)
+
+    def test_no_request_leaves_the_page_origin(self):
+        self.page.type("frmMain", "txtMean", "50")
+        self.page.type("frmMain", "txtSD", "10")
+        self.page.alt("g")
+        origin = self.url.rsplit("/", 1)[0] + "/"
+        requests = self.page.requests(self.url)
+        self.assertIn(origin + "mervane-core.js", requests)
+        for url in requests:
+            self.assertTrue(url.startswith(origin) or url.startswith("data:"), url)
+        self.assertEqual(self.driver.execute_script(
+            "return [localStorage.length, sessionStorage.length, document.cookie]"), [0, 0, ""])
+
+
+class FromDisk(WebEdition, unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.url = "file://" + os.path.join(SITE, "index.html")
+
+
+class ServedOnLoopback(WebEdition, unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.server = Served()
+        cls.url = cls.server.url
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.server.close()
+
+
+class AsOnTheDesktop(unittest.TestCase):
+    def test_a_comma_language_writes_a_comma(self):
+        driver = browser("de-DE")
+        try:
+            p = Page(driver, "file://" + os.path.join(SITE, "index.html"))
+            p.type("frmMain", "txtMean", "50")
+            p.type("frmMain", "txtSD", "10")
+            p.type("frmMain", "txtScore", "65.5")
+            p.alt("g")
+            self.assertEqual([p.text("frmMain", n) for n in ("txtSD196", "txtZScore", "txtSD1")],
+                             ["69,6", "1,55", "60"])
+        finally:
+            driver.quit()
+
+    def test_every_control_stands_where_the_desktop_puts_it(self):
+        desktop = json.loads(subprocess.run([GEOMETRY], capture_output=True, text=True, check=True).stdout)
+        # Sized to their text on the desktop; the page keeps their design places.
+        fitted = {("fraMainFrame", "lblProductName"), ("fraMainFrame", "lblCompanyName")}
+        driver = browser()
+        try:
+            Page(driver, "file://" + os.path.join(SITE, "index.html"))
+            page = driver.execute_script("""
+                const places = {};
+                const containers = {frmMain: '#frmMain .client', frmConvert: '#frmConvert .client',
+                                    frmAssumptions: '#frmAssumptions .client', frmCredits: '#frmCredits .client',
+                                    fraMainFrame: '#fraMainFrame'};
+                for (const [window, selector] of Object.entries(containers)) {
+                    const parent = document.querySelector(selector);
+                    const dialog = parent.closest('dialog');
+                    if (dialog) dialog.show();
+                    places[window] = {};
+                    for (const c of parent.children) {
+                        if (!c.dataset.name) continue;
+                        places[window][c.dataset.name] = [c.offsetLeft, c.offsetTop, c.offsetWidth, c.offsetHeight];
+                    }
+                    if (dialog) dialog.close();
+                }
+                return places;""")
+        finally:
+            driver.quit()
+        compared = 0
+        for window, controls in desktop.items():
+            for name, place in controls.items():
+                if (window, name) in fitted:
+                    continue
+                with self.subTest(window=window, name=name):
+                    self.assertEqual(page[window].get(name), place)
+                    compared += 1
+        self.assertEqual(compared, sum(len(c) for c in desktop.values()) - len(fitted))
+
+
+def main():
+    global SITE, GEOMETRY
+    SITE, GEOMETRY = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
+    try:
+        import selenium  # noqa: F401
+    except ImportError:
+        print("python3-selenium is missing: skipped")
+        sys.exit(77)
+    for need in ("/usr/bin/chromium", "/usr/bin/chromedriver", os.path.join(SITE, "index.html")):
+        if not os.path.exists(need):
+            print("missing %s (tools/web builds the site): skipped" % need)
+            sys.exit(77)
+    result = unittest.main(argv=[sys.argv[0], "-v"], exit=False).result
+    sys.exit(0 if result.wasSuccessful() else 1)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,99 @@
+// The calculation core as the browser edition's page sees it: every figure,
+// message, fixed text and the keystroke rule come from here; the page's own
+// script only moves texts between its fields and these calls.
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <string>
+
+#include "core/conversion.h"
+#include "core/scoreanalysis.h"
+#include "ui/common/filternumerickey.h"
+#include "ui/common/texts.h"
+
+namespace {
+
+using emscripten::val;
+
+val MessageOrNull(const std::optional<std::string>& message)
+{
+    return message ? val(*message) : val::null();
+}
+
+// The five number boxes' texts by box name in; the fourteen results by box
+// name and the message, or null, out.
+val Analyze(val inputs, const std::string& decimalSeparator)
+{
+    core::ScoreInputs in;
+    for (const core::InputBox& box : core::kInputBoxes)
+        in.*box.text = inputs[std::string(box.name)].as<std::string>();
+    const core::ScoreResults r = core::AnalyzeScores(in, decimalSeparator);
+    val out = val::object();
+    for (const core::ResultBox& box : core::kResultBoxes)
+        out.set(std::string(box.name), r.*box.text);
+    out.set("message", MessageOrNull(r.message));
+    return out;
+}
+
+val Convert(const std::string& confidence, const std::string& deviations, const std::string& decimalSeparator)
+{
+    const core::ConversionResult r = core::ConvertDeviationConfidence(confidence, deviations, decimalSeparator);
+    val out = val::object();
+    out.set("txtAnswer", r.txtAnswer);
+    out.set("message", MessageOrNull(r.message));
+    return out;
+}
+
+// Whether a typed text may enter a number box that holds `current`: each
+// character passes the keystroke rule in turn, as its code in the
+// single-byte character set (-1 outside it), or the whole text is refused.
+bool AcceptsTyped(const std::wstring& typed, const std::wstring& current)
+{
+    std::string text;
+    for (wchar_t c : current)
+        text.push_back(c <= 0x7F ? static_cast<char>(c) : '?');
+    for (wchar_t c : typed) {
+        const auto code = static_cast<std::int16_t>(c <= 0xFF ? c : -1);
+        if (FilterNumericKey(code, text) == 0)
+            return false;
+        text.push_back(static_cast<char>(c));
+    }
+    return true;
+}
+
+val Names(const auto& boxes)
+{
+    val names = val::array();
+    for (const auto& box : boxes)
+        names.call<void>("push", std::string(box.name));
+    return names;
+}
+
+val InputBoxes() { return Names(core::kInputBoxes); }
+val ResultBoxes() { return Names(core::kResultBoxes); }
+
+// The windows' fixed texts, by the design name of the box that shows them.
+val Texts()
+{
+    val t = val::object();
+    t.set("txtInstructions", std::string(texts::kInstructions));
+    t.set("txtDirections", std::string(texts::kDirections));
+    t.set("txtAssumptions", std::string(texts::kAssumptions));
+    t.set("Text2", std::string(texts::kCitation));
+    t.set("Text1", std::string(texts::kLicence));
+    t.set("makerAddress", std::string(texts::kMakerAddress));
+    return t;
+}
+
+}  // namespace
+
+EMSCRIPTEN_BINDINGS(mervane)
+{
+    emscripten::function("analyze", &Analyze);
+    emscripten::function("convert", &Convert);
+    emscripten::function("acceptsTyped", &AcceptsTyped);
+    emscripten::function("inputBoxes", &InputBoxes);
+    emscripten::function("resultBoxes", &ResultBoxes);
+    emscripten::function("texts", &Texts);
+}

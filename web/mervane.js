@@ -1,0 +1,179 @@
+'use strict';
+// The page's own script: it moves texts between the fields and the
+// calculation core (mervane-core.js, the desktop's C++ core compiled to
+// WebAssembly), opens and closes the windows, and computes nothing itself.
+(function () {
+  const SPLASH_MS = 2000;
+
+  function byId(id) { return document.getElementById(id); }
+  // A control of a window by its design name: some names stand in two windows.
+  function control(windowId, name) { return byId(windowId).querySelector('[data-name="' + name + '"]'); }
+  // The texts end in a line break, which would only add an empty line below them.
+  function withLineFeeds(crlf) { return crlf.replace(/\r\n/g, '\n').replace(/\n$/, ''); }
+
+  // The decimal separator of the browser's language, as the desktop edition
+  // takes its locale's.
+  function decimalSeparator() {
+    try {
+      const part = new Intl.NumberFormat(navigator.language).formatToParts(1.5).find((p) => p.type === 'decimal');
+      return part ? part.value : '.';
+    } catch (e) {
+      return '.';
+    }
+  }
+
+  // Shows the start of a filled box's text, as a printed form would.
+  function showText(box, text) {
+    box.value = text;
+    box.setSelectionRange(0, 0);
+    box.scrollLeft = 0;
+  }
+
+  // The message box: the text, an OK button, the title "Mervane"; modal over
+  // whatever window is open.
+  function showMessage(text) {
+    const box = byId('msgbox');
+    byId('msgbox-text').textContent = text;
+    return new Promise((resolve) => {
+      box.addEventListener('close', () => resolve(), { once: true });
+      box.showModal();
+      byId('msgbox-ok').focus();
+    });
+  }
+
+  function openWindows() { return Array.from(document.querySelectorAll('dialog[open]')); }
+
+  function openWindow(id, prepare) {
+    const dialog = byId(id);
+    prepare(dialog);
+    dialog.showModal();
+  }
+
+  function start(core) {
+    const separator = decimalSeparator();
+    const texts = core.texts();
+    control('frmMain', 'txtInstructions').value = withLineFeeds(texts.txtInstructions);
+    control('frmConvert', 'txtDirections').value = withLineFeeds(texts.txtDirections);
+    control('frmAssumptions', 'txtAssumptions').value = withLineFeeds(texts.txtAssumptions);
+    control('frmCredits', 'Text2').value = withLineFeeds(texts.Text2);
+    control('frmCredits', 'Text1').value = withLineFeeds(texts.Text1);
+
+    const inputNames = core.inputBoxes();
+    const resultNames = core.resultBoxes();
+
+    // The keystroke rule of the number boxes, from the core. Typed text only:
+    // a paste is not filtered, as on the desktop.
+    function filterTyping(box) {
+      box.addEventListener('beforeinput', (e) => {
+        if (e.inputType === 'insertText' && e.data !== null && !core.acceptsTyped(e.data, box.value))
+          e.preventDefault();
+      });
+    }
+    inputNames.forEach((name) => filterTyping(control('frmMain', name)));
+    ['txtConf', 'txtSD'].forEach((name) => filterTyping(control('frmConvert', name)));
+
+    function formLoad() {
+      inputNames.concat(['txtMeasure'], resultNames).forEach((name) => { control('frmMain', name).value = ''; });
+    }
+
+    function cmdGoClick() {
+      const inputs = {};
+      inputNames.forEach((name) => { inputs[name] = control('frmMain', name).value; });
+      const r = core.analyze(inputs, separator);
+      resultNames.forEach((name) => showText(control('frmMain', name), r[name]));
+      if (r.message !== null)
+        showMessage(r.message);
+    }
+
+    function cmdDoItClick() {
+      const r = core.convert(control('frmConvert', 'txtConf').value, control('frmConvert', 'txtSD').value, separator);
+      // A refusal keeps the previous answer.
+      if (r.txtAnswer !== '')
+        showText(control('frmConvert', 'txtAnswer'), r.txtAnswer);
+      if (r.message !== null)
+        showMessage(r.message);
+    }
+
+    function openConverter() {
+      openWindow('frmConvert', () => {
+        ['txtConf', 'txtSD', 'txtAnswer'].forEach((name) => { control('frmConvert', name).value = ''; });
+      });
+      control('frmConvert', 'txtConf').focus();
+    }
+
+    function exit() {
+      byId('frmMain').hidden = true;
+      byId('ended').hidden = false;
+    }
+
+    const handlers = {
+      frmMain: {
+        cmdGo: cmdGoClick,
+        cmdClear: formLoad,
+        cmdExit: exit,
+        cmdAssumptions: () => { openWindow('frmAssumptions', () => {}); control('frmAssumptions', 'cmdExit').focus(); },
+        cmdCredits: () => { openWindow('frmCredits', () => { control('frmCredits', 'Text1').scrollTop = 0; });
+                            control('frmCredits', 'cmdQuenloWebsite').focus(); },
+        picConf: openConverter,
+      },
+      frmConvert: { cmdDoIt: cmdDoItClick, cmdClose: () => byId('frmConvert').close() },
+      frmAssumptions: { cmdExit: () => byId('frmAssumptions').close() },
+      frmCredits: {
+        cmdQuenloWebsite: () => window.open(texts.makerAddress, '_blank', 'noopener,noreferrer'),
+        cmdExit: () => byId('frmCredits').close(),
+      },
+    };
+    for (const [windowId, buttons] of Object.entries(handlers))
+      for (const [name, handler] of Object.entries(buttons))
+        control(windowId, name).addEventListener('click', handler);
+    byId('msgbox-ok').addEventListener('click', () => byId('msgbox').close());
+
+    // No window has a cancel button: Escape closes none but the message box.
+    ['frmConvert', 'frmAssumptions', 'frmCredits'].forEach((id) => {
+      byId(id).addEventListener('cancel', (e) => e.preventDefault());
+    });
+
+    // Access keys (Alt and the underlined letter) act in the window on top,
+    // and F1 opens the converter from the main window.
+    document.addEventListener('keydown', (e) => {
+      const open = openWindows();
+      const top = open.length ? open[open.length - 1] : byId('frmMain');
+      if (e.key === 'Escape' && top.id !== 'msgbox' && open.length) {
+        e.preventDefault();
+        return;
+      }
+      if (e.key === 'F1' && !open.length && !byId('frmMain').hidden) {
+        e.preventDefault();
+        openConverter();
+        return;
+      }
+      if (e.altKey && !e.ctrlKey && !e.metaKey && e.key.length === 1 && top.id !== 'msgbox') {
+        const button = top.querySelector('button[data-key="' + e.key.toLowerCase() + '"]');
+        if (button) {
+          e.preventDefault();
+          button.click();
+        }
+      }
+    });
+
+    // The status bar's date and time, current at every minute.
+    const language = navigator.language;
+    function showClock() {
+      const now = new Date();
+      byId('StatusDate').textContent = now.toLocaleDateString(language, { day: 'numeric', month: 'short', year: 'numeric' });
+      byId('StatusTime').textContent = now.toLocaleTimeString(language, { hour: '2-digit', minute: '2-digit' });
+      setTimeout(showClock, 60000 - (now.getTime() % 60000));
+    }
+    showClock();
+
+    formLoad();
+    control('frmMain', 'txtScore').focus();
+    document.documentElement.dataset.ready = 'true';
+    performance.mark('mervane-interactive');
+  }
+
+  // The splash lies over the main window for two seconds from the start; the
+  // main window can be used beneath it.
+  setTimeout(() => { byId('frmSplash').hidden = true; }, SPLASH_MS);
+  MervaneCore().then(start);
+})();
