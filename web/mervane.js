@@ -172,8 +172,12 @@
     performance.mark('mervane-interactive');
   }
 
-  // The splash lies over the main window for two seconds from the start; the
-  // main window can be used beneath it.
-  setTimeout(() => { byId('frmSplash').hidden = true; }, SPLASH_MS);
-  MervaneCore().then(start);
+  // The core starts compiling at once; the page is filled once it is parsed.
+  const core = MervaneCore();
+  document.addEventListener('DOMContentLoaded', () => {
+    // The splash lies over the main window for two seconds from the start;
+    // the main window can be used beneath it.
+    setTimeout(() => { byId('frmSplash').hidden = true; }, SPLASH_MS);
+    core.then(start);
+  });
 })();
