@@ -203,6 +203,18 @@ class WebEdition:
         self.assertTrue(p.is_open("frmConvert"))
         self.assertEqual(p.text("frmConvert", "txtAnswer"), "", "each opening starts empty")
 
+    def test_the_credits_lead_to_the_makers_site_in_a_new_tab(self):
+        p = self.page
+        self.driver.execute_script(
+            "window.opened = []; window.open = (...a) => { window.opened.push(a.slice(0, 2)); return null; };")
+        p.alt("d")
+        self.assertTrue(p.is_open("frmCredits"))
+        self.assertEqual(self.driver.switch_to.active_element.get_attribute("data-name"), "cmdQuenloWebsite")
+        p.control("frmCredits", "cmdQuenloWebsite").click()
+        self.assertEqual(self.driver.execute_script("return window.opened"), [["https://quenlo.example/", "_blank"]])
+        p.alt("c")
+        self.assertFalse(p.is_open("frmCredits"))
+
     def test_printed_texts_show_whole(self):
         """Boxes of printed text have no scroll bars: all of their text must show."""
         for window, name in (("frmMain", "txtInstructions"), ("frmConvert", "txtDirections"),
