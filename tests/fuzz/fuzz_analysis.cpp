@@ -24,27 +24,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const core::ScoreInputs in{fields[0], fields[1], fields[2], fields[3], fields[4]};
     const core::ScoreResults r = core::AnalyzeScores(in);
 
-    const std::array<const std::string*, 14> all{
-        &r.txtSD1, &r.txtSD196, &r.txtSD258, &r.txt25Percent, &r.txt75Percent, &r.txt95Percent, &r.txt99Percent,
-        &r.txtZScore, &r.txtPercentile, &r.txtConf, &r.txtSDUser, &r.txtUserSDAnswer, &r.txtPercentileUser,
-        &r.txtUserPercentileAnswer};
-    for (const std::string* t : all)
-        Require(t->empty() || properties::IsNumberText(*t, t == &r.txtUserPercentileAnswer), "result shape", *t);
+    for (const core::ResultBox& box : core::kResultBoxes) {
+        const std::string& t = r.*box.text;
+        Require(t.empty() || properties::IsNumberText(t, &t == &r.txtUserPercentileAnswer), "result shape", t);
+    }
 
     namespace m = core::messages;
     if (r.message) {
         Require(properties::IsKnownMessage(*r.message), "unknown message", *r.message);
         if (*r.message == m::kMeanAndSdRequired)
-            for (const std::string* t : all)
-                Require(t->empty(), "result beside the missing-input message", *t);
+            for (const core::ResultBox& box : core::kResultBoxes)
+                Require((r.*box.text).empty(), "result beside the missing-input message", r.*box.text);
         if (*r.message == m::kPercentileOutOfRange)
             Require(r.txtPercentileUser.empty() && r.txtUserPercentileAnswer.empty(), "percentile beside its refusal");
         return 0;
     }
     // A run without a message fills exactly what its inputs ask for.
     Require(!in.txtMean.empty() && !in.txtSD.empty(), "no message without mean and SD");
-    for (std::size_t i = 0; i < 7; ++i)
-        Require(!all[i]->empty(), "measure result missing");
+    for (std::size_t i = 0; i < 7; ++i)  // the cut-offs and the percentiles come first
+        Require(!(r.*core::kResultBoxes[i].text).empty(), "measure result missing");
     Require(r.txtZScore.empty() == in.txtScore.empty() && r.txtConf.empty() == in.txtScore.empty(), "raw score results");
     Require(r.txtSDUser.empty() == in.txtUserStipulatedSD.empty(), "stipulated SD results");
     Require(r.txtUserPercentileAnswer.empty() == in.txtUserStipulatedPercentile.empty(), "stipulated percentile");

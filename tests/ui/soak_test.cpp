@@ -13,10 +13,13 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <array>
+
 #include <cstdint>
 #include <memory>
 #include <set>
 
+#include "core/scoreanalysis.h"
 #include "tests/support/properties.h"
 #include "tests/ui/uitest.h"
 #include "ui/main/frmmain.h"
@@ -32,11 +35,16 @@ constexpr qint64 kTimeLimitMs = 120'000;
 constexpr int kHugePastes = 3;
 constexpr int kHugeSize = 1 << 20;
 
-const char* const kNumberBoxes[] = {"txtScore", "txtMean", "txtSD", "txtUserStipulatedSD",
-                                    "txtUserStipulatedPercentile"};
-const char* const kResults[] = {"txtZScore", "txtPercentile", "txtConf", "txtSD1", "txtSD196", "txtSD258",
-                                "txt25Percent", "txt75Percent", "txt95Percent", "txt99Percent", "txtSDUser",
-                                "txtUserSDAnswer", "txtPercentileUser", "txtUserPercentileAnswer"};
+template <std::size_t N, typename Box>
+std::array<const char*, N> Names(const std::array<Box, N>& boxes)
+{
+    std::array<const char*, N> names{};
+    for (std::size_t i = 0; i < N; ++i)
+        names[i] = boxes[i].name.data();
+    return names;
+}
+const auto kNumberBoxes = Names(core::kInputBoxes);
+const auto kResults = Names(core::kResultBoxes);
 
 // splitmix64: the same sequence on every machine and library.
 class Random {
@@ -52,6 +60,8 @@ public:
     int Below(int n) { return static_cast<int>(Next() % static_cast<std::uint64_t>(n)); }
     template <typename T, std::size_t N>
     const T& Pick(const T (&items)[N]) { return items[Below(static_cast<int>(N))]; }
+    template <typename T, std::size_t N>
+    const T& Pick(const std::array<T, N>& items) { return items[static_cast<std::size_t>(Below(static_cast<int>(N)))]; }
 
 private:
     std::uint64_t state_;
