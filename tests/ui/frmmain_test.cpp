@@ -12,6 +12,7 @@
 #include <QSignalSpy>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 #include <vector>
@@ -165,7 +166,7 @@ void TestMainWindow::clearEmptiesTheTwentyBoxesOnly()
         Type(window.get(), n, "12");
     QTest::mouseClick(uitest::Button(window.get(), "cmdGo"), Qt::LeftButton);
     Box(window.get(), "txtScoreName")->setText("My own caption");
-    const QString status = window->findChild<StatusBar*>("StatusBar")->Panel(0)->text();
+    const QString status = window->findChild<StatusBar*>("StatusBar")->findChild<QLabel*>("Panel1")->text();
 
     QTest::mouseClick(uitest::Button(window.get(), "cmdClear"), Qt::LeftButton);
     for (const char* n : kInputs)
@@ -174,7 +175,7 @@ void TestMainWindow::clearEmptiesTheTwentyBoxesOnly()
         QCOMPARE(Box(window.get(), n)->text(), QString());
     QCOMPARE(Box(window.get(), "txtScoreName")->text(), QStringLiteral("My own caption"));
     QCOMPARE(Box(window.get(), "txtPercName")->text(), QStringLiteral("Percentile of Raw Score:"));
-    QCOMPARE(window->findChild<StatusBar*>("StatusBar")->Panel(0)->text(), status);
+    QCOMPARE(window->findChild<StatusBar*>("StatusBar")->findChild<QLabel*>("Panel1")->text(), status);
 }
 
 void TestMainWindow::filtersTypedKeys_data()
@@ -394,17 +395,17 @@ void TestMainWindow::resultsUseTheLocaleSeparator()
 void TestMainWindow::statusBarKeepsTheClock()
 {
     auto* bar = window->findChild<StatusBar*>("StatusBar");
-    QCOMPARE(bar->Panel(0)->text(), QStringLiteral("Lorvi's Generator"));
+    QCOMPARE(bar->findChild<QLabel*>("Panel1")->text(), QStringLiteral("Lorvi's Generator"));
     QDateTime now(QDate(2026, 12, 31), QTime(23, 59, 59, 900));
     bar->SetClock([&now] { return now; });
-    QCOMPARE(bar->Panel(2)->text(), QStringLiteral("23:59"));
-    QCOMPARE(bar->Timer()->interval(), 100);  // wakes at the next minute, not later
-    QVERIFY(bar->Timer()->isActive());
+    QCOMPARE(bar->findChild<QLabel*>("Panel3")->text(), QStringLiteral("23:59"));
+    QCOMPARE(bar->findChild<QTimer*>("Clock")->interval(), 100);  // wakes at the next minute, not later
+    QVERIFY(bar->findChild<QTimer*>("Clock")->isActive());
 
     // The minute turns, and midnight with it: the bar's own timer fires.
     now = QDateTime(QDate(2027, 1, 1), QTime(0, 0));
-    QVERIFY(QMetaObject::invokeMethod(bar->Timer(), "timeout"));
-    QCOMPARE(bar->Panel(1)->text(), QLocale().toString(QDate(2027, 1, 1), QLocale::ShortFormat));
-    QCOMPARE(bar->Panel(2)->text(), QStringLiteral("00:00"));
-    QCOMPARE(bar->Timer()->interval(), 60000);
+    QVERIFY(QMetaObject::invokeMethod(bar->findChild<QTimer*>("Clock"), "timeout"));
+    QCOMPARE(bar->findChild<QLabel*>("Panel2")->text(), QLocale().toString(QDate(2027, 1, 1), QLocale::ShortFormat));
+    QCOMPARE(bar->findChild<QLabel*>("Panel3")->text(), QStringLiteral("00:00"));
+    QCOMPARE(bar->findChild<QTimer*>("Clock")->interval(), 60000);
 }

@@ -32,8 +32,10 @@ QString HoursAndMinutes(const QLocale& locale)
 StatusBar::StatusBar(QWidget* window, const QString& text, Clock clock)
     : QWidget(window), timer_(new QTimer(this)), clock_(std::move(clock))
 {
-    for (QLabel*& p : panels_) {
+    for (std::size_t i = 0; i < panels_.size(); ++i) {
+        QLabel*& p = panels_[i];
         p = new QLabel(this);
+        p->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
         p->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         p->setIndent(3);
     }
@@ -42,6 +44,7 @@ StatusBar::StatusBar(QWidget* window, const QString& text, Clock clock)
     panels_[1]->setAlignment(Qt::AlignCenter);
     panels_[2]->setAlignment(Qt::AlignCenter);
 
+    timer_->setObjectName(QStringLiteral("Clock"));
     timer_->setSingleShot(true);
     timer_->setTimerType(Qt::PreciseTimer);
     connect(timer_, &QTimer::timeout, this, &StatusBar::Refresh);

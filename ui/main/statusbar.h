@@ -23,8 +23,7 @@ public:
 
     StatusBar(QWidget* window, const QString& text, Clock clock = &QDateTime::currentDateTime);
 
-    QLabel* Panel(int index) const { return panels_.at(static_cast<std::size_t>(index)); }
-    QTimer* Timer() const { return timer_; }
+    // Replaces the clock, as a test does with a fake one; the panels follow at once.
     void SetClock(Clock clock);
 
     // Shows the clock's date and time and waits for the next minute.
