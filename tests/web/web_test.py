@@ -203,6 +203,19 @@ class WebEdition:
         self.assertTrue(p.is_open("frmConvert"))
         self.assertEqual(p.text("frmConvert", "txtAnswer"), "", "each opening starts empty")
 
+    def test_tab_visits_the_design_order(self):
+        from selenium.webdriver.common.keys import Keys
+        expected = ["cmdGo", "txtMean", "txtSD", "txtMeasure", "cmdClear", "cmdExit", "txtZScore", "txtPercentile",
+                    "txtSD1", "txtSD196", "txtSD258", "txtConf", "txt95Percent", "txt75Percent", "txt99Percent",
+                    "txt25Percent", "cmdCredits", "cmdAssumptions", "txtUserStipulatedSD",
+                    "txtUserStipulatedPercentile", "txtUserSDAnswer", "txtUserPercentileAnswer"]
+        self.assertEqual(self.driver.switch_to.active_element.get_attribute("data-name"), "txtScore")
+        visited = []
+        for _ in expected:
+            self.page.press(Keys.TAB)
+            visited.append(self.driver.switch_to.active_element.get_attribute("data-name"))
+        self.assertEqual(visited, expected)
+
     def test_the_credits_lead_to_the_makers_site_in_a_new_tab(self):
         p = self.page
         self.driver.execute_script(
