@@ -42,10 +42,14 @@ struct ScoreResults {
 // The boxes of the main window that the analysis reads and writes, named as
 // in the design, each with its field: the one list of them that the window
 // and the tests take. Results stand in the order the analysis fills them.
-struct InputBox {
+template <typename Record>
+struct Box {
     std::string_view name;
-    std::string ScoreInputs::*text;
+    std::string Record::*text;
 };
+using InputBox = Box<ScoreInputs>;
+using ResultBox = Box<ScoreResults>;
+
 inline constexpr std::array<InputBox, 5> kInputBoxes{{
     {"txtMean", &ScoreInputs::txtMean},
     {"txtSD", &ScoreInputs::txtSD},
@@ -54,10 +58,6 @@ inline constexpr std::array<InputBox, 5> kInputBoxes{{
     {"txtUserStipulatedPercentile", &ScoreInputs::txtUserStipulatedPercentile},
 }};
 
-struct ResultBox {
-    std::string_view name;
-    std::string ScoreResults::*text;
-};
 inline constexpr std::array<ResultBox, 14> kResultBoxes{{
     {"txtSD1", &ScoreResults::txtSD1},
     {"txtSD196", &ScoreResults::txtSD196},
