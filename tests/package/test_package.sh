@@ -34,7 +34,7 @@ desktop-file-validate "$scratch/root/usr/share/applications/$id.desktop" | grep 
 grep -qx 'Categories=Education;Science;Math;' "$scratch/root/usr/share/applications/$id.desktop"
 
 # The installed program starts and shows its main window.
-QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" sh -c '
+"$(dirname "$0")/../../tools/with-display" --own sh -c '
     "$1" 2>/dev/null & pid=$!
     timeout 20 xdotool search --sync --onlyvisible --name "^Mervane$" >/dev/null; found=$?
     kill $pid; wait $pid 2>/dev/null

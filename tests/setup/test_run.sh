@@ -10,26 +10,19 @@ for tool in Xvfb openbox xdotool; do
     command -v $tool >/dev/null || { echo "missing $tool: skipped"; exit 77; }
 done
 
-out="$(env -u DISPLAY -u WAYLAND_DISPLAY tools/run 2>&1)" && { echo "tools/run without a display exited 0"; exit 1; }
-last="$(tail -n 1 <<<"$out")"
-[[ "$last" == "Mervane needs a graphical desktop, and no display could be opened: DISPLAY is not set." ]] ||
-    { echo "tools/run without a display ended with: $last"; exit 1; }
-grep -q 'could not connect to display\|Aborted' <<<"$out" && { echo "the toolkit's own abort showed: $out"; exit 1; }
-
-displayfile="$(mktemp)"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$displayfile" 2>/dev/null &
-xvfb=$!
-pids=($xvfb)
-trap 'kill "${pids[@]}" 2>/dev/null || true; rm -f "$displayfile"' EXIT
-for _ in $(seq 200); do grep -q '[0-9]' "$displayfile" && break; sleep 0.05; done
-export DISPLAY=":$(tr -dc 0-9 <"$displayfile")"
-openbox >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 200); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.05; done
+if [ -z "${MERVANE_RUN_DISPLAY:-}" ]; then
+    out="$(env -u DISPLAY -u WAYLAND_DISPLAY tools/run 2>&1)" && { echo "tools/run without a display exited 0"; exit 1; }
+    last="$(tail -n 1 <<<"$out")"
+    [[ "$last" == "Mervane needs a graphical desktop, and no display could be opened: DISPLAY is not set." ]] ||
+        { echo "tools/run without a display ended with: $last"; exit 1; }
+    grep -q 'could not connect to display\|Aborted' <<<"$out" && { echo "the toolkit's own abort showed: $out"; exit 1; }
+    # The rest on a display with a window manager, as a desktop has.
+    exec env MERVANE_RUN_DISPLAY=1 tools/with-display --own --wm "$0"
+fi
 
 tools/run >/dev/null 2>&1 &
 run=$!
-pids+=($run)
+trap 'kill $run 2>/dev/null || true' EXIT
 main="$(timeout 60 xdotool search --sync --onlyvisible --name '^Mervane$' | head -n 1)" ||
     { echo "the main window was not mapped"; exit 1; }
 xdotool windowactivate --sync "$main" key alt+F4
