@@ -16,7 +16,7 @@
 
 int main(int argc, char** argv)
 {
-    Application app(argc, argv);
+    ui::Application app(argc, argv);
     frmMain window;
     window.show();
     QApplication::processEvents();

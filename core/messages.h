@@ -3,7 +3,6 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "core/normal.h"
 
@@ -48,10 +47,6 @@ inline constexpr std::string_view kLevelForDeviations = "The confidence level fo
 std::string TooLarge(std::string_view what);
 // The message for a failed call of the statistics component while computing `what`.
 std::string StatisticsFailed(StatFailure why, std::string_view what);
-
-// Every message the computations can give: the fixed ones and each named value
-// with each failure. For checks that a message is one the program knows.
-std::vector<std::string> AllKnown();
 
 }  // namespace core::messages
 

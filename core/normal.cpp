@@ -11,8 +11,10 @@ namespace {
 
 using Wide = boost::multiprecision::cpp_bin_float_quad;
 
-// Errors come back as values to be checked here, not as exceptions: the
-// arguments are validated first, so only a genuine evaluation fault is left.
+// Domain and evaluation errors throw, and the calls below turn them into a
+// failure value: the arguments are validated first, so only a genuine
+// evaluation fault is left. Overflow and underflow give infinity and zero,
+// which Narrow checks.
 using Policy = boost::math::policies::policy<
     boost::math::policies::domain_error<boost::math::policies::throw_on_error>,
     boost::math::policies::overflow_error<boost::math::policies::ignore_error>,

@@ -15,7 +15,7 @@ namespace core {
 //
 // "&H" and "&O" (either case) start a hexadecimal or octal whole number of up to
 // 64 bits, read as unsigned (so &HFFFF is 65535, never -1); more digits than
-// 64 bits hold make the text unreadable as a number, as below.
+// 64 bits hold give infinity, like a decimal number too large for a double.
 //
 // A number too large for a double gives +/- infinity, which callers refuse with
 // a message; one too small for a double gives 0.

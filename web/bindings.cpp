@@ -9,8 +9,8 @@
 
 #include "core/conversion.h"
 #include "core/scoreanalysis.h"
-#include "ui/common/filternumerickey.h"
-#include "ui/common/texts.h"
+#include "core/filternumerickey.h"
+#include "core/texts.h"
 
 namespace {
 
@@ -55,7 +55,7 @@ bool AcceptsTyped(const std::wstring& typed, const std::wstring& current)
         text.push_back(c <= 0x7F ? static_cast<char>(c) : '?');
     for (wchar_t c : typed) {
         const auto code = static_cast<std::int16_t>(c <= 0xFF ? c : -1);
-        if (FilterNumericKey(code, text) == 0)
+        if (core::FilterNumericKey(code, text) == 0)
             return false;
         text.push_back(static_cast<char>(c));
     }
@@ -73,18 +73,8 @@ val Names(const auto& boxes)
 val InputBoxes() { return Names(core::kInputBoxes); }
 val ResultBoxes() { return Names(core::kResultBoxes); }
 
-// The windows' fixed texts, by the design name of the box that shows them.
-val Texts()
-{
-    val t = val::object();
-    t.set("txtInstructions", std::string(texts::kInstructions));
-    t.set("txtDirections", std::string(texts::kDirections));
-    t.set("txtAssumptions", std::string(texts::kAssumptions));
-    t.set("Text2", std::string(texts::kCitation));
-    t.set("Text1", std::string(texts::kLicence));
-    t.set("makerAddress", std::string(texts::kMakerAddress));
-    return t;
-}
+// The maker's web site, which the credits window opens.
+std::string MakerAddress() { return core::texts::kMakerAddress; }
 
 }  // namespace
 
@@ -95,5 +85,5 @@ EMSCRIPTEN_BINDINGS(mervane)
     emscripten::function("acceptsTyped", &AcceptsTyped);
     emscripten::function("inputBoxes", &InputBoxes);
     emscripten::function("resultBoxes", &ResultBoxes);
-    emscripten::function("texts", &Texts);
+    emscripten::function("makerAddress", &MakerAddress);
 }

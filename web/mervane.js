@@ -3,13 +3,9 @@
 // calculation core (mervane-core.js, the desktop's C++ core compiled to
 // WebAssembly), opens and closes the windows, and computes nothing itself.
 (function () {
-  const SPLASH_MS = 2000;
-
   function byId(id) { return document.getElementById(id); }
   // A control of a window by its design name: some names stand in two windows.
   function control(windowId, name) { return byId(windowId).querySelector('[data-name="' + name + '"]'); }
-  // The texts end in a line break, which would only add an empty line below them.
-  function withLineFeeds(crlf) { return crlf.replace(/\r\n/g, '\n').replace(/\n$/, ''); }
 
   // The decimal separator of the browser's language, as the desktop edition
   // takes its locale's.
@@ -51,12 +47,6 @@
 
   function start(core) {
     const separator = decimalSeparator();
-    const texts = core.texts();
-    control('frmMain', 'txtInstructions').value = withLineFeeds(texts.txtInstructions);
-    control('frmConvert', 'txtDirections').value = withLineFeeds(texts.txtDirections);
-    control('frmAssumptions', 'txtAssumptions').value = withLineFeeds(texts.txtAssumptions);
-    control('frmCredits', 'Text2').value = withLineFeeds(texts.Text2);
-    control('frmCredits', 'Text1').value = withLineFeeds(texts.Text1);
 
     const inputNames = core.inputBoxes();
     const resultNames = core.resultBoxes();
@@ -69,8 +59,7 @@
           e.preventDefault();
       });
     }
-    inputNames.forEach((name) => filterTyping(control('frmMain', name)));
-    ['txtConf', 'txtSD'].forEach((name) => filterTyping(control('frmConvert', name)));
+    document.querySelectorAll('[data-numeric]').forEach(filterTyping);
 
     function formLoad() {
       inputNames.concat(['txtMeasure'], resultNames).forEach((name) => { control('frmMain', name).value = ''; });
@@ -119,7 +108,7 @@
       frmConvert: { cmdDoIt: cmdDoItClick, cmdClose: () => byId('frmConvert').close() },
       frmAssumptions: { cmdExit: () => byId('frmAssumptions').close() },
       frmCredits: {
-        cmdQuenloWebsite: () => window.open(texts.makerAddress, '_blank', 'noopener,noreferrer'),
+        cmdQuenloWebsite: () => window.open(core.makerAddress(), '_blank', 'noopener,noreferrer'),
         cmdExit: () => byId('frmCredits').close(),
       },
     };
@@ -175,9 +164,10 @@
   // The core starts compiling at once; the page is filled once it is parsed.
   const core = MervaneCore();
   document.addEventListener('DOMContentLoaded', () => {
-    // The splash lies over the main window for two seconds from the start;
-    // the main window can be used beneath it.
-    setTimeout(() => { byId('frmSplash').hidden = true; }, SPLASH_MS);
+    // The splash lies over the main window for its time from the start; the
+    // main window can be used beneath it.
+    const splash = byId('frmSplash');
+    setTimeout(() => { splash.hidden = true; }, Number(splash.dataset.ms));
     core.then(start);
   });
 })();

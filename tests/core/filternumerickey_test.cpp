@@ -1,4 +1,4 @@
-#include "ui/common/filternumerickey.h"
+#include "core/filternumerickey.h"
 
 #include <string>
 
@@ -25,7 +25,7 @@ TEST(FilterNumericKey, LetsThroughDigitsBackspaceAndOnePoint)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE("code " + std::to_string(row.code) + " into \"" + row.text + "\"");
-        EXPECT_EQ(FilterNumericKey(static_cast<std::int16_t>(row.code), row.text), row.expected);
+        EXPECT_EQ(core::FilterNumericKey(static_cast<std::int16_t>(row.code), row.text), row.expected);
     }
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "tests/support/properties.h"
-#include "ui/common/filternumerickey.h"
+#include "core/filternumerickey.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string box;
     for (std::size_t i = 0; i + 1 < size; i += 2) {
         const auto code = static_cast<std::int16_t>(static_cast<std::uint16_t>(data[i] | (data[i + 1] << 8)));
-        const std::int16_t kept = FilterNumericKey(code, box);
+        const std::int16_t kept = core::FilterNumericKey(code, box);
         Require(kept == 0 || kept == code, "the rule only keeps or discards", box);
         Require(kept == 0 || kept == 8 || kept == '.' || (kept >= '0' && kept <= '9'), "only digits, point, backspace");
         if (kept == 8) {

@@ -9,7 +9,6 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "core/messages.h"
 
@@ -73,10 +72,20 @@ inline bool IsNumberText(std::string_view t, bool allowInfinity = false)
     return !(negative && whole == "0" && fraction.empty());
 }
 
+// One of the fixed messages, or one about a named value ("The ...") that is
+// too large or could not be computed.
 inline bool IsKnownMessage(std::string_view m)
 {
-    static const std::vector<std::string> known = core::messages::AllKnown();
-    return std::find(known.begin(), known.end(), m) != known.end();
+    using namespace core::messages;
+    for (std::string_view fixed : {kMeanAndSdRequired, kPercentileOutOfRange, kConfidenceOutOfRange, kOneBoxOnly,
+                                   kOneOfTheBoxes, kSdMustBePositive})
+        if (m == fixed)
+            return true;
+    const auto endsWith = [m](std::string_view tail) {
+        return m.size() > tail.size() && m.substr(m.size() - tail.size()) == tail;
+    };
+    return m.substr(0, 4) == "The " &&
+           (endsWith(" is too large a number to work with.") || endsWith(" could not be computed."));
 }
 
 }  // namespace properties

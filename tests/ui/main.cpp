@@ -8,7 +8,7 @@
 
 int main(int argc, char** argv)
 {
-    Application app(argc, argv);
+    ui::Application app(argc, argv);
     int failures = 0;
     {
         TestMainWindow t;

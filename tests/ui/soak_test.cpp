@@ -196,7 +196,7 @@ void TestSoak::randomEventsKeepTheWindowsSound()
 
 int main(int argc, char** argv)
 {
-    Application app(argc, argv);
+    ui::Application app(argc, argv);
     TestSoak soak;
     return QTest::qExec(&soak, argc, argv);
 }

@@ -3,7 +3,7 @@
 through chromedriver. The page is opened from disk and served on loopback;
 what it shows is read from its fields, as a user reads them.
 
-    web_test.py SITE_FOLDER DESKTOP_GEOMETRY_PROGRAM
+    web_test.py SITE_FOLDER DESIGN_JSON
 """
 
 import functools
@@ -11,14 +11,13 @@ import http.server
 import json
 import os
 import shutil
-import subprocess
 import sys
 import tempfile
 import threading
 import unittest
 
 SITE = None
-GEOMETRY = None
+DESIGN = None
 
 MEAN_AND_SD = "At the least, measure mean and measure SD field mus be entered."
 PERCENTILE = "You cannot have a percentile above 100 or below 0"
@@ -285,52 +284,37 @@ class AsOnTheDesktop(unittest.TestCase):
         finally:
             driver.quit()
 
-    def test_every_control_stands_where_the_desktop_puts_it(self):
-        desktop = json.loads(subprocess.run([GEOMETRY], capture_output=True, text=True, check=True).stdout)
-        # Sized to their text on the desktop; the page keeps their design places.
-        fitted = {("fraMainFrame", "lblProductName"), ("fraMainFrame", "lblCompanyName")}
+    def test_the_page_carries_every_control_of_the_designs_in_tab_order(self):
+        with open(DESIGN) as f:
+            designs = json.load(f)
         driver = browser()
         try:
             Page(driver, "file://" + os.path.join(SITE, "index.html"))
             page = driver.execute_script("""
-                const places = {};
-                const containers = {frmMain: '#frmMain .client', frmConvert: '#frmConvert .client',
-                                    frmAssumptions: '#frmAssumptions .client', frmCredits: '#frmCredits .client',
-                                    fraMainFrame: '#fraMainFrame'};
-                for (const [window, selector] of Object.entries(containers)) {
-                    const parent = document.querySelector(selector);
-                    const dialog = parent.closest('dialog');
-                    if (dialog) dialog.show();
-                    places[window] = {};
-                    for (const c of parent.children) {
-                        if (!c.dataset.name) continue;
-                        places[window][c.dataset.name] = [c.offsetLeft, c.offsetTop, c.offsetWidth, c.offsetHeight];
-                    }
-                    if (dialog) dialog.close();
+                const found = {};
+                for (const name of arguments[0]) {
+                    const controls = [...document.getElementById(name).querySelectorAll('[data-name]')];
+                    found[name] = {controls: controls.map((c) => c.dataset.name),
+                                   tabOrder: controls.filter((c) => c.tabIndex >= 0).map((c) => c.dataset.name)};
                 }
-                return places;""")
+                return found;""", list(designs))
         finally:
             driver.quit()
-        compared = 0
-        for window, controls in desktop.items():
-            for name, place in controls.items():
-                if (window, name) in fitted:
-                    continue
-                with self.subTest(window=window, name=name):
-                    self.assertEqual(page[window].get(name), place)
-                    compared += 1
-        self.assertEqual(compared, sum(len(c) for c in desktop.values()) - len(fitted))
+        for window, design in designs.items():
+            with self.subTest(window=window):
+                self.assertEqual(sorted(page[window]["controls"]), sorted(design["controls"]))
+                self.assertEqual(page[window]["tabOrder"], design["tabOrder"])
 
 
 def main():
-    global SITE, GEOMETRY
-    SITE, GEOMETRY = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
+    global SITE, DESIGN
+    SITE, DESIGN = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
     try:
         import selenium  # noqa: F401
     except ImportError:
         print("python3-selenium is missing: skipped")
         sys.exit(77)
-    for need in ("/usr/bin/chromium", "/usr/bin/chromedriver", os.path.join(SITE, "index.html")):
+    for need in ("/usr/bin/chromium", "/usr/bin/chromedriver", os.path.join(SITE, "index.html"), DESIGN):
         if not os.path.exists(need):
             print("missing %s (tools/web builds the site): skipped" % need)
             sys.exit(77)

@@ -4,12 +4,14 @@
 #include "ui/common/messagebox.h"
 #include "ui/common/runtimeerror.h"
 
+namespace ui {
+
 Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 {
-    setApplicationName(ui::kApplicationTitle);
+    setApplicationName(kApplicationTitle);
     setOrganizationName(QStringLiteral("Quenlo"));
     setApplicationVersion(QStringLiteral(MERVANE_VERSION));
-    ui::SetUpFonts(*this);
+    SetUpFonts(*this);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)
@@ -22,3 +24,5 @@ bool Application::notify(QObject* receiver, QEvent* event)
     exit(EXIT_FAILURE);
     return true;
 }
+
+}  // namespace ui

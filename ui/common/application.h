@@ -3,6 +3,8 @@
 
 #include <QApplication>
 
+namespace ui {
+
 // The program's application object. A failure that escapes an event handler
 // is reported in a message box, and then the program ends with status 1,
 // instead of unwinding through the toolkit and aborting without a word.
@@ -14,5 +16,7 @@ public:
 
     bool notify(QObject* receiver, QEvent* event) override;
 };
+
+}  // namespace ui
 
 #endif

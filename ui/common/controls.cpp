@@ -1,6 +1,7 @@
 #include "ui/common/controls.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include <limits>
 
 #include "ui/common/fonts.h"
+#include "ui/common/wrappingbutton.h"
 
 namespace ui {
 namespace {
@@ -64,6 +66,29 @@ private:
 
     QPlainTextEdit* box_;
     double spacing_;
+};
+
+// Return and Enter (on the keypad too) click the button they reach, as a
+// focused button answers them, without making any button a default.
+class EnterClicks : public QObject {
+public:
+    explicit EnterClicks(QPushButton* button) : QObject(button), button_(button) { button->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
+            (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        button_->click();
+        return true;
+    }
+
+private:
+    QPushButton* button_;
 };
 
 }  // namespace
@@ -118,11 +143,14 @@ QPlainTextEdit* MakePrintedText(QWidget* parent, const char* name, const char* c
     return box;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, bool bold)
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, bool bold, bool wraps)
 {
-    auto* button = new QPushButton(caption, parent);
+    QPushButton* button = wraps ? new WrappingButton(caption, parent) : new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(true);
+    // An auto-default button would become a dialog's default when focused;
+    // the button answers Return and Enter itself.
+    button->setAutoDefault(false);
+    new EnterClicks(button);
     if (bold)
         button->setFont(DefaultFont(true));
     return button;

@@ -35,8 +35,9 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, Qt:
 // thin flat frame: grey, skipped by Tab, editable unless made read-only.
 QPlainTextEdit* MakePrintedText(QWidget* parent, const char* name, const char* crlfText,
                                 const QString& accessibleName);
-// A push button. A focused button answers Enter, but no button is a window's default.
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, bool bold = false);
+// A push button, whose caption wraps onto several lines if `wraps`. No button
+// is a window's default; Return or Enter on a focused button clicks it.
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, bool bold, bool wraps);
 
 // A box styled as printed text on the window: button-face background, no
 // border, skipped by Tab, still editable.

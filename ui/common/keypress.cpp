@@ -4,7 +4,9 @@
 #include <QKeySequence>
 #include <QLineEdit>
 
-#include "ui/common/filternumerickey.h"
+#include "core/filternumerickey.h"
+
+namespace ui {
 
 namespace {
 
@@ -73,7 +75,7 @@ bool KeyPressHook::Filter(const Handler& handler, const QKeyEvent* key)
     if (IsEditingShortcut(key) || ProducesNoCharacter(key->key()))
         return false;
     if (key->key() == Qt::Key_Backspace) {
-        std::int16_t code = keycode::kBackspace;
+        std::int16_t code = core::keycode::kBackspace;
         handler(code);
         return code == 0;
     }
@@ -92,5 +94,7 @@ bool KeyPressHook::Filter(const Handler& handler, const QKeyEvent* key)
 
 void FilterNumericKeyOf(const QLineEdit* box, std::int16_t& keyAscii)
 {
-    keyAscii = FilterNumericKey(keyAscii, box->text().toStdString());
+    keyAscii = core::FilterNumericKey(keyAscii, box->text().toStdString());
 }
+
+}  // namespace ui

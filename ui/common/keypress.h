@@ -12,6 +12,8 @@ class QKeyEvent;
 class QLineEdit;
 QT_END_NAMESPACE
 
+namespace ui {
+
 // Hands the character keys typed into chosen boxes to a handler that may
 // replace the character's code; a code of 0 discards the key. The handler sees
 // what a character event carries: keys that produce a character, and
@@ -43,5 +45,7 @@ private:
 // What every number box's _KeyPress handler does: the keystroke rule applied
 // to the key and the box's current text.
 void FilterNumericKeyOf(const QLineEdit* box, std::int16_t& keyAscii);
+
+}  // namespace ui
 
 #endif

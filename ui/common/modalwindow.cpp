@@ -1,38 +1,45 @@
 #include "ui/common/modalwindow.h"
 
 #include <QKeyEvent>
-#include <QPushButton>
 
 #include "ui/common/units.h"
 
-ModalWindow::ModalWindow(QWidget* owner, const QString& caption, const QSize& clientTwips, Frame frame)
-    : QDialog(owner)
+namespace ui {
+namespace {
+
+// The dialog's own frame, set up before its controls are built.
+QDialog* Framed(QDialog* dialog, const core::design::Window& design)
 {
-    setWindowTitle(caption);
-    setModal(true);
-    const QSize size(ui::Px(clientTwips.width()), ui::Px(clientTwips.height()));
+    ApplyDesign(dialog, design);
+    dialog->setModal(true);
+    const QSize size(Px(design.width), Px(design.height));
     Qt::WindowFlags flags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    if (frame == Frame::Resizable) {
+    if (design.border == core::design::Border::Sizable) {
         flags |= Qt::WindowMinMaxButtonsHint;
-        resize(size);
+        dialog->resize(size);
     } else {
-        setFixedSize(size);
+        dialog->setFixedSize(size);
     }
-    setWindowFlags(flags);
-    ui::CentreOnScreen(this);
+    dialog->setWindowFlags(flags);
+    return dialog;
+}
+
+}  // namespace
+
+ModalWindow::ModalWindow(QWidget* owner, const core::design::Window& design)
+    : QDialog(owner), form_(Framed(this, design), design)
+{
+    CentreOnScreen(this);
+    if (QWidget* first = form_.FirstTabStop())
+        first->setFocus();
 }
 
 void ModalWindow::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Escape:
-        event->accept();
-        return;
-    case Qt::Key_Return:
+    case Qt::Key_Return:  // a focused button has answered it already
     case Qt::Key_Enter:
-        // Enter clicks the button that has the focus, and no other.
-        if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button && event->modifiers() == Qt::NoModifier)
-            button->click();
         event->accept();
         return;
     default:
@@ -58,11 +65,4 @@ bool ModalWindow::event(QEvent* event)
     return QDialog::event(event);
 }
 
-void ModalWindow::showEvent(QShowEvent* event)
-{
-    // A dialog makes its first auto-default button the default when shown;
-    // these windows have none.
-    for (QPushButton* button : findChildren<QPushButton*>())
-        button->setAutoDefault(false);
-    QDialog::showEvent(event);
-}
+}  // namespace ui

@@ -6,6 +6,8 @@
 
 #include "ui/common/messagebox.h"
 
+namespace ui {
+
 namespace {
 constexpr int kOutOfMemory = 7;
 constexpr int kInternalError = 51;
@@ -23,7 +25,9 @@ ErrorReport Describe(const std::exception& e)
 void ReportFatal(const std::exception& e)
 {
     const ErrorReport report = Describe(e);
-    ui::ShowMessage(nullptr, QStringLiteral("Run-time error '%1':\n\n%2")
+    ShowMessage(nullptr, QStringLiteral("Run-time error '%1':\n\n%2")
                                    .arg(report.number)
                                    .arg(QString::fromStdString(report.description)));
 }
+
+}  // namespace ui

@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <string>
 
+namespace ui {
+
 // A failure the program does not expect, with the number, description and
 // source text that the final report shows.
 class RuntimeError : public std::runtime_error {
@@ -32,5 +34,7 @@ ErrorReport Describe(const std::exception& e);
 // Shows the final report of an unexpected failure: a message box captioned
 // with the application title, with the error's number and description.
 void ReportFatal(const std::exception& e);
+
+}  // namespace ui
 
 #endif

@@ -3,18 +3,13 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMargins>
+#include <QRect>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
 #include <QWidget>
 
 namespace ui {
-
-void Place(QWidget* control, int left, int top, int width, int height)
-{
-    control->setGeometry(Twips(left, top, width, height));
-}
-
 namespace {
 
 QMargins FrameMargins(const QWidget* window)

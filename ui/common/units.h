@@ -1,28 +1,20 @@
 #ifndef MERVANE_UI_COMMON_UNITS_H
 #define MERVANE_UI_COMMON_UNITS_H
 
-#include <QRect>
+#include <QtGlobal>
+
+#include "core/design/design.h"
 
 QT_BEGIN_NAMESPACE
 class QWidget;
 QT_END_NAMESPACE
 
-// The design's units and where controls stand. Windows are designed in
-// twips; Qt scales device-independent pixels for high-density screens.
+// The design's units and where windows stand. Windows are designed in twips;
+// Qt scales device-independent pixels for high-density screens. The windows
+// have no layouts: controls keep their design places when a window is resized.
 namespace ui {
 
-constexpr int kTwipsPerPixel = 15;
-// Rounds to the nearest pixel: adding 7 of 15 twips makes the division round
-// rather than truncate (halves, which 15 twips never give, would go down).
-constexpr int Px(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
-constexpr QRect Twips(int left, int top, int width, int height)
-{
-    return QRect(Px(left), Px(top), Px(width), Px(height));
-}
-
-// Puts a control at its design place. The windows have no layouts: controls
-// keep their places when a window is resized.
-void Place(QWidget* control, int left, int top, int width, int height);
+using core::design::Px;
 
 // Centres a top-level window, frame included, on the available area of the
 // screen it will appear on; a window not yet shown is centred again once the

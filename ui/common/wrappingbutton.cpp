@@ -3,6 +3,8 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+namespace ui {
+
 void WrappingButton::paintEvent(QPaintEvent*)
 {
     QStylePainter painter(this);
@@ -16,3 +18,5 @@ void WrappingButton::paintEvent(QPaintEvent*)
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, caption);
 }
+
+}  // namespace ui

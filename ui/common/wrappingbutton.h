@@ -3,6 +3,8 @@
 
 #include <QPushButton>
 
+namespace ui {
+
 // A push button whose caption wraps onto several lines to fit its width.
 class WrappingButton : public QPushButton {
     Q_OBJECT
@@ -13,5 +15,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
+
+}  // namespace ui
 
 #endif

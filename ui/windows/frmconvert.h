@@ -6,17 +6,17 @@
 #include "ui/common/modalwindow.h"
 
 QT_BEGIN_NAMESPACE
-class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 QT_END_NAMESPACE
 
+namespace ui {
 class KeyPressHook;
+}
 
 // Converts between a two-sided confidence level and the number of SDs either
 // side of the mean that encloses it.
-class frmConvert : public ModalWindow {
+class frmConvert : public ui::ModalWindow {
     Q_OBJECT
 
 public:
@@ -29,16 +29,13 @@ private:
     void txtConf_KeyPress(std::int16_t& keyAscii);
     void txtSD_KeyPress(std::int16_t& keyAscii);
 
-    QLabel* Label1 = nullptr;
     QLineEdit* txtConf = nullptr;
     QLineEdit* txtSD = nullptr;
-    QLabel* Label3 = nullptr;
     QPushButton* cmdDoIt = nullptr;
     QPushButton* cmdClose = nullptr;
-    QPlainTextEdit* txtDirections = nullptr;
     QLineEdit* txtAnswer = nullptr;
 
-    KeyPressHook* keyPress = nullptr;
+    ui::KeyPressHook* keyPress = nullptr;
 };
 
 #endif

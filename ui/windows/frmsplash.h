@@ -7,8 +7,6 @@
 #include <cstdint>
 
 QT_BEGIN_NAMESPACE
-class QFrame;
-class QLabel;
 class QTimer;
 QT_END_NAMESPACE
 
@@ -16,7 +14,7 @@ class frmMain;
 
 // The window the program starts with. Loading it shows it above every other
 // window, opens the main window beneath it, and two seconds later it closes
-// itself. It deletes itself when closed.
+// itself. Its controls come from its design table. It deletes itself when closed.
 class frmSplash : public QWidget {
     Q_OBJECT
 
@@ -33,14 +31,6 @@ private:
     void Form_Load();
     void Timer1_Timer();
 
-    QFrame* fraMainFrame = nullptr;
-    QLabel* picLogo = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* lblProductName = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* lblCopyright = nullptr;
-    QLabel* lblCompanyName = nullptr;
     QTimer* Timer1 = nullptr;
 
     QPointer<frmMain> main_;

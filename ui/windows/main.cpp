@@ -4,11 +4,11 @@
 
 int main(int argc, char** argv)
 {
-    Application app(argc, argv);
+    ui::Application app(argc, argv);
     try {
         new frmSplash();  // closes and deletes itself after two seconds
     } catch (const std::exception& e) {
-        ReportFatal(e);
+        ui::ReportFatal(e);
         return EXIT_FAILURE;
     }
     return app.exec();

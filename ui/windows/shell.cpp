@@ -2,11 +2,11 @@
 
 #include <QDesktopServices>
 
-namespace shell {
+namespace ui {
 
-void Open(const QUrl& address)
+void OpenAddress(const QUrl& address)
 {
     QDesktopServices::openUrl(address);
 }
 
-}  // namespace shell
+}  // namespace ui

@@ -3,13 +3,13 @@
 
 #include <QUrl>
 
-namespace shell {
+namespace ui {
 
 // Hands an address to the desktop's "open" operation, which shows it in the
 // user's browser. Whether that succeeds is the desktop's business: the
 // program reports nothing of its own.
-void Open(const QUrl& address);
+void OpenAddress(const QUrl& address);
 
-}  // namespace shell
+}  // namespace ui
 
 #endif

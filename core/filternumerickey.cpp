@@ -1,4 +1,6 @@
-#include "ui/common/filternumerickey.h"
+#include "core/filternumerickey.h"
+
+namespace core {
 
 std::int16_t FilterNumericKey(std::int16_t code, std::string_view currentText)
 {
@@ -9,3 +11,5 @@ std::int16_t FilterNumericKey(std::int16_t code, std::string_view currentText)
         code = 0;
     return code;
 }
+
+}  // namespace core

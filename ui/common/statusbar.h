@@ -1,5 +1,5 @@
-#ifndef MERVANE_UI_MAIN_STATUSBAR_H
-#define MERVANE_UI_MAIN_STATUSBAR_H
+#ifndef MERVANE_UI_COMMON_STATUSBAR_H
+#define MERVANE_UI_COMMON_STATUSBAR_H
 
 #include <QDateTime>
 #include <QWidget>
@@ -11,6 +11,8 @@ QT_BEGIN_NAMESPACE
 class QLabel;
 class QTimer;
 QT_END_NAMESPACE
+
+namespace ui {
 
 // A bar docked to its window's bottom edge with a text panel and date and time
 // panels that keep themselves current, changing at each minute and at midnight
@@ -40,5 +42,7 @@ private:
     QTimer* timer_ = nullptr;
     Clock clock_;
 };
+
+}  // namespace ui
 
 #endif

@@ -1,4 +1,4 @@
-#include "ui/main/statusbar.h"
+#include "ui/common/statusbar.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -6,6 +6,8 @@
 #include <QTimer>
 
 #include "ui/common/units.h"
+
+namespace ui {
 
 namespace {
 constexpr int kHeightTwips = 285;
@@ -90,3 +92,5 @@ void StatusBar::resizeEvent(QResizeEvent*)
     for (std::size_t i = 0; i < panels_.size(); ++i)
         panels_[i]->setGeometry(static_cast<int>(i) * panelWidth, 0, panelWidth, height());
 }
+
+}  // namespace ui

@@ -1,8 +1,10 @@
-#ifndef MERVANE_UI_COMMON_FILTERNUMERICKEY_H
-#define MERVANE_UI_COMMON_FILTERNUMERICKEY_H
+#ifndef MERVANE_CORE_FILTERNUMERICKEY_H
+#define MERVANE_CORE_FILTERNUMERICKEY_H
 
 #include <cstdint>
 #include <string_view>
+
+namespace core {
 
 // Codes in the single-byte character set that the keystroke rule knows.
 namespace keycode {
@@ -17,5 +19,7 @@ constexpr std::int16_t kNine = '9';
 // `code` is the character in the single-byte character set (a character
 // outside it arrives negative); `currentText` is the box's text before the key.
 std::int16_t FilterNumericKey(std::int16_t code, std::string_view currentText);
+
+}  // namespace core
 
 #endif

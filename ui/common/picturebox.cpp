@@ -1,8 +1,10 @@
-#include "ui/main/picturebox.h"
+#include "ui/common/picturebox.h"
 
 #include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QTimer>
+
+namespace ui {
 
 namespace {
 
@@ -29,7 +31,7 @@ public:
 
 QAccessibleInterface* MakeAccessible(const QString& className, QObject* object)
 {
-    if (className == QLatin1String("PictureBox") && object && object->isWidgetType())
+    if (className == QLatin1String("ui::PictureBox") && object && object->isWidgetType())
         return new PictureBoxAccessible(static_cast<PictureBox*>(object));
     return nullptr;
 }
@@ -54,3 +56,5 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
 }
+
+}  // namespace ui

@@ -1,7 +1,9 @@
-#ifndef MERVANE_UI_MAIN_PICTUREBOX_H
-#define MERVANE_UI_MAIN_PICTUREBOX_H
+#ifndef MERVANE_UI_COMMON_PICTUREBOX_H
+#define MERVANE_UI_COMMON_PICTUREBOX_H
 
 #include <QLabel>
+
+namespace ui {
 
 // A borderless picture that answers a mouse click, and offers assistive
 // technology a press action that does the same.
@@ -19,5 +21,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
+
+}  // namespace ui
 
 #endif

@@ -1,10 +1,10 @@
-#ifndef MERVANE_UI_COMMON_TEXTS_H
-#define MERVANE_UI_COMMON_TEXTS_H
+#ifndef MERVANE_CORE_TEXTS_H
+#define MERVANE_CORE_TEXTS_H
 
 // The fixed texts of the windows, in plain C++ so that the desktop and the
 // browser editions show the same words. Multi-line texts keep the CR LF line
 // ends they were written with.
-namespace texts {
+namespace core::texts {
 
 // The main window's directions for use.
 inline constexpr char kInstructions[] =
@@ -59,6 +59,6 @@ inline constexpr char kLicence[] =
     "\r\n"
     "Copyright (c) 2026 T. M. Lorvi. All rights reserved.\r\n";
 
-}  // namespace texts
+}  // namespace core::texts
 
 #endif

@@ -1,0 +1,113 @@
+#ifndef MERVANE_CORE_DESIGN_DESIGN_H
+#define MERVANE_CORE_DESIGN_DESIGN_H
+
+#include <span>
+#include <string_view>
+
+// The windows' designs as data, the way a form designer stores them: each
+// window and its controls, placed in twips. The desktop builds its windows
+// from these tables and the browser edition's page is generated from them,
+// so the two editions cannot drift apart.
+namespace core::design {
+
+enum class Kind {
+    TextBox,    // single- or multi-line; a button-face box without a border is printed text
+    Label,
+    Button,
+    Picture,    // an icon that answers a click
+    Image,      // a framed JPEG
+    Line,       // its place is two end points: X1, Y1, X2, Y2
+    Frame,      // holds the controls that name it as their container
+    StatusBar,  // docked to the bottom edge: a text panel, the date and the time
+};
+
+// The background a box or label is painted with.
+enum class Colour { Face, Field, Compulsory, Optional };
+enum class Font { Sans, Bold, Splash14, Splash18, Splash24 };
+enum class Align { Left, Centre, Right };
+enum class Border { Sizable, FixedSingle, None };
+enum class Icon { None, Calculator, Question };
+
+enum Flag : unsigned {
+    kNoFlags = 0,
+    kMultiLine = 1u << 0,
+    kWordWrap = 1u << 1,
+    kReadOnly = 1u << 2,
+    kBorder = 1u << 3,    // a thin flat line around a button-face box
+    kNumeric = 1u << 4,   // typed keys pass the keystroke rule
+    kAutoSize = 1u << 5,  // a label sized to its text (a centred one keeps its centre)
+};
+
+inline constexpr int kNoTab = -1;
+
+// The tables name kinds, colours, fonts and alignments unqualified.
+using enum Kind;
+using enum Colour;
+using enum Font;
+using enum Align;
+
+struct Control {
+    Kind kind;
+    std::string_view name;  // the design name; an indexed member is written name_index
+    int left, top, width, height;
+    std::string_view text;  // caption, text or picture file; "&" marks a button's access key
+    std::string_view accessible;  // what a screen reader announces, where the text does not say it
+    Colour colour;
+    Font font;
+    Align align;
+    int tab;  // place in the tab order, or kNoTab
+    unsigned flags;
+    std::string_view tip = {};        // tooltip
+    std::string_view buddy = {};      // the box a label names
+    std::string_view container = {};  // the frame it stands in, if any
+    int lineWidth = 1;                // in pixels, for a line
+
+    constexpr bool Has(Flag f) const { return (flags & f) != 0; }
+};
+
+struct Window {
+    std::string_view name;
+    std::string_view caption;
+    int width, height;  // of the client area, in twips
+    Border border;
+    Icon icon;
+    std::span<const Control> controls;
+};
+
+inline constexpr int kTwipsPerPixel = 15;
+// Rounds to the nearest pixel: adding 7 of 15 twips makes the division round
+// rather than truncate (halves, which 15 twips never give, would go down).
+constexpr int Px(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
+
+struct PixelRect {
+    int left, top, width, height;
+};
+
+// Where a control stands, in device-independent pixels of its parent.
+constexpr PixelRect Place(const Control& c)
+{
+    if (c.kind != Kind::Line)
+        return {Px(c.left), Px(c.top), Px(c.width), Px(c.height)};
+    const int x1 = Px(c.left), y1 = Px(c.top), x2 = Px(c.width), y2 = Px(c.height);
+    // The design point lies on the middle of a thick line.
+    const int before = (c.lineWidth - 1) / 2;
+    const auto lo = [](int a, int b) { return a < b ? a : b; };
+    const auto span = [](int a, int b) { return (a < b ? b - a : a - b) + 1; };
+    if (y1 == y2)
+        return {lo(x1, x2), y1 - before, span(x1, x2), c.lineWidth};
+    return {x1 - before, lo(y1, y2), c.lineWidth, span(y1, y2)};
+}
+
+// The letter after "&" in a caption, lower case, or 0.
+constexpr char AccessKey(std::string_view caption)
+{
+    const std::size_t at = caption.find('&');
+    if (at == std::string_view::npos || at + 1 >= caption.size())
+        return 0;
+    const char c = caption[at + 1];
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+}  // namespace core::design
+
+#endif

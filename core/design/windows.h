@@ -1,0 +1,17 @@
+#ifndef MERVANE_CORE_DESIGN_WINDOWS_H
+#define MERVANE_CORE_DESIGN_WINDOWS_H
+
+#include "core/design/frmassumptions.h"
+#include "core/design/frmconvert.h"
+#include "core/design/frmcredits.h"
+#include "core/design/frmmain.h"
+#include "core/design/frmsplash.h"
+
+namespace core::design {
+
+// Every window of the program: the main window first, as the page lists them.
+inline constexpr const Window* kWindows[] = {&frmMain, &frmConvert, &frmAssumptions, &frmCredits, &frmSplash};
+
+}  // namespace core::design
+
+#endif

@@ -1,0 +1,47 @@
+#ifndef MERVANE_UI_COMMON_FORM_H
+#define MERVANE_UI_COMMON_FORM_H
+
+#include <QHash>
+#include <QString>
+#include <QWidget>
+
+#include <string_view>
+
+#include "core/design/design.h"
+
+namespace ui {
+
+// A window's controls, built from its design table through the shared
+// factories, placed, and chained in the design's tab order. A window takes
+// typed pointers to the controls it uses once, with Get.
+class Form {
+public:
+    Form(QWidget* window, const core::design::Window& design);
+
+    // The control of that design name, which must exist and be a T.
+    template <typename T>
+    T* Get(std::string_view name) const
+    {
+        T* control = qobject_cast<T*>(Find(name));
+        if (!control)
+            Missing(name);
+        return control;
+    }
+
+    // The first control in the tab order, which has the focus when the window opens.
+    QWidget* FirstTabStop() const { return firstTabStop_; }
+
+private:
+    QWidget* Find(std::string_view name) const;
+    [[noreturn]] static void Missing(std::string_view name);
+
+    QHash<QString, QWidget*> controls_;
+    QWidget* firstTabStop_ = nullptr;
+};
+
+// The window's own name, caption and icon from its design.
+void ApplyDesign(QWidget* window, const core::design::Window& design);
+
+}  // namespace ui
+
+#endif
