@@ -40,6 +40,7 @@ TEST(LenientParse, ReadsTheNumericBeginningOfAnyText)
         // hexadecimal and octal whole numbers, unsigned, up to 64 bits
         {"&H1F", 31},    {"&hff", 255},     {"&HFFFF", 65535}, {"&O17", 15},   {"&o8", 0},
         {"&H", 0},       {"&X1", 0},        {" &H 1 0", 16},  {"-&H10", 0},
+        {"&o17", 15},    {"&017", 0},       {"&50", 0},       {"&5", 0},      {"& 12", 0},
         {"&HFFFFFFFFFFFFFFFF", 18446744073709551615.0},
         {"&H10000000000000000", kInf},
         // the ends of the double range

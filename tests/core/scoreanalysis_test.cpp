@@ -72,6 +72,16 @@ TEST(AnalyzeScores, TypicalRequests)
          {"0.12", "0.24", "0.32", "-0.08", "0.08", "0.21", "0.29", "", "", "", "", "", "", ""}},
         {"exact half up", Inputs("0", "0.375"),
          {"0.38", "0.74", "0.97", "-0.25", "0.25", "0.62", "0.87", "", "", "", "", "", "", ""}},
+        {"octal raw score", Inputs("50", "10", "&o17"),
+         {"60", "69.6", "75.8", "43.26", "56.74", "66.45", "73.26", "-3.5", "0.02", "99.95", "", "", "", ""}},
+        {"&0 is no octal", Inputs("50", "10", "&017"),
+         {"60", "69.6", "75.8", "43.26", "56.74", "66.45", "73.26", "-5", "0", "100", "", "", "", ""}},
+        {"& and digits read 0", Inputs("&50", "10"),
+         {"10", "19.6", "25.8", "-6.74", "6.74", "16.45", "23.26", "", "", "", "", "", "", ""}},
+        {"1,200 zeros and a long exponent", Inputs("0." + std::string(1200, '0') + "1e1300", "10"),
+         {"1E+99", "1E+99", "1E+99", "1E+99", "1E+99", "1E+99", "1E+99", "", "", "", "", "", "", ""}},
+        {"tiny stipulated SD", Inputs("50", "10", "", "0.0000000001"),
+         {"60", "69.6", "75.8", "43.26", "56.74", "66.45", "73.26", "", "", "", "1E-10", "50", "", ""}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -81,13 +91,29 @@ TEST(AnalyzeScores, TypicalRequests)
     }
 }
 
-TEST(AnalyzeScores, WritesResultsWithTheLocaleSeparator)
+TEST(AnalyzeScores, WritesEveryResultWithTheLocaleSeparator)
 {
-    const ScoreResults r = core::AnalyzeScores(Inputs("50", "10", "65.5"), ",");
-    EXPECT_EQ(r.txtSD196, "69,6");
-    EXPECT_EQ(r.txt25Percent, "43,26");
-    EXPECT_EQ(r.txtZScore, "1,55");
-    EXPECT_EQ(r.txtSD1, "60");
+    const ScoreResults r = core::AnalyzeScores(Inputs("50", "10", "65.5", "1.5", "97.5"), ",");
+    EXPECT_EQ(Fields(r), (std::array<std::string, 14>{"60", "69,6", "75,8", "43,26", "56,74", "66,45", "73,26", "1,55",
+                                                      "93,94", "87,89", "1,5", "65", "97,5", "69,6"}));
+}
+
+TEST(AnalyzeScores, RoundsTheQuantileOnceFromItsExactValue)
+{
+    // 534457114103740.70 exactly; a product rounded to double first ends in ...740
+    EXPECT_EQ(core::AnalyzeScores(Inputs("0", "324926853883217")).txt95Percent, "534457114103741");
+}
+
+TEST(AnalyzeScores, AFailedStipulatedSdEndsTheRun)
+{
+    for (const char* percentile : {"50", "150"}) {
+        SCOPED_TRACE(percentile);
+        const ScoreResults r = core::AnalyzeScores(Inputs("0", "10000000000", "", "1" + std::string(300, '0'), percentile));
+        ASSERT_TRUE(r.message.has_value());
+        EXPECT_EQ(*r.message, "The score at the user stipulated SD is too large a number to work with.");
+        EXPECT_EQ(r.txtPercentileUser, "");
+        EXPECT_EQ(r.txtUserPercentileAnswer, "");
+    }
 }
 
 TEST(AnalyzeScores, StopsWithAMessageAndKeepsWhatCameBefore)

@@ -1,6 +1,7 @@
 #include "tests/ui/frmmain_test.h"
 
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QClipboard>
 #include <QDialog>
 #include <QFontMetrics>
@@ -208,7 +209,9 @@ void TestMainWindow::editingKeysStillWork()
     QTest::keyClick(mean, Qt::Key_Backspace);
     QCOMPARE(mean->text(), QStringLiteral("12."));
     QTest::keyClick(mean, Qt::Key_Home);
-    QTest::keyClick(mean, Qt::Key_Delete);
+    // A real keyboard's Delete carries the DEL character.
+    QTest::sendKeyEvent(QTest::Press, mean, Qt::Key_Delete, QString(QChar(0x7F)), Qt::NoModifier);
+    QTest::sendKeyEvent(QTest::Release, mean, Qt::Key_Delete, QString(QChar(0x7F)), Qt::NoModifier);
     QCOMPARE(mean->text(), QStringLiteral("2."));
     QTest::keyClick(mean, Qt::Key_End);
     QTest::keyClick(mean, Qt::Key_Left);
@@ -226,6 +229,26 @@ void TestMainWindow::editingKeysStillWork()
     mean->selectAll();
     QTest::keyClick(mean, Qt::Key_Period);
     QCOMPARE(mean->text(), QStringLiteral("."));
+
+    QLineEdit* sd = Box(window.get(), "txtSD");
+    QTest::keyClicks(sd, "12");
+    QTest::keyClick(sd, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(sd, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(sd->text(), QStringLiteral("12"));
+}
+
+void TestMainWindow::composedTextPassesTheRuleToo()
+{
+    // A dead acute and e, then 1 and 2, committed by the input method; the measure name takes any text.
+    for (const auto& [name, expected] : {std::pair{"txtScore", "12"}, std::pair{"txtMeasure", "\u00E912"}}) {
+        QLineEdit* box = Box(window.get(), name);
+        QInputMethodEvent composing(QStringLiteral("\u00B4"), {});
+        QApplication::sendEvent(box, &composing);
+        QInputMethodEvent committed;
+        committed.setCommitString(QStringLiteral("\u00E912"));
+        QApplication::sendEvent(box, &committed);
+        QCOMPARE(box->text(), QString::fromUtf8(expected));
+    }
 }
 
 void TestMainWindow::clipboardWorksAndPastesAreNotFiltered()

@@ -23,6 +23,7 @@ private slots:
     void filtersTypedKeys_data();
     void filtersTypedKeys();
     void editingKeysStillWork();
+    void composedTextPassesTheRuleToo();
     void clipboardWorksAndPastesAreNotFiltered();
     void enterAndEscapeDoNothing();
     void mnemonicsClickTheButtons();

@@ -149,17 +149,37 @@ class WebEdition:
         self.assertEqual([p.text("frmMain", n) for n in ["txtMean", "txtSD1", "txtZScore"]], ["", "", ""])
 
     def test_the_keystroke_rule(self):
+        from selenium.webdriver.common.keys import Keys
         cases = [("txtMean", "1a.2.3b", "1.23"), ("txtSD", "-+e, x7", "7"), ("txtScore", "9€½5", "95"),
                  ("txtMeasure", "WAIS-IV, 4th", "WAIS-IV, 4th")]
         for name, typed, shown in cases:
             with self.subTest(name=name):
                 self.page.type("frmMain", name, typed)
                 self.assertEqual(self.page.text("frmMain", name), shown)
+        # Text inserted several characters at a time, as an input method does, is checked as a whole.
+        self.driver.execute_script("arguments[0].focus()", self.page.control("frmMain", "txtUserStipulatedSD"))
+        self.driver.execute_cdp_cmd("Input.insertText", {"text": "1..2"})
+        self.assertLessEqual(self.page.text("frmMain", "txtUserStipulatedSD").count("."), 1)
+        # A paste is not filtered: copied from the free measure name, pasted into the raw score.
+        p = self.page
+        for name in ("txtScore", "txtMeasure"):
+            p.control("frmMain", name).clear()
+        p.type("frmMain", "txtMeasure", "-1.5e1 (from the report)")
+        p.control("frmMain", "txtMeasure").send_keys(Keys.CONTROL, "a")
+        p.control("frmMain", "txtMeasure").send_keys(Keys.CONTROL, "c")
+        p.control("frmMain", "txtScore").send_keys(Keys.CONTROL, "v")
+        self.assertEqual(p.text("frmMain", "txtScore"), "-1.5e1 (from the report)")
+        p.alt("c")
+        self.assertEqual(p.text("frmMain", "txtMeasure"), "", "Clear empties the measure name too")
 
     def test_the_two_messages_in_a_modal_box_titled_mervane(self):
+        from selenium.webdriver.common.keys import Keys
         p = self.page
         p.alt("g")
         self.assertEqual(p.message(), ["Mervane", MEAN_AND_SD])
+        p.press(Keys.ESCAPE)
+        self.assertIsNone(p.message(), "Escape closes the message box")
+        p.alt("g")
         p.answer_message()
         self.assertIsNone(p.message())
         p.type("frmMain", "txtMean", "50")
@@ -182,6 +202,8 @@ class WebEdition:
                 ("", "", "Confidence Interval = 67.01", "You must enter data in one of the boxes")]
         p.press(Keys.F1)
         self.assertTrue(p.is_open("frmConvert"))
+        p.type("frmConvert", "txtConf", "-9a,5")
+        self.assertEqual(p.text("frmConvert", "txtConf"), "95", "the converter's boxes take the keystroke rule")
         for confidence, deviations, answer, message in rows:
             with self.subTest(confidence=confidence, deviations=deviations):
                 for name in ("txtConf", "txtSD"):
@@ -195,6 +217,8 @@ class WebEdition:
                 self.assertEqual(p.text("frmConvert", "txtAnswer"), answer)
         p.press(Keys.ESCAPE)
         self.assertTrue(p.is_open("frmConvert"), "Escape closes no window")
+        self.driver.execute_script("document.getElementById('frmConvert').requestClose()")
+        self.assertTrue(p.is_open("frmConvert"), "nor does any other close request")
         p.alt("c")
         self.assertFalse(p.is_open("frmConvert"))
         p.wait_for_the_splash_to_close()
@@ -270,7 +294,37 @@ class ServedOnLoopback(WebEdition, unittest.TestCase):
         cls.server.close()
 
 
+# Replaces the page's timers of a second or more by ones that run when the test moves the clock on.
+FAKE_TIMERS = """
+    window.__timers = []; window.__now = 0;
+    const realSetTimeout = window.setTimeout;
+    window.setTimeout = (fn, ms, ...args) => {
+        if (!(ms >= 1000)) return realSetTimeout(fn, ms, ...args);
+        window.__timers.push({at: window.__now + ms, fn, args});
+        return 0;
+    };
+    window.__advance = (ms) => {
+        window.__now += ms;
+        const due = window.__timers.filter((t) => t.at <= window.__now);
+        window.__timers = window.__timers.filter((t) => t.at > window.__now);
+        due.forEach((t) => t.fn(...t.args));
+    };"""
+
+
 class AsOnTheDesktop(unittest.TestCase):
+    def test_the_splash_stays_two_seconds(self):
+        driver = browser()
+        try:
+            driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": FAKE_TIMERS})
+            Page(driver, "file://" + os.path.join(SITE, "index.html"))
+            hidden = "return document.getElementById('frmSplash').hidden"
+            driver.execute_script("window.__advance(1500)")
+            self.assertFalse(driver.execute_script(hidden), "still shown at 1.5 s")
+            driver.execute_script("window.__advance(1000)")
+            self.assertTrue(driver.execute_script(hidden), "hidden at 2.5 s")
+        finally:
+            driver.quit()
+
     def test_a_comma_language_writes_a_comma(self):
         driver = browser("de-DE")
         try:
@@ -318,7 +372,7 @@ def main():
         if not os.path.exists(need):
             print("missing %s (tools/web builds the site): skipped" % need)
             sys.exit(77)
-    result = unittest.main(argv=[sys.argv[0], "-v"], exit=False).result
+    result = unittest.main(argv=[sys.argv[0], "-v", *sys.argv[3:]], exit=False).result
     sys.exit(0 if result.wasSuccessful() else 1)
 
 

@@ -1,8 +1,11 @@
 #include "ui/common/keypress.h"
 
+#include <QCoreApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 
 #include "core/filternumerickey.h"
 
@@ -53,20 +56,48 @@ KeyPressHook::KeyPressHook(QObject* parent) : QObject(parent) {}
 
 void KeyPressHook::Attach(QLineEdit* box, Handler handler)
 {
-    // Typed text reaches the box only as key events, where the handler sees it.
-    box->setAttribute(Qt::WA_InputMethodEnabled, false);
     box->installEventFilter(this);
     entries_.push_back({box, std::move(handler)});
 }
 
 bool KeyPressHook::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::KeyPress)
+    if (composing_ || (event->type() != QEvent::KeyPress && event->type() != QEvent::InputMethod))
         return false;
-    for (const Entry& e : entries_)
-        if (e.box == watched)
+    for (const Entry& e : entries_) {
+        if (e.box != watched)
+            continue;
+        if (event->type() == QEvent::KeyPress)
             return Filter(e.handler, static_cast<const QKeyEvent*>(event));
+        return Compose(e, static_cast<const QInputMethodEvent*>(event));
+    }
     return false;
+}
+
+// Text that an input method commits (a dead key and its letter, a compose
+// sequence, an on-screen keyboard) is typed text too: each character passes
+// the handler against the box's text as it stands, as a key would. What the
+// event replaces and the text still being composed reach the box as sent.
+bool KeyPressHook::Compose(const Entry& e, const QInputMethodEvent* event)
+{
+    const QString commit = event->commitString();
+    if (commit.isEmpty())
+        return false;
+    const QScopedValueRollback<bool> inside(composing_, true);
+    QInputMethodEvent before;
+    before.setCommitString(QString(), event->replacementStart(), event->replacementLength());
+    QCoreApplication::sendEvent(e.box, &before);
+    for (QChar c : commit) {
+        std::int16_t code = KeyAscii(c.unicode());
+        e.handler(code);
+        if (code > 0 && code <= 0xFF)
+            e.box->insert(QString(QChar(static_cast<char16_t>(code))));
+    }
+    if (!event->preeditString().isEmpty()) {
+        QInputMethodEvent after(event->preeditString(), event->attributes());
+        QCoreApplication::sendEvent(e.box, &after);
+    }
+    return true;
 }
 
 // True when the key is to be discarded.

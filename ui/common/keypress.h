@@ -8,6 +8,7 @@
 #include <vector>
 
 QT_BEGIN_NAMESPACE
+class QInputMethodEvent;
 class QKeyEvent;
 class QLineEdit;
 QT_END_NAMESPACE
@@ -17,8 +18,9 @@ namespace ui {
 // Hands the character keys typed into chosen boxes to a handler that may
 // replace the character's code; a code of 0 discards the key. The handler sees
 // what a character event carries: keys that produce a character, and
-// Backspace. Keys that produce none (Delete, arrows, Home, End, Tab) and the
-// clipboard and undo shortcuts pass untouched, so pasting still works.
+// Backspace, and each character an input method commits. Keys that produce
+// none (Delete, arrows, Home, End, Tab) and the clipboard and undo shortcuts
+// pass untouched, so pasting still works.
 class KeyPressHook : public QObject {
     Q_OBJECT
 
@@ -33,13 +35,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool Filter(const Handler& handler, const QKeyEvent* key);
-
     struct Entry {
         QLineEdit* box;
         Handler handler;
     };
+
+    bool Filter(const Handler& handler, const QKeyEvent* key);
+    bool Compose(const Entry& e, const QInputMethodEvent* event);
+
     std::vector<Entry> entries_;
+    bool composing_ = false;  // while the hook itself hands the box the parts of a composed text
 };
 
 // What every number box's _KeyPress handler does: the keystroke rule applied
