@@ -20,6 +20,11 @@ inline constexpr std::string_view kOneOfTheBoxes = "You must enter data in one o
 
 inline constexpr std::string_view kSdMustBePositive = "The measure SD must be above 0.";
 
+// The interpretation window's.
+inline constexpr std::string_view kMeanSdAndScoreRequired = "Enter the measure's mean, its SD and a raw score.";
+inline constexpr std::string_view kReliabilityOutOfRange = "The reliability must be above 0 and below 1.";
+inline constexpr std::string_view kChangeNeedsReliability = "Reliable change needs the measure's reliability.";
+
 // What a value is called in the messages about it.
 namespace subject {
 inline constexpr std::string_view kMean = "The measure mean";
@@ -41,6 +46,26 @@ inline constexpr std::string_view kScoreAtStipulatedPercentile = "The score at t
 inline constexpr std::string_view kDeviations = "The number of standard deviations";
 inline constexpr std::string_view kDeviationsForLevel = "The number of standard deviations for this confidence level";
 inline constexpr std::string_view kLevelForDeviations = "The confidence level for this number of standard deviations";
+inline constexpr std::string_view kTScore = "The T score";
+inline constexpr std::string_view kStandardScore = "The standard score";
+inline constexpr std::string_view kScaledScore = "The scaled score";
+inline constexpr std::string_view kNce = "The normal curve equivalent";
+inline constexpr std::string_view kReliability = "The reliability";
+inline constexpr std::string_view kCriticalZ = "The critical z for this confidence level";
+inline constexpr std::string_view kSem = "The standard error of measurement";
+inline constexpr std::string_view kObservedLow = "The low end of the observed score's interval";
+inline constexpr std::string_view kObservedHigh = "The high end of the observed score's interval";
+inline constexpr std::string_view kTrueScore = "The estimated true score";
+inline constexpr std::string_view kSee = "The standard error of estimation";
+inline constexpr std::string_view kTrueLow = "The low end of the true score's interval";
+inline constexpr std::string_view kTrueHigh = "The high end of the true score's interval";
+inline constexpr std::string_view kTrueLowPercentile = "The percentile of the true score's low end";
+inline constexpr std::string_view kTrueHighPercentile = "The percentile of the true score's high end";
+inline constexpr std::string_view kRetest = "The retest score";
+inline constexpr std::string_view kPractice = "The practice effect";
+inline constexpr std::string_view kSdiff = "The standard error of the difference";
+inline constexpr std::string_view kRci = "The reliable change index";
+inline constexpr std::string_view kRciConf = "The confidence of the change";
 }  // namespace subject
 
 // The message for a value that does not fit a double.

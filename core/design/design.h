@@ -18,6 +18,7 @@ enum class Kind {
     Image,      // a framed JPEG
     Line,       // its place is two end points: X1, Y1, X2, Y2
     Frame,      // holds the controls that name it as their container
+    Drawing,    // a picture the program draws, as SVG
     StatusBar,  // docked to the bottom edge: a text panel, the date and the time
 };
 
@@ -36,6 +37,7 @@ enum Flag : unsigned {
     kBorder = 1u << 3,    // a thin flat line around a button-face box
     kNumeric = 1u << 4,   // typed keys pass the keystroke rule
     kAutoSize = 1u << 5,  // a label sized to its text (a centred one keeps its centre)
+    kScrollBars = 1u << 6,  // a multi-line box scrolls when its text is longer than it
 };
 
 inline constexpr int kNoTab = -1;
@@ -58,7 +60,7 @@ struct Control {
     int tab;  // place in the tab order, or kNoTab
     unsigned flags;
     std::string_view tip = {};        // tooltip
-    std::string_view buddy = {};      // the box a label names
+    std::string_view buddy = {};      // the box a label names, or whose text describes a drawing
     std::string_view container = {};  // the frame it stands in, if any
     int lineWidth = 1;                // in pixels, for a line
 

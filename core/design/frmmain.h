@@ -62,6 +62,7 @@ inline constexpr Control kFrmMainControls[] = {
     {Button,    "cmdExit",                      3600, 3600,  975,  375, "E&xit",                   "", Face, Sans, Centre,  6, kNoFlags},
     {Button,    "cmdAssumptions",               1080, 4200, 1095,  255, "&Assumptions",            "", Face, Sans, Centre, 18, kNoFlags},
     {Button,    "cmdCredits",                   3000, 4200,  735,  255, "Cre&dits",                "", Face, Sans, Centre, 17, kNoFlags},
+    {Button,    "cmdInterpret",                 1080, 7800, 1095,  255, "&Interpret",              "", Face, Sans, Centre, 23, kNoFlags},
     // picture, lines, status bar
     {Picture,   "picConf",                      1800, 2767,  240,  240, "help.png",                "Converter", Face, Sans, Left, kNoTab, kNoFlags,
      "Convert between a confidence level and a number of SDs"},

@@ -4,13 +4,15 @@
 #include "core/design/frmassumptions.h"
 #include "core/design/frmconvert.h"
 #include "core/design/frmcredits.h"
+#include "core/design/frminterpret.h"
 #include "core/design/frmmain.h"
 #include "core/design/frmsplash.h"
 
 namespace core::design {
 
 // Every window of the program: the main window first, as the page lists them.
-inline constexpr const Window* kWindows[] = {&frmMain, &frmConvert, &frmAssumptions, &frmCredits, &frmSplash};
+inline constexpr const Window* kWindows[] = {&frmMain, &frmConvert, &frmAssumptions, &frmCredits, &frmInterpret,
+                                             &frmSplash};
 
 }  // namespace core::design
 

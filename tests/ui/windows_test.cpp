@@ -1,6 +1,10 @@
 #include "tests/ui/windows_test.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QScopeGuard>
+#include <QSvgRenderer>
+#include <QSvgWidget>
 #include <QDesktopServices>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -13,6 +17,7 @@
 #include "ui/windows/frmassumptions.h"
 #include "ui/windows/frmconvert.h"
 #include "ui/windows/frmcredits.h"
+#include "ui/windows/frminterpret.h"
 #include "ui/windows/frmsplash.h"
 #include "ui/common/runtimeerror.h"
 
@@ -234,6 +239,60 @@ void TestWindows::creditsWebSiteButtonHandsOverTheAddressEachTime()
     QTRY_VERIFY(!w.isVisible());
 }
 
+void TestWindows::interpretationOpensPrefilledAndIsWired()
+{
+    frmMain main;
+    uitest::ShowAndActivate(&main);
+    Type(&main, "txtMean", "50");
+    Type(&main, "txtSD", "10");
+    Type(&main, "txtScore", "65");
+    Box(&main, "txtMeasure")->setText(QStringLiteral("the Word List test"));
+
+    bool checked = false;
+    uitest::OnNextModal([&](QWidget* w) {
+        // A failed check leaves the window open; closing it lets the test end.
+        const auto closeAnyway = qScopeGuard([w] { w->close(); });
+        QCOMPARE(w->objectName(), QStringLiteral("frmInterpret"));
+        QCOMPARE(w->parentWidget(), &main);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Score Interpretation"));
+        QStringList opened;
+        for (const char* name : {"txtMeasure", "txtMean", "txtSD", "txtScore", "txtLevel", "txtReliability", "txtZScore"})
+            opened << Box(w, name)->text();
+        QCOMPARE(opened, (QStringList{"the Word List test", "50", "10", "65", "95", "", ""}));
+
+        Type(w, "txtReliability", "0.9a");
+        QTest::mouseClick(Button(w, "cmdGo"), Qt::LeftButton);
+        QCOMPARE(Box(w, "txtTrueLow")->text(), QStringLiteral("57.62"));
+        QVERIFY(w->findChild<QSvgWidget*>("picCurve")->renderer()->isValid());
+        QCOMPARE(w->findChild<QSvgWidget*>("picCurve")->renderer()->boundsOnElement("score").center().x(), 263.5);
+
+        QTest::mouseClick(Button(w, "cmdCopy"), Qt::LeftButton);
+        QVERIFY(QApplication::clipboard()->text().startsWith(QStringLiteral("On the Word List test (mean 50, SD 10)")));
+        QCOMPARE(QApplication::clipboard()->text(), w->findChild<QPlainTextEdit*>("txtReport")->toPlainText());
+
+        Box(w, "txtScore")->clear();
+        QCOMPARE(uitest::ClickAnsweringMessages(Button(w, "cmdGo"), w),
+                 QStringLiteral("Enter the measure's mean, its SD and a raw score."));
+        QCOMPARE(Box(w, "txtTrueLow")->text(), QString());
+        QTest::mouseClick(Button(w, "cmdClose"), Qt::LeftButton);
+        checked = true;
+    });
+    QTest::mouseClick(Button(&main, "cmdInterpret"), Qt::LeftButton);
+    uitest::ForgetWaits();
+    QVERIFY(checked);
+
+    // F2 opens it too, from its design state.
+    QString reliability = QStringLiteral("unseen");
+    uitest::OnNextModal([&](QWidget* w) {
+        reliability = Box(w, "txtReliability")->text();
+        w->close();
+    });
+    QApplication::setActiveWindow(&main);  // as the window manager does when the owned window closes
+    QTest::keyClick(&main, Qt::Key_F2);
+    uitest::ForgetWaits();
+    QCOMPARE(reliability, QString());
+}
+
 namespace {
 
 // Records the order in which the named windows are shown.
@@ -305,8 +364,10 @@ void TestWindows::everyCaptionFits()
     frmConvert convert(nullptr);
     frmAssumptions assumptions(nullptr);
     frmCredits credits(nullptr);
+    frmInterpret interpret(nullptr, {});
     // labels, caption boxes and buttons of each window
-    const std::pair<QWidget*, int> windows[] = {{&convert, 2 + 2}, {&assumptions, 1}, {&credits, 3 + 2}};
+    const std::pair<QWidget*, int> windows[] = {
+        {&convert, 2 + 2}, {&assumptions, 1}, {&credits, 3 + 2}, {&interpret, 8 + 3 + 25 + 1 + 3}};
     for (const auto& [w, count] : windows) {
         uitest::ShowAndActivate(w);
         QCOMPARE(uitest::CheckCaptionsFit(w), count);

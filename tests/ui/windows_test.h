@@ -31,6 +31,7 @@ private slots:
     void escapeNeverClosesASecondaryWindow();
     void creditsTexts();
     void creditsWebSiteButtonHandsOverTheAddressEachTime();
+    void interpretationOpensPrefilledAndIsWired();
     void splashStartsTheProgram();
     void exitingDuringTheSplashLeavesItUntilItCloses();
     void everyCaptionFits();

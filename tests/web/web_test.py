@@ -231,7 +231,7 @@ class WebEdition:
         expected = ["cmdGo", "txtMean", "txtSD", "txtMeasure", "cmdClear", "cmdExit", "txtZScore", "txtPercentile",
                     "txtSD1", "txtSD196", "txtSD258", "txtConf", "txt95Percent", "txt75Percent", "txt99Percent",
                     "txt25Percent", "cmdCredits", "cmdAssumptions", "txtUserStipulatedSD",
-                    "txtUserStipulatedPercentile", "txtUserSDAnswer", "txtUserPercentileAnswer"]
+                    "txtUserStipulatedPercentile", "txtUserSDAnswer", "txtUserPercentileAnswer", "cmdInterpret"]
         self.assertEqual(self.driver.switch_to.active_element.get_attribute("data-name"), "txtScore")
         visited = []
         for _ in expected:

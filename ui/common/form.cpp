@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSvgWidget>
 
 #include <algorithm>
 #include <vector>
@@ -74,6 +75,8 @@ QWidget* MakeMultiLineBox(QWidget* parent, const design::Control& c)
         if (c.Has(design::kReadOnly))
             box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         StyleAsFixedText(box);
+        if (c.Has(design::kScrollBars))
+            box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     }
     box->setPlainText(WithLineFeeds(c.text.data()));
     box->setAccessibleName(Text(c.accessible));
@@ -164,6 +167,12 @@ QWidget* Make(QWidget* window, QWidget* parent, const design::Control& c)
         frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
         return frame;
     }
+    case design::Drawing: {
+        auto* drawing = new QSvgWidget(parent);
+        drawing->setObjectName(Text(c.name));
+        drawing->setAccessibleName(Text(c.accessible));
+        return drawing;
+    }
     case design::StatusBar: {
         auto* bar = new StatusBar(window, Text(c.text));
         bar->setObjectName(Text(c.name));
@@ -206,7 +215,7 @@ Form::Form(QWidget* window, const design::Window& design)
             tabOrder.push_back(&c);
     }
     for (const design::Control& c : design.controls)
-        if (!c.buddy.empty())
+        if (c.kind == design::Label && !c.buddy.empty())
             Get<QLabel>(c.name)->setBuddy(Find(c.buddy));
     std::sort(tabOrder.begin(), tabOrder.end(), [](auto* a, auto* b) { return a->tab < b->tab; });
     for (std::size_t i = 0; i + 1 < tabOrder.size(); ++i)

@@ -15,6 +15,7 @@
 #include "ui/windows/frmassumptions.h"
 #include "ui/windows/frmconvert.h"
 #include "ui/windows/frmcredits.h"
+#include "ui/windows/frminterpret.h"
 
 frmMain::frmMain(QWidget* parent) : QWidget(parent)
 {
@@ -40,6 +41,7 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent)
     cmdExit                     = form.Get<QPushButton>("cmdExit");
     cmdAssumptions              = form.Get<QPushButton>("cmdAssumptions");
     cmdCredits                  = form.Get<QPushButton>("cmdCredits");
+    cmdInterpret                = form.Get<QPushButton>("cmdInterpret");
     picConf                     = form.Get<ui::PictureBox>("picConf");
 
     connect(cmdGo, &QPushButton::clicked, this, &frmMain::cmdGo_Click);
@@ -47,9 +49,11 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent)
     connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
     connect(cmdAssumptions, &QPushButton::clicked, this, &frmMain::cmdAssumptions_Click);
     connect(cmdCredits, &QPushButton::clicked, this, &frmMain::cmdCredits_Click);
+    connect(cmdInterpret, &QPushButton::clicked, this, &frmMain::cmdInterpret_Click);
     connect(picConf, &ui::PictureBox::clicked, this, &frmMain::picConf_Click);
     // F1, the help key, is the keyboard's way to the converter: the picture takes no focus.
     connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, &frmMain::picConf_Click);
+    connect(new QShortcut(Qt::Key_F2, this), &QShortcut::activated, this, &frmMain::cmdInterpret_Click);
 
     keyPress = new ui::KeyPressHook(this);
     keyPress->Attach(txtScore, [this](std::int16_t& k) { txtScore_KeyPress(k); });
@@ -104,6 +108,17 @@ void frmMain::cmdAssumptions_Click()
 void frmMain::cmdCredits_Click()
 {
     frmCredits window(this);
+    window.exec();
+}
+
+void frmMain::cmdInterpret_Click()
+{
+    core::InterpretInputs opening;
+    opening.txtMeasure = txtMeasure->text().toStdString();
+    opening.txtMean = txtMean->text().toStdString();
+    opening.txtSD = txtSD->text().toStdString();
+    opening.txtScore = txtScore->text().toStdString();
+    frmInterpret window(this, opening);
     window.exec();
 }
 

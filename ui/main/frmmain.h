@@ -36,6 +36,7 @@ private:
     void cmdExit_Click();
     void cmdAssumptions_Click();
     void cmdCredits_Click();
+    void cmdInterpret_Click();
     void picConf_Click();
     void txtScore_KeyPress(std::int16_t& keyAscii);
     void txtMean_KeyPress(std::int16_t& keyAscii);
@@ -59,6 +60,7 @@ private:
     QPushButton* cmdExit = nullptr;
     QPushButton* cmdAssumptions = nullptr;
     QPushButton* cmdCredits = nullptr;
+    QPushButton* cmdInterpret = nullptr;
     ui::PictureBox* picConf = nullptr;
 
     ui::KeyPressHook* keyPress = nullptr;

@@ -1,0 +1,106 @@
+#include "core/curve.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace core {
+namespace {
+
+constexpr int kWidth = 392, kHeight = 192;
+constexpr double kLeft = 16, kRight = kWidth - 16, kBase = 150, kPeak = 24;
+constexpr double kZMax = 4;
+
+double X(double z) { return kLeft + (std::clamp(z, -kZMax, kZMax) + kZMax) / (2 * kZMax) * (kRight - kLeft); }
+double Y(double z) { return kBase - (kBase - kPeak) * std::exp(-z * z / 2); }
+
+// One decimal, with a point whatever the locale: whole tenths through integers.
+std::string Num(double v)
+{
+    const long tenths = std::lround(v * 10);
+    std::string out = tenths < 0 ? "-" : "";
+    out += std::to_string(std::labs(tenths) / 10);
+    if (const long tenth = std::labs(tenths) % 10) {
+        out += '.';
+        out += static_cast<char>('0' + tenth);
+    }
+    return out;
+}
+
+// Appends each part in turn: one growing text, no temporaries.
+template <typename... Parts>
+void Put(std::string& out, const Parts&... parts)
+{
+    ((out += parts), ...);
+}
+
+std::string Escaped(std::string_view text)
+{
+    std::string out;
+    for (char c : text) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+// The z at which each label band of the standard score begins, as shown:
+// 69.5, 79.5, ... 129.5 on the scale of mean 100 and SD 15.
+constexpr std::array kBandEdges{-30.5 / 15, -20.5 / 15, -10.5 / 15, 9.5 / 15, 19.5 / 15, 29.5 / 15};
+
+// The area under the curve between two z values, as a closed path.
+std::string Area(double from, double to)
+{
+    std::string d;
+    Put(d, "M", Num(X(from)), " ", Num(kBase));
+    for (double z = from; z < to; z += 0.05)
+        Put(d, " L", Num(X(z)), " ", Num(Y(z)));
+    Put(d, " L", Num(X(to)), " ", Num(Y(to)), " L", Num(X(to)), " ", Num(kBase), " Z");
+    return d;
+}
+
+}  // namespace
+
+std::string CurveSvg(const CurveMarks& marks)
+{
+    const std::string w = std::to_string(kWidth), h = std::to_string(kHeight);
+    std::string svg;
+    Put(svg, "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"", w, "\" height=\"", h, "\" viewBox=\"0 0 ", w, " ", h,
+        "\" role=\"img\"><title>Normal curve</title><desc>", Escaped(marks.description), "</desc>",
+        "<rect width=\"", w, "\" height=\"", h, "\" fill=\"#fff\"/>");
+    // The bands, alternately shaded, from the lowest label to the highest.
+    double from = -kZMax;
+    for (std::size_t i = 0; i <= kBandEdges.size(); ++i) {
+        const double to = i < kBandEdges.size() ? kBandEdges[i] : kZMax;
+        Put(svg, "<path d=\"", Area(from, to), "\" fill=\"", i % 2 ? "#c9d9ec" : "#e8eff8", "\"/>");
+        from = to;
+    }
+    Put(svg, "<path d=\"", Area(-kZMax, kZMax), "\" fill=\"none\" stroke=\"#000\"/>");
+    Put(svg, "<line x1=\"", Num(kLeft), "\" y1=\"", Num(kBase), "\" x2=\"", Num(kRight), "\" y2=\"", Num(kBase),
+        "\" stroke=\"#000\"/>");
+    for (int z = -4; z <= 4; ++z)
+        Put(svg, "<text x=\"", Num(X(z)), "\" y=\"", Num(kBase + 34),
+            "\" font-family=\"sans-serif\" font-size=\"10\" text-anchor=\"middle\">", std::to_string(z), "</text>");
+    if (marks.intervalLow && marks.intervalHigh)
+        Put(svg, "<rect id=\"interval\" x=\"", Num(X(*marks.intervalLow)), "\" y=\"", Num(kBase + 8), "\" width=\"",
+            Num(X(*marks.intervalHigh) - X(*marks.intervalLow)), "\" height=\"8\" fill=\"#1d4a8c\"/>");
+    if (marks.z) {
+        const double x = X(*marks.z);
+        Put(svg, "<line id=\"score\" x1=\"", Num(x), "\" y1=\"", Num(kPeak - 12), "\" x2=\"", Num(x), "\" y2=\"",
+            Num(kBase), "\" stroke=\"#c00\" stroke-width=\"2\"/>");
+        // Beyond the drawn range the mark stands at the edge, with an arrow pointing out.
+        if (std::fabs(*marks.z) > kZMax) {
+            const double dir = *marks.z > 0 ? 1 : -1;
+            Put(svg, "<path id=\"beyond\" d=\"M", Num(x + dir * 10), " ", Num(kPeak - 2), " L", Num(x), " ",
+                Num(kPeak - 8), " L", Num(x), " ", Num(kPeak + 4), " Z\" fill=\"#c00\"/>");
+        }
+    }
+    svg += "</svg>";
+    return svg;
+}
+
+}  // namespace core

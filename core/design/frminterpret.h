@@ -1,0 +1,100 @@
+#ifndef MERVANE_CORE_DESIGN_FRMINTERPRET_H
+#define MERVANE_CORE_DESIGN_FRMINTERPRET_H
+
+#include "core/design/design.h"
+
+namespace core::design {
+
+// The interpretation of a score: the scales, the label, the confidence
+// intervals from the reliability and the reliable change at a retest.
+inline constexpr Control kFrmInterpretControls[] = {
+    // kind  name                       left    top  width height text                      accessible                 colour      font  align   tab     flags
+    // inputs: each caption names the box to its right
+    {Label,   "lblMeasure",                120,   135,  2250,  255, "Measure Name:",           "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtMeasure"},
+    {TextBox, "txtMeasure",               2460,   120,  1800,  285, "",                        "Measure Name",            Field,      Sans, Left,   0,      kNoFlags},
+    {Label,   "lblMean",                   120,   495,  2250,  255, "Measure Mean:",           "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtMean"},
+    {TextBox, "txtMean",                  2460,   480,  1800,  285, "",                        "Measure Mean",            Compulsory, Sans, Left,   1,      kNumeric},
+    {Label,   "lblSD",                     120,   855,  2250,  255, "Measure SD:",             "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtSD"},
+    {TextBox, "txtSD",                    2460,   840,  1800,  285, "",                        "Measure SD",              Compulsory, Sans, Left,   2,      kNumeric},
+    {Label,   "lblScore",                  120,  1215,  2250,  255, "Raw Score:",              "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtScore"},
+    {TextBox, "txtScore",                 2460,  1200,  1800,  285, "",                        "Raw Score",               Compulsory, Sans, Left,   3,      kNumeric},
+    {Label,   "lblReliability",            120,  1575,  2250,  255, "Reliability:",            "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtReliability"},
+    {TextBox, "txtReliability",           2460,  1560,  1800,  285, "",                        "Reliability",             Optional,   Sans, Left,   4,      kNumeric},
+    {Label,   "lblLevel",                  120,  1935,  2250,  255, "Confidence Level (%):",   "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtLevel"},
+    {TextBox, "txtLevel",                 2460,  1920,  1800,  285, "",                        "Confidence Level (%)",    Optional,   Sans, Left,   5,      kNumeric},
+    {Label,   "lblRetest",                 120,  2295,  2250,  255, "Retest Score:",           "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtRetest"},
+    {TextBox, "txtRetest",                2460,  2280,  1800,  285, "",                        "Retest Score",            Optional,   Sans, Left,   6,      kNumeric},
+    {Label,   "lblPractice",               120,  2655,  2250,  255, "Practice Effect:",        "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtPractice"},
+    {TextBox, "txtPractice",              2460,  2640,  1800,  285, "",                        "Practice Effect",         Optional,   Sans, Left,   7,      kNumeric},
+    // commands and the curve
+    {Button,  "cmdGo",                     120,  3120,   975,  375, "&Go!",                    "",                        Face,       Bold, Centre, 8,      kNoFlags},
+    {Button,  "cmdCopy",                  1200,  3120,  1350,  375, "Co&py Report",            "",                        Face,       Sans, Centre, 35,     kNoFlags},
+    {Button,  "cmdClose",                 2670,  3120,   975,  375, "&Close",                  "",                        Face,       Sans, Centre, 36,     kNoFlags},
+    {Drawing, "picCurve",                 4500,   120,  5880, 2880, "",                        "Normal curve",            Face,       Sans, Left,   kNoTab, kNoFlags, {}, "txtReport"},
+    // scales
+    {Label,   "lblGroupScales",            120,  3600,  1500,  255, "Scales",                  "",                        Face,       Bold, Left,   kNoTab, kNoFlags},
+    {Label,   "lblZScore",                 120,  3915,  1560,  255, "z Score:",                "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtZScore"},
+    {TextBox, "txtZScore",                1740,  3900,  1560,  285, "",                        "z Score",                 Field,      Sans, Left,   9,      kNoFlags},
+    {Label,   "lblPercentile",             120,  4275,  1560,  255, "Percentile:",             "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtPercentile"},
+    {TextBox, "txtPercentile",            1740,  4260,  1560,  285, "",                        "Percentile",              Field,      Sans, Left,   10,     kNoFlags},
+    {Label,   "lblTScore",                 120,  4635,  1560,  255, "T Score:",                "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtTScore"},
+    {TextBox, "txtTScore",                1740,  4620,  1560,  285, "",                        "T Score",                 Field,      Sans, Left,   11,     kNoFlags},
+    {Label,   "lblStandardScore",          120,  4995,  1560,  255, "Standard Score:",         "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtStandardScore"},
+    {TextBox, "txtStandardScore",         1740,  4980,  1560,  285, "",                        "Standard Score",          Field,      Sans, Left,   12,     kNoFlags},
+    {Label,   "lblScaledScore",            120,  5355,  1560,  255, "Scaled Score:",           "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtScaledScore"},
+    {TextBox, "txtScaledScore",           1740,  5340,  1560,  285, "",                        "Scaled Score",            Field,      Sans, Left,   13,     kNoFlags},
+    {Label,   "lblNCE",                    120,  5715,  1560,  255, "NCE:",                    "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtNCE"},
+    {TextBox, "txtNCE",                   1740,  5700,  1560,  285, "",                        "NCE",                     Field,      Sans, Left,   14,     kNoFlags},
+    {Label,   "lblStanine",                120,  6075,  1560,  255, "Stanine:",                "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtStanine"},
+    {TextBox, "txtStanine",               1740,  6060,  1560,  285, "",                        "Stanine",                 Field,      Sans, Left,   15,     kNoFlags},
+    {Label,   "lblSten",                   120,  6435,  1560,  255, "Sten:",                   "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtSten"},
+    {TextBox, "txtSten",                  1740,  6420,  1560,  285, "",                        "Sten",                    Field,      Sans, Left,   16,     kNoFlags},
+    {Label,   "lblLabel",                  120,  6795,  1560,  255, "Label:",                  "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtLabel"},
+    {TextBox, "txtLabel",                 1740,  6780,  1560,  285, "",                        "Label",                   Field,      Sans, Left,   17,     kNoFlags},
+    // interval
+    {Label,   "lblGroupInterval",         3480,  3600,  1500,  255, "Interval",                "",                        Face,       Bold, Left,   kNoTab, kNoFlags},
+    {Label,   "lblCriticalZ",             3480,  3915,  1860,  255, "Critical z:",             "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtCriticalZ"},
+    {TextBox, "txtCriticalZ",             5400,  3900,  1500,  285, "",                        "Critical z",              Field,      Sans, Left,   18,     kNoFlags},
+    {Label,   "lblSEM",                   3480,  4275,  1860,  255, "SEM:",                    "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtSEM"},
+    {TextBox, "txtSEM",                   5400,  4260,  1500,  285, "",                        "SEM",                     Field,      Sans, Left,   19,     kNoFlags},
+    {Label,   "lblObservedLow",           3480,  4635,  1860,  255, "Observed Low:",           "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtObservedLow"},
+    {TextBox, "txtObservedLow",           5400,  4620,  1500,  285, "",                        "Observed Low",            Field,      Sans, Left,   20,     kNoFlags},
+    {Label,   "lblObservedHigh",          3480,  4995,  1860,  255, "Observed High:",          "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtObservedHigh"},
+    {TextBox, "txtObservedHigh",          5400,  4980,  1500,  285, "",                        "Observed High",           Field,      Sans, Left,   21,     kNoFlags},
+    {Label,   "lblTrueScore",             3480,  5355,  1860,  255, "True Score:",             "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtTrueScore"},
+    {TextBox, "txtTrueScore",             5400,  5340,  1500,  285, "",                        "True Score",              Field,      Sans, Left,   22,     kNoFlags},
+    {Label,   "lblSEE",                   3480,  5715,  1860,  255, "SEE:",                    "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtSEE"},
+    {TextBox, "txtSEE",                   5400,  5700,  1500,  285, "",                        "SEE",                     Field,      Sans, Left,   23,     kNoFlags},
+    {Label,   "lblTrueLow",               3480,  6075,  1860,  255, "True Low:",               "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtTrueLow"},
+    {TextBox, "txtTrueLow",               5400,  6060,  1500,  285, "",                        "True Low",                Field,      Sans, Left,   24,     kNoFlags},
+    {Label,   "lblTrueHigh",              3480,  6435,  1860,  255, "True High:",              "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtTrueHigh"},
+    {TextBox, "txtTrueHigh",              5400,  6420,  1500,  285, "",                        "True High",               Field,      Sans, Left,   25,     kNoFlags},
+    {Label,   "lblTrueLowPercentile",     3480,  6795,  1860,  255, "True Low Percentile:",    "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtTrueLowPercentile"},
+    {TextBox, "txtTrueLowPercentile",     5400,  6780,  1500,  285, "",                        "True Low Percentile",     Field,      Sans, Left,   26,     kNoFlags},
+    {Label,   "lblTrueHighPercentile",    3480,  7155,  1860,  255, "True High Percentile:",   "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtTrueHighPercentile"},
+    {TextBox, "txtTrueHighPercentile",    5400,  7140,  1500,  285, "",                        "True High Percentile",    Field,      Sans, Left,   27,     kNoFlags},
+    {Label,   "lblTrueLowLabel",          3480,  7515,  1860,  255, "True Low Label:",         "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtTrueLowLabel"},
+    {TextBox, "txtTrueLowLabel",          5400,  7500,  1500,  285, "",                        "True Low Label",          Field,      Sans, Left,   28,     kNoFlags},
+    {Label,   "lblTrueHighLabel",         3480,  7875,  1860,  255, "True High Label:",        "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtTrueHighLabel"},
+    {TextBox, "txtTrueHighLabel",         5400,  7860,  1500,  285, "",                        "True High Label",         Field,      Sans, Left,   29,     kNoFlags},
+    // change
+    {Label,   "lblGroupChange",           7080,  3600,  1500,  255, "Change",                  "",                        Face,       Bold, Left,   kNoTab, kNoFlags},
+    {Label,   "lblSdiff",                 7080,  3915,  1560,  255, "Sdiff:",                  "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtSdiff"},
+    {TextBox, "txtSdiff",                 8700,  3900,  1680,  285, "",                        "Sdiff",                   Field,      Sans, Left,   30,     kNoFlags},
+    {Label,   "lblRCI",                   7080,  4275,  1560,  255, "RCI:",                    "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtRCI"},
+    {TextBox, "txtRCI",                   8700,  4260,  1680,  285, "",                        "RCI",                     Field,      Sans, Left,   31,     kNoFlags},
+    {Label,   "lblRCIConf",               7080,  4635,  1560,  255, "RCI Confidence:",         "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtRCIConf"},
+    {TextBox, "txtRCIConf",               8700,  4620,  1680,  285, "",                        "RCI Confidence",          Field,      Sans, Left,   32,     kNoFlags},
+    {Label,   "lblChange",                7080,  4995,  1560,  255, "Change:",                 "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtChange"},
+    {TextBox, "txtChange",                8700,  4980,  1680,  285, "",                        "Change",                  Field,      Sans, Left,   33,     kNoFlags},
+    // the report
+    {Label,   "lblReport",                 120,  8280,  1500,  255, "Report",                  "",                        Face,       Bold, Left,   kNoTab, kNoFlags, {}, "txtReport"},
+    {TextBox, "txtReport",                 120,  8550, 10260, 1200, "",                        "Report",                  Field,      Sans, Left,   34,     kMultiLine | kWordWrap | kReadOnly | kScrollBars},
+};
+
+inline constexpr Window frmInterpret{"frmInterpret", "Score Interpretation", 10500, 9900, Border::FixedSingle,
+                                     Icon::Calculator, kFrmInterpretControls};
+
+}  // namespace core::design
+
+#endif

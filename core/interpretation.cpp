@@ -1,0 +1,245 @@
+#include "core/interpretation.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/curve.h"
+#include "core/messages.h"
+#include "core/normal.h"
+#include "core/numbers.h"
+
+namespace core {
+namespace {
+
+namespace subject = messages::subject;
+
+constexpr double kNceSd = 21.06;
+
+// One run: results accumulate until the first message, which ends it.
+class Interpretation {
+public:
+    Interpretation(std::string_view separator, StatisticsComponent& stats) : separator_(separator), stats_(stats) {}
+
+    InterpretResults Run(const InterpretInputs& in)
+    {
+        if (Scales(in) && !in.txtReliability.empty() && Interval(in) && !in.txtRetest.empty())
+            Change(in);
+        else if (!r_.message && in.txtReliability.empty() && !in.txtRetest.empty())
+            Refuse(std::string(messages::kChangeNeedsReliability));
+        r_.txtReport = Report(in);
+        r_.picCurve = CurveSvg({z_, low_, high_, r_.txtReport});
+        return std::move(r_);
+    }
+
+private:
+    bool Refuse(std::string message)
+    {
+        r_.message = std::move(message);
+        return false;
+    }
+
+    bool Parse(const std::string& text, std::string_view what, double& value)
+    {
+        value = LenientParse(text);
+        return std::isfinite(value) || Refuse(messages::TooLarge(what));
+    }
+
+    // The value rounded to two places into the field, and that rounded value; false when it does not fit a double.
+    bool Show(double v, std::string InterpretResults::*field, std::string_view what, double* shown = nullptr)
+    {
+        if (!std::isfinite(v))
+            return Refuse(messages::TooLarge(what));
+        const double rounded = RoundTwoPlaces(v);
+        r_.*field = NumberText(rounded, separator_);
+        if (shown)
+            *shown = rounded;
+        return true;
+    }
+
+    // 100 x the probability below x, as the main window shows a percentile.
+    bool Percentile(double x, std::string InterpretResults::*field, std::string_view what)
+    {
+        const StatOutcome p = stats_.NormalCdf(x, m_, s_);
+        if (!p.Ok())
+            return Refuse(messages::StatisticsFailed(p.failure, what));
+        return Show(p.value * 100, field, what);
+    }
+
+    void Whole(long value, std::string InterpretResults::*field) { r_.*field = std::to_string(value); }
+
+    bool Scales(const InterpretInputs& in)
+    {
+        if (in.txtMean.empty() || in.txtSD.empty() || in.txtScore.empty())
+            return Refuse(std::string(messages::kMeanSdAndScoreRequired));
+        if (!Parse(in.txtMean, subject::kMean, m_) || !Parse(in.txtSD, subject::kSd, s_) ||
+            !Parse(in.txtScore, subject::kRawScore, x_))
+            return false;
+        if (!(s_ > 0))
+            return Refuse(std::string(messages::kSdMustBePositive));
+        const double z = (x_ - m_) / s_;
+        double standard = 0;
+        if (!Show(z, &InterpretResults::txtZScore, subject::kZScore))
+            return false;
+        z_ = z;
+        if (!Percentile(x_, &InterpretResults::txtPercentile, subject::kRawPercentile) ||
+            !Show(50 + 10 * z, &InterpretResults::txtTScore, subject::kTScore) ||
+            !Show(100 + 15 * z, &InterpretResults::txtStandardScore, subject::kStandardScore, &standard) ||
+            !Show(10 + 3 * z, &InterpretResults::txtScaledScore, subject::kScaledScore) ||
+            !Show(50 + kNceSd * z, &InterpretResults::txtNCE, subject::kNce))
+            return false;
+        // A score on a boundary takes the upper band; z beyond any band is clamped before the floor.
+        const double zc = std::clamp(z, -10.0, 10.0);
+        Whole(std::clamp(static_cast<long>(std::floor(2 * zc + 0.5)) + 5, 1L, 9L), &InterpretResults::txtStanine);
+        Whole(std::clamp(static_cast<long>(std::floor(2 * zc)) + 6, 1L, 10L), &InterpretResults::txtSten);
+        r_.txtLabel = StandardScoreLabel(standard);
+        return true;
+    }
+
+    bool Interval(const InterpretInputs& in)
+    {
+        double r = 0;
+        if (!Parse(in.txtReliability, subject::kReliability, r))
+            return false;
+        if (!(r > 0 && r < 1))
+            return Refuse(std::string(messages::kReliabilityOutOfRange));
+        r_rel_ = r;
+        level_ = LenientParse(in.txtLevel);
+        if (!(level_ > 0 && level_ < 100))
+            return Refuse(std::string(messages::kConfidenceOutOfRange));
+        // The converter's steps: the share beyond the interval on one side.
+        const StatOutcome q = stats_.NormalQuantile((100 - level_) / 200, 0, 1);
+        if (!q.Ok())
+            return Refuse(messages::StatisticsFailed(q.failure, subject::kCriticalZ));
+        const double zc = -q.value;
+        const double sem = s_ * std::sqrt(1 - r);
+        const double trueScore = m_ + r * (x_ - m_);
+        const double see = s_ * std::sqrt(r * (1 - r));
+        const double lo = trueScore - zc * see, hi = trueScore + zc * see;
+        double loShown = 0, hiShown = 0;
+        if (!Show(zc, &InterpretResults::txtCriticalZ, subject::kCriticalZ) ||
+            !Show(sem, &InterpretResults::txtSEM, subject::kSem) ||
+            !Show(x_ - zc * sem, &InterpretResults::txtObservedLow, subject::kObservedLow) ||
+            !Show(x_ + zc * sem, &InterpretResults::txtObservedHigh, subject::kObservedHigh) ||
+            !Show(trueScore, &InterpretResults::txtTrueScore, subject::kTrueScore) ||
+            !Show(see, &InterpretResults::txtSEE, subject::kSee) ||
+            !Show(lo, &InterpretResults::txtTrueLow, subject::kTrueLow) ||
+            !Show(hi, &InterpretResults::txtTrueHigh, subject::kTrueHigh) ||
+            !Percentile(lo, &InterpretResults::txtTrueLowPercentile, subject::kTrueLowPercentile) ||
+            !Percentile(hi, &InterpretResults::txtTrueHighPercentile, subject::kTrueHighPercentile))
+            return false;
+        // The labels of the ends' standard scores, each as shown.
+        if (!Standard(lo, loShown, subject::kTrueLow) || !Standard(hi, hiShown, subject::kTrueHigh))
+            return false;
+        r_.txtTrueLowLabel = StandardScoreLabel(loShown);
+        r_.txtTrueHighLabel = StandardScoreLabel(hiShown);
+        low_ = (lo - m_) / s_;
+        high_ = (hi - m_) / s_;
+        return true;
+    }
+
+    bool Standard(double score, double& shown, std::string_view what)
+    {
+        const double v = 100 + 15 * ((score - m_) / s_);
+        if (!std::isfinite(v))
+            return Refuse(messages::TooLarge(what));
+        shown = RoundTwoPlaces(v);
+        return true;
+    }
+
+    void Change(const InterpretInputs& in)
+    {
+        double x2 = 0, d = 0;
+        if (!Parse(in.txtRetest, subject::kRetest, x2) ||
+            (!in.txtPractice.empty() && !Parse(in.txtPractice, subject::kPractice, d)))
+            return;
+        const double sdiff = s_ * std::sqrt(2 * (1 - r_rel_));
+        double rci = 0, conf = 0;
+        if (!Show(sdiff, &InterpretResults::txtSdiff, subject::kSdiff) ||
+            !Show(((x2 - x_) - d) / sdiff, &InterpretResults::txtRCI, subject::kRci, &rci))
+            return;
+        // The main window's steps for its confidence, from the index as shown.
+        const StatOutcome P = stats_.NormalCdf(std::fabs(rci), 0, 1);
+        if (!P.Ok()) {
+            Refuse(messages::StatisticsFailed(P.failure, subject::kRciConf));
+            return;
+        }
+        if (!Show(100 - 100 * ((1 - P.value) * 2), &InterpretResults::txtRCIConf, subject::kRciConf, &conf))
+            return;
+        if (conf < level_)
+            r_.txtChange = "No reliable change";
+        else
+            r_.txtChange = rci > 0 ? "Reliable increase" : "Reliable decrease";
+    }
+
+    // One paragraph from the texts as shown, as far as they were computed.
+    std::string Report(const InterpretInputs& in) const
+    {
+        if (r_.txtLabel.empty())
+            return {};
+        std::string t = (in.txtMeasure.empty() ? "On a measure with mean " + in.txtMean + " and SD " + in.txtSD
+                                               : "On " + in.txtMeasure + " (mean " + in.txtMean + ", SD " + in.txtSD + ")") +
+                        ", a raw score of " + in.txtScore + " is at z = " + r_.txtZScore + ", percentile rank " +
+                        r_.txtPercentile + " (T " + r_.txtTScore + ", standard score " + r_.txtStandardScore +
+                        ", scaled score " + r_.txtScaledScore + ", NCE " + r_.txtNCE + ", stanine " + r_.txtStanine +
+                        ", sten " + r_.txtSten + "), in the " + r_.txtLabel + " range.";
+        if (!r_.txtTrueHighLabel.empty()) {
+            t += " With a reliability of " + in.txtReliability + ", the " + in.txtLevel +
+                 "% confidence interval for the true score is " + r_.txtTrueLow + " to " + r_.txtTrueHigh +
+                 " (percentile ranks " + r_.txtTrueLowPercentile + " to " + r_.txtTrueHighPercentile + "; " +
+                 r_.txtTrueLowLabel + " to " + r_.txtTrueHighLabel + "), around an estimated true score of " +
+                 r_.txtTrueScore + "; the observed score's interval is " + r_.txtObservedLow + " to " +
+                 r_.txtObservedHigh + " (SEM " + r_.txtSEM + ").";
+        }
+        if (!r_.txtChange.empty()) {
+            t += " At retest, a score of " + in.txtRetest + " gives a reliable change index of " + r_.txtRCI +
+                 " (SE of the difference " + r_.txtSdiff +
+                 (in.txtPractice.empty() ? std::string() : ", practice effect " + in.txtPractice) + "), " +
+                 r_.txtRCIConf + "% confidence: " +
+                 (r_.txtChange == "No reliable change" ? std::string("no reliable change")
+                                                       : r_.txtChange == "Reliable increase" ? "a reliable increase"
+                                                                                             : "a reliable decrease") +
+                 " at the " + in.txtLevel + "% level.";
+        }
+        return t;
+    }
+
+    InterpretResults r_;
+    std::string_view separator_;
+    StatisticsComponent& stats_;
+    double m_ = 0, s_ = 0, x_ = 0, r_rel_ = 0, level_ = 0;
+    std::optional<double> z_, low_, high_;
+};
+
+}  // namespace
+
+std::string_view StandardScoreLabel(double shown)
+{
+    // The AACN's 2020 consensus labels (Guilmette et al.), on the score as
+    // shown to two places, which is the same as the whole score, halves up.
+    if (shown >= 129.5)
+        return "Exceptionally high";
+    if (shown >= 119.5)
+        return "Above average";
+    if (shown >= 109.5)
+        return "High average";
+    if (shown >= 89.5)
+        return "Average";
+    if (shown >= 79.5)
+        return "Low average";
+    if (shown >= 69.5)
+        return "Below average";
+    return "Exceptionally low";
+}
+
+InterpretResults InterpretScore(const InterpretInputs& in, std::string_view decimalSeparator,
+                                StatisticsComponent& stats)
+{
+    return Interpretation(decimalSeparator, stats).Run(in);
+}
+
+InterpretResults InterpretScore(const InterpretInputs& in, std::string_view decimalSeparator)
+{
+    return InterpretScore(in, decimalSeparator, SharedStatistics());
+}
+
+}  // namespace core

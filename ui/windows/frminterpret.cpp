@@ -1,0 +1,133 @@
+#include "ui/windows/frminterpret.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSvgWidget>
+
+#include "core/curve.h"
+#include "core/design/frminterpret.h"
+#include "ui/common/controls.h"
+#include "ui/common/keypress.h"
+#include "ui/common/locale.h"
+#include "ui/common/messagebox.h"
+
+namespace {
+
+QString Text(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+frmInterpret::frmInterpret(QWidget* owner, const core::InterpretInputs& opening)
+    : ModalWindow(owner, core::design::frmInterpret)
+{
+    for (std::size_t i = 0; i < inputs_.size(); ++i)
+        inputs_[i] = form().Get<QLineEdit>(core::kInterpretInputs[i].name);
+    for (std::size_t i = 0; i < results_.size(); ++i)
+        results_[i] = form().Get<QLineEdit>(core::kInterpretResults[i].name);
+    txtReport = form().Get<QPlainTextEdit>("txtReport");
+    picCurve  = form().Get<QSvgWidget>("picCurve");
+    cmdGo     = form().Get<QPushButton>("cmdGo");
+    cmdCopy   = form().Get<QPushButton>("cmdCopy");
+    cmdClose  = form().Get<QPushButton>("cmdClose");
+
+    connect(cmdGo, &QPushButton::clicked, this, &frmInterpret::cmdGo_Click);
+    connect(cmdCopy, &QPushButton::clicked, this, &frmInterpret::cmdCopy_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmInterpret::cmdClose_Click);
+    keyPress = new ui::KeyPressHook(this);
+    const auto attach = [this](const char* name, void (frmInterpret::*handler)(std::int16_t&)) {
+        keyPress->Attach(form().Get<QLineEdit>(name), [this, handler](std::int16_t& k) { (this->*handler)(k); });
+    };
+    attach("txtMean", &frmInterpret::txtMean_KeyPress);
+    attach("txtSD", &frmInterpret::txtSD_KeyPress);
+    attach("txtScore", &frmInterpret::txtScore_KeyPress);
+    attach("txtReliability", &frmInterpret::txtReliability_KeyPress);
+    attach("txtLevel", &frmInterpret::txtLevel_KeyPress);
+    attach("txtRetest", &frmInterpret::txtRetest_KeyPress);
+    attach("txtPractice", &frmInterpret::txtPractice_KeyPress);
+
+    Form_Load(opening);
+}
+
+void frmInterpret::Form_Load(const core::InterpretInputs& opening)
+{
+    core::InterpretInputs start;
+    start.txtMeasure = opening.txtMeasure;
+    start.txtMean = opening.txtMean;
+    start.txtSD = opening.txtSD;
+    start.txtScore = opening.txtScore;
+    start.txtLevel = "95";
+    for (std::size_t i = 0; i < inputs_.size(); ++i)
+        inputs_[i]->setText(Text(start.*core::kInterpretInputs[i].text));
+    for (QLineEdit* box : results_)
+        box->clear();
+    txtReport->clear();
+    ShowCurve(core::CurveSvg({}), QString());
+}
+
+void frmInterpret::cmdGo_Click()
+{
+    core::InterpretInputs in;
+    for (std::size_t i = 0; i < inputs_.size(); ++i)
+        in.*core::kInterpretInputs[i].text = inputs_[i]->text().toStdString();
+    const core::InterpretResults r = core::InterpretScore(in, ui::DecimalSeparator());
+    for (std::size_t i = 0; i < results_.size(); ++i)
+        ui::ShowText(results_[i], Text(r.*core::kInterpretResults[i].text));
+    txtReport->setPlainText(Text(r.txtReport));
+    ShowCurve(r.picCurve, Text(r.txtReport));
+    if (r.message)
+        ui::ShowMessage(this, Text(*r.message));
+}
+
+void frmInterpret::ShowCurve(const std::string& svg, const QString& description)
+{
+    picCurve->load(QByteArray::fromStdString(svg));
+    picCurve->setAccessibleDescription(description);
+}
+
+void frmInterpret::cmdCopy_Click()
+{
+    QGuiApplication::clipboard()->setText(txtReport->toPlainText());
+}
+
+void frmInterpret::cmdClose_Click()
+{
+    close();
+}
+
+void frmInterpret::txtMean_KeyPress(std::int16_t& keyAscii)
+{
+    ui::FilterNumericKeyOf(inputs_[1], keyAscii);
+}
+
+void frmInterpret::txtSD_KeyPress(std::int16_t& keyAscii)
+{
+    ui::FilterNumericKeyOf(inputs_[2], keyAscii);
+}
+
+void frmInterpret::txtScore_KeyPress(std::int16_t& keyAscii)
+{
+    ui::FilterNumericKeyOf(inputs_[3], keyAscii);
+}
+
+void frmInterpret::txtReliability_KeyPress(std::int16_t& keyAscii)
+{
+    ui::FilterNumericKeyOf(inputs_[4], keyAscii);
+}
+
+void frmInterpret::txtLevel_KeyPress(std::int16_t& keyAscii)
+{
+    ui::FilterNumericKeyOf(inputs_[5], keyAscii);
+}
+
+void frmInterpret::txtRetest_KeyPress(std::int16_t& keyAscii)
+{
+    ui::FilterNumericKeyOf(inputs_[6], keyAscii);
+}
+
+void frmInterpret::txtPractice_KeyPress(std::int16_t& keyAscii)
+{
+    ui::FilterNumericKeyOf(inputs_[7], keyAscii);
+}
