@@ -8,6 +8,8 @@
 #include <string>
 
 #include "core/conversion.h"
+#include "core/curve.h"
+#include "core/interpretation.h"
 #include "core/scoreanalysis.h"
 #include "core/filternumerickey.h"
 #include "core/texts.h"
@@ -72,6 +74,27 @@ val Names(const auto& boxes)
 
 val InputBoxes() { return Names(core::kInputBoxes); }
 val ResultBoxes() { return Names(core::kResultBoxes); }
+val InterpretInputBoxes() { return Names(core::kInterpretInputs); }
+val InterpretResultBoxes() { return Names(core::kInterpretResults); }
+
+// The interpretation window's eight boxes by name in; its results by box
+// name, the curve's SVG as picCurve and the message, or null, out.
+val Interpret(val inputs, const std::string& decimalSeparator)
+{
+    core::InterpretInputs in;
+    for (const core::InterpretInputBox& box : core::kInterpretInputs)
+        in.*box.text = inputs[std::string(box.name)].as<std::string>();
+    const core::InterpretResults r = core::InterpretScore(in, decimalSeparator);
+    val out = val::object();
+    for (const core::InterpretResultBox& box : core::kInterpretResults)
+        out.set(std::string(box.name), r.*box.text);
+    out.set("picCurve", r.picCurve);
+    out.set("message", MessageOrNull(r.message));
+    return out;
+}
+
+// The curve with nothing marked, as the window opens.
+std::string BlankCurve() { return core::CurveSvg({}); }
 
 // The maker's web site, which the credits window opens.
 std::string MakerAddress() { return core::texts::kMakerAddress; }
@@ -81,6 +104,10 @@ std::string MakerAddress() { return core::texts::kMakerAddress; }
 EMSCRIPTEN_BINDINGS(mervane)
 {
     emscripten::function("analyze", &Analyze);
+    emscripten::function("interpret", &Interpret);
+    emscripten::function("interpretInputBoxes", &InterpretInputBoxes);
+    emscripten::function("interpretResultBoxes", &InterpretResultBoxes);
+    emscripten::function("blankCurve", &BlankCurve);
     emscripten::function("convert", &Convert);
     emscripten::function("acceptsTyped", &AcceptsTyped);
     emscripten::function("inputBoxes", &InputBoxes);

@@ -104,7 +104,9 @@ std::string TextBoxMarkup(const Window& w, const Control& c)
     const std::string tab = tabStop ? "" : " tabindex=\"-1\"";
     const std::string readOnly = c.Has(kReadOnly) ? " readonly" : "";
     if (c.Has(kMultiLine)) {
-        const std::string cls = c.colour == Face ? (c.Has(kBorder) ? "printed flat" : "printed caption") : "printed licence";
+        const std::string cls = c.colour == Face      ? (c.Has(kBorder) ? "printed flat" : "printed caption")
+                                : c.Has(kScrollBars) ? "printed licence scroll"
+                                                     : "printed licence";
         return "<textarea " + Attributes(w, c, cls) + label + tab + " spellcheck=\"false\"" + readOnly + ">" +
                Lines(c.text) + "</textarea>";
     }
@@ -188,6 +190,9 @@ std::string ControlMarkup(const Window& w, const Control& c, const std::string& 
     case Line: return "<div " + Attributes(w, c, "line") + " aria-hidden=\"true\"></div>";
     case Frame: return "<div " + Attributes(w, c, "") + ">\n" + Children(w, c.name, indent + "  ") + indent + "</div>";
     case StatusBar: return StatusBarMarkup(w, c);
+    case Drawing:
+        return "<div " + Attributes(w, c, "drawing") + " role=\"img\" aria-label=\"" + Escape(c.accessible) +
+               "\" aria-describedby=\"" + Id(w, c.buddy) + "\"></div>";
     }
     return "";
 }

@@ -90,6 +90,34 @@
       control('frmConvert', 'txtConf').focus();
     }
 
+    const interpretInputs = core.interpretInputBoxes();
+    const interpretResults = core.interpretResultBoxes();
+    const interpretBox = (name) => control('frmInterpret', name);
+
+    // Opens with the main window's measure, mean, SD and raw score as they stand.
+    function openInterpretation() {
+      openWindow('frmInterpret', () => {
+        interpretInputs.forEach((name) => { interpretBox(name).value = ''; });
+        ['txtMeasure', 'txtMean', 'txtSD', 'txtScore'].forEach((name) => {
+          interpretBox(name).value = control('frmMain', name).value;
+        });
+        interpretBox('txtLevel').value = '95';
+        interpretResults.forEach((name) => { interpretBox(name).value = ''; });
+        interpretBox('picCurve').innerHTML = core.blankCurve();
+      });
+      interpretBox('txtMeasure').focus();
+    }
+
+    function interpretGoClick() {
+      const inputs = {};
+      interpretInputs.forEach((name) => { inputs[name] = interpretBox(name).value; });
+      const r = core.interpret(inputs, separator);
+      interpretResults.forEach((name) => showText(interpretBox(name), r[name]));
+      interpretBox('picCurve').innerHTML = r.picCurve;
+      if (r.message !== null)
+        showMessage(r.message);
+    }
+
     function exit() {
       byId('frmMain').hidden = true;
       byId('ended').hidden = false;
@@ -104,6 +132,12 @@
         cmdCredits: () => { openWindow('frmCredits', () => { control('frmCredits', 'Text1').scrollTop = 0; });
                             control('frmCredits', 'cmdQuenloWebsite').focus(); },
         picConf: openConverter,
+        cmdInterpret: openInterpretation,
+      },
+      frmInterpret: {
+        cmdGo: interpretGoClick,
+        cmdCopy: () => navigator.clipboard.writeText(interpretBox('txtReport').value),
+        cmdClose: () => byId('frmInterpret').close(),
       },
       frmConvert: { cmdDoIt: cmdDoItClick, cmdClose: () => byId('frmConvert').close() },
       frmAssumptions: { cmdExit: () => byId('frmAssumptions').close() },
@@ -118,12 +152,12 @@
     byId('msgbox-ok').addEventListener('click', () => byId('msgbox').close());
 
     // No window has a cancel button: Escape closes none but the message box.
-    ['frmConvert', 'frmAssumptions', 'frmCredits'].forEach((id) => {
-      byId(id).addEventListener('cancel', (e) => e.preventDefault());
+    document.querySelectorAll('dialog.window:not(#msgbox)').forEach((dialog) => {
+      dialog.addEventListener('cancel', (e) => e.preventDefault());
     });
 
     // Access keys (Alt and the underlined letter) act in the window on top,
-    // and F1 opens the converter from the main window.
+    // and F1 opens the converter and F2 the interpretation from the main window.
     document.addEventListener('keydown', (e) => {
       const open = openWindows();
       const top = open.length ? open[open.length - 1] : byId('frmMain');
@@ -131,9 +165,9 @@
         e.preventDefault();
         return;
       }
-      if (e.key === 'F1' && !open.length && !byId('frmMain').hidden) {
+      if ((e.key === 'F1' || e.key === 'F2') && !open.length && !byId('frmMain').hidden) {
         e.preventDefault();
-        openConverter();
+        (e.key === 'F1' ? openConverter : openInterpretation)();
         return;
       }
       if (e.altKey && !e.ctrlKey && !e.metaKey && e.key.length === 1 && top.id !== 'msgbox') {

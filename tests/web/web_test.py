@@ -226,6 +226,36 @@ class WebEdition:
         self.assertTrue(p.is_open("frmConvert"))
         self.assertEqual(p.text("frmConvert", "txtAnswer"), "", "each opening starts empty")
 
+    def test_the_interpretation_opens_prefilled_and_is_wired(self):
+        from selenium.webdriver.common.keys import Keys
+        p = self.page
+        p.type("frmMain", "txtMean", "50")
+        p.type("frmMain", "txtSD", "10")
+        p.type("frmMain", "txtScore", "65")
+        p.press(Keys.F2)
+        self.assertTrue(p.is_open("frmInterpret"))
+        self.assertEqual([p.text("frmInterpret", n) for n in ("txtMean", "txtSD", "txtScore", "txtLevel", "txtReliability")],
+                         ["50", "10", "65", "95", ""])
+        p.type("frmInterpret", "txtReliability", "0.9a")
+        p.alt("g")
+        self.assertEqual(p.text("frmInterpret", "txtTrueLow"), "57.62")
+        self.assertTrue(self.driver.execute_script(
+            "return !!document.querySelector('#frmInterpret [data-name=picCurve] svg #score')"))
+        self.driver.execute_script(
+            "navigator.clipboard.writeText = (t) => { window.copied = t; return Promise.resolve(); };")
+        p.alt("p")
+        self.assertEqual(self.driver.execute_script("return window.copied"), p.text("frmInterpret", "txtReport"))
+        p.control("frmInterpret", "txtScore").clear()
+        p.alt("g")
+        self.assertEqual(p.message(), ["Mervane", "Enter the measure's mean, its SD and a raw score."])
+        p.answer_message()
+        p.alt("c")
+        self.assertFalse(p.is_open("frmInterpret"))
+        p.wait_for_the_splash_to_close()
+        p.control("frmMain", "cmdInterpret").click()
+        self.assertTrue(p.is_open("frmInterpret"))
+        self.assertEqual(p.text("frmInterpret", "txtReliability"), "", "each opening starts from the design")
+
     def test_tab_visits_the_design_order(self):
         from selenium.webdriver.common.keys import Keys
         expected = ["cmdGo", "txtMean", "txtSD", "txtMeasure", "cmdClear", "cmdExit", "txtZScore", "txtPercentile",
