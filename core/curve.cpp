@@ -4,6 +4,8 @@
 #include <array>
 #include <cmath>
 
+#include "core/markup.h"
+
 namespace core {
 namespace {
 
@@ -34,20 +36,6 @@ void Put(std::string& out, const Parts&... parts)
     ((out += parts), ...);
 }
 
-std::string Escaped(std::string_view text)
-{
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        default: out += c;
-        }
-    }
-    return out;
-}
-
 // The z at which each label band of the standard score begins, as shown:
 // 69.5, 79.5, ... 129.5 on the scale of mean 100 and SD 15.
 constexpr std::array kBandEdges{-30.5 / 15, -20.5 / 15, -10.5 / 15, 9.5 / 15, 19.5 / 15, 29.5 / 15};
@@ -70,7 +58,7 @@ std::string CurveSvg(const CurveMarks& marks)
     const std::string w = std::to_string(kWidth), h = std::to_string(kHeight);
     std::string svg;
     Put(svg, "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"", w, "\" height=\"", h, "\" viewBox=\"0 0 ", w, " ", h,
-        "\" role=\"img\"><title>Normal curve</title><desc>", Escaped(marks.description), "</desc>",
+        "\" role=\"img\"><title>Normal curve</title><desc>", EscapeMarkup(marks.description), "</desc>",
         "<rect width=\"", w, "\" height=\"", h, "\" fill=\"#fff\"/>");
     // The bands, alternately shaded, from the lowest label to the highest.
     double from = -kZMax;

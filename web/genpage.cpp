@@ -15,25 +15,13 @@
 #include <vector>
 
 #include "core/design/windows.h"
+#include "core/markup.h"
 
 namespace {
 
 using namespace core::design;
 
-std::string Escape(std::string_view text)
-{
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += c;
-        }
-    }
-    return out;
-}
+std::string Escape(std::string_view text) { return core::EscapeMarkup(text); }
 
 // A multi-line text as a text area holds it: line feeds, without the last one.
 std::string Lines(std::string_view crlf)
