@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/curve.h"
+
 namespace {
 
 using core::InterpretInputs;
@@ -107,19 +109,22 @@ TEST(InterpretScore, ReliableChangeWithAPracticeEffect)
     struct Row {
         const char* retest;
         const char* practice;
+        const char* level;
         const char* rci;
         const char* confidence;
         const char* change;
     };
     const Row rows[] = {
-        {"72", "", "1.57", "88.36", "No reliable change"},
-        {"72", "7", "0", "0", "No reliable change"},
-        {"72", "20", "-2.91", "99.64", "Reliable decrease"},
-        {"80", "", "3.35", "99.92", "Reliable increase"},
+        {"72", "", "95", "1.57", "88.36", "No reliable change"},
+        {"72", "", "88.36", "1.57", "88.36", "Reliable increase"},  // a confidence as shown at the level is enough
+        {"72", "7", "95", "0", "0", "No reliable change"},
+        {"72", "20", "95", "-2.91", "99.64", "Reliable decrease"},
+        {"80", "", "95", "3.35", "99.92", "Reliable increase"},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(std::string(row.retest) + " practice " + row.practice);
-        const InterpretResults r = core::InterpretScore(Inputs("50", "10", "65", "0.9", "95", row.retest, row.practice));
+        SCOPED_TRACE(std::string(row.retest) + " practice " + row.practice + " level " + row.level);
+        const InterpretResults r =
+            core::InterpretScore(Inputs("50", "10", "65", "0.9", row.level, row.retest, row.practice));
         EXPECT_EQ(r.txtRCI, row.rci);
         EXPECT_EQ(r.txtRCIConf, row.confidence);
         EXPECT_EQ(r.txtChange, row.change);
@@ -156,6 +161,27 @@ TEST(InterpretScore, StopsAtTheFirstMessage)
         const auto fields = Fields(r);
         for (std::size_t i = 0; i < fields.size(); ++i)
             EXPECT_EQ(fields[i].empty(), i >= row.filled) << core::kInterpretResults[i].name;
+    }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(CurveSvg, MarksTheScoreAndAnArrowAtTheEdgeBeyondFour)
+{
+    struct Row {
+        double z;
+        const char* x;  // where the mark stands: 16 + (z + 4) / 8 * 360, at most 4 either side
+        bool arrow;
+    };
+    const Row rows[] = {{1.5, "263.5", false}, {-4, "16", false}, {4, "376", false}, {5.2, "376", true}, {-9, "16", true}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.z);
+        const std::string svg = core::CurveSvg({row.z, std::nullopt, std::nullopt, "a <b> & c"});
+        EXPECT_NE(svg.find(std::string("<line id=\"score\" x1=\"") + row.x + "\""), std::string::npos) << svg;
+        EXPECT_EQ(svg.find("id=\"beyond\"") != std::string::npos, row.arrow);
+        EXPECT_NE(svg.find("<desc>a &lt;b&gt; &amp; c</desc>"), std::string::npos);
     }
 }
 
