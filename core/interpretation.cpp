@@ -20,14 +20,16 @@ class Interpretation {
 public:
     Interpretation(std::string_view separator, StatisticsComponent& stats) : separator_(separator), stats_(stats) {}
 
-    InterpretResults Run(const InterpretInputs& in)
+    InterpretResults Run(const InterpretInputs& in, bool withReport)
     {
         if (Scales(in) && !in.txtReliability.empty() && Interval(in) && !in.txtRetest.empty())
             Change(in);
         else if (!r_.message && in.txtReliability.empty() && !in.txtRetest.empty())
             Refuse(std::string(messages::kChangeNeedsReliability));
-        r_.txtReport = Report(in);
-        r_.picCurve = CurveSvg({z_, low_, high_, r_.txtReport});
+        if (withReport) {
+            r_.txtReport = Report(in);
+            r_.picCurve = CurveSvg({z_, low_, high_, r_.txtReport});
+        }
         return std::move(r_);
     }
 
@@ -234,7 +236,13 @@ std::string_view StandardScoreLabel(double shown)
 InterpretResults InterpretScore(const InterpretInputs& in, std::string_view decimalSeparator,
                                 StatisticsComponent& stats)
 {
-    return Interpretation(decimalSeparator, stats).Run(in);
+    return Interpretation(decimalSeparator, stats).Run(in, true);
+}
+
+InterpretResults InterpretFigures(const InterpretInputs& in, std::string_view decimalSeparator,
+                                  StatisticsComponent& stats)
+{
+    return Interpretation(decimalSeparator, stats).Run(in, false);
 }
 
 InterpretResults InterpretScore(const InterpretInputs& in, std::string_view decimalSeparator)

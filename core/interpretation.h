@@ -116,6 +116,9 @@ InterpretResults InterpretScore(const InterpretInputs& in, std::string_view deci
                                 StatisticsComponent& stats);
 // The same with the program's shared statistics component.
 InterpretResults InterpretScore(const InterpretInputs& in, std::string_view decimalSeparator = ".");
+// The same figures and message, without the report and the curve: for many scores at once.
+InterpretResults InterpretFigures(const InterpretInputs& in, std::string_view decimalSeparator,
+                                  StatisticsComponent& stats);
 
 // The descriptive label of a standard score (mean 100, SD 15) as shown.
 std::string_view StandardScoreLabel(double shown);

@@ -24,6 +24,7 @@ inline constexpr std::string_view kSdMustBePositive = "The measure SD must be ab
 inline constexpr std::string_view kMeanSdAndScoreRequired = "Enter the measure's mean, its SD and a raw score.";
 inline constexpr std::string_view kReliabilityOutOfRange = "The reliability must be above 0 and below 1.";
 inline constexpr std::string_view kChangeNeedsReliability = "Reliable change needs the measure's reliability.";
+inline constexpr std::string_view kTooManyScores = "Paste at most 10,000 scores at a time.";
 
 // What a value is called in the messages about it.
 namespace subject {

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "core/batch.h"
 #include "core/conversion.h"
 #include "core/curve.h"
 #include "core/interpretation.h"
@@ -93,6 +94,32 @@ val Interpret(val inputs, const std::string& decimalSeparator)
     return out;
 }
 
+// The many-scores window's boxes by name in; the table's columns, its rows,
+// its tab-separated copy and the message, or null, out.
+val Batch(val inputs, const std::string& decimalSeparator)
+{
+    const auto text = [&inputs](const char* name) { return inputs[name].as<std::string>(); };
+    const core::BatchTable table = core::InterpretBatch(
+        {text("txtMeasure"), text("txtMean"), text("txtSD"), text("txtReliability"), text("txtLevel"), text("txtScores")},
+        decimalSeparator);
+    val columns = val::array();
+    for (const std::string& c : table.columns)
+        columns.call<void>("push", c);
+    val rows = val::array();
+    for (const auto& row : table.rows) {
+        val cells = val::array();
+        for (const std::string& cell : row)
+            cells.call<void>("push", cell);
+        rows.call<void>("push", cells);
+    }
+    val out = val::object();
+    out.set("columns", columns);
+    out.set("rows", rows);
+    out.set("tsv", table.columns.empty() ? std::string() : table.Tsv());
+    out.set("message", MessageOrNull(table.message));
+    return out;
+}
+
 // The curve with nothing marked, as the window opens.
 std::string BlankCurve() { return core::CurveSvg({}); }
 
@@ -108,6 +135,7 @@ EMSCRIPTEN_BINDINGS(mervane)
     emscripten::function("interpretInputBoxes", &InterpretInputBoxes);
     emscripten::function("interpretResultBoxes", &InterpretResultBoxes);
     emscripten::function("blankCurve", &BlankCurve);
+    emscripten::function("batch", &Batch);
     emscripten::function("convert", &Convert);
     emscripten::function("acceptsTyped", &AcceptsTyped);
     emscripten::function("inputBoxes", &InputBoxes);

@@ -178,6 +178,9 @@ std::string ControlMarkup(const Window& w, const Control& c, const std::string& 
     case Line: return "<div " + Attributes(w, c, "line") + " aria-hidden=\"true\"></div>";
     case Frame: return "<div " + Attributes(w, c, "") + ">\n" + Children(w, c.name, indent + "  ") + indent + "</div>";
     case StatusBar: return StatusBarMarkup(w, c);
+    case Grid:
+        return "<div " + Attributes(w, c, "grid") + " tabindex=\"0\" role=\"region\" aria-label=\"" +
+               Escape(c.accessible) + "\"><table><thead><tr></tr></thead><tbody></tbody></table></div>";
     case Drawing:
         return "<div " + Attributes(w, c, "drawing") + " role=\"img\" aria-label=\"" + Escape(c.accessible) +
                "\" aria-describedby=\"" + Id(w, c.buddy) + "\"></div>";

@@ -118,6 +118,60 @@
         showMessage(r.message);
     }
 
+    const batchBox = (name) => control('frmBatch', name);
+    const batchInputs = ['txtMeasure', 'txtMean', 'txtSD', 'txtReliability', 'txtLevel'];
+    let batchCopy = '';
+
+    // Opens with the interpretation window's measure, mean, SD, reliability and level.
+    function openBatch() {
+      openWindow('frmBatch', () => {
+        batchInputs.forEach((name) => { batchBox(name).value = interpretBox(name).value; });
+        batchBox('txtScores').value = '';
+        showTable([], []);
+        batchCopy = '';
+      });
+      batchBox('txtMeasure').focus();
+    }
+
+    const escapes = { '&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;' };
+    const escaped = (text) => text.replace(/[&<>"]/g, (c) => escapes[c]);
+
+    // Only the rows in sight are drawn, between two spacers the height of the
+    // others: ten thousand rows of cells would take seconds to lay out. The
+    // table says how many rows it has, and each row where it stands.
+    const ROW_PX = 18;
+    let tableRows = [];
+    function drawRows() {
+      const grid = batchBox('grdScores');
+      const first = Math.max(0, Math.floor(grid.scrollTop / ROW_PX) - 10);
+      const last = Math.min(tableRows.length, first + Math.ceil(grid.clientHeight / ROW_PX) + 20);
+      const spacer = (rows) => (rows ? '<tr aria-hidden="true" style="height:' + rows * ROW_PX + 'px"></tr>' : '');
+      grid.querySelector('tbody').innerHTML = spacer(first) + tableRows.slice(first, last).map((row, i) =>
+        '<tr aria-rowindex="' + (first + i + 2) + '">' + row.map((cell) => '<td>' + escaped(cell) + '</td>').join('') +
+        '</tr>').join('') + spacer(tableRows.length - last);
+    }
+    batchBox('grdScores').addEventListener('scroll', drawRows);
+
+    function showTable(columns, rows) {
+      const grid = batchBox('grdScores');
+      const table = grid.querySelector('table');
+      table.setAttribute('aria-rowcount', String(rows.length + 1));
+      table.tHead.rows[0].innerHTML = columns.map((c) => '<th scope="col">' + escaped(c) + '</th>').join('');
+      tableRows = rows;
+      grid.scrollTop = 0;
+      drawRows();
+    }
+
+    function batchGoClick() {
+      const inputs = { txtScores: batchBox('txtScores').value };
+      batchInputs.forEach((name) => { inputs[name] = batchBox(name).value; });
+      const r = core.batch(inputs, separator);
+      showTable(r.columns, r.rows);
+      batchCopy = r.tsv;
+      if (r.message !== null)
+        showMessage(r.message);
+    }
+
     function exit() {
       byId('frmMain').hidden = true;
       byId('ended').hidden = false;
@@ -138,6 +192,12 @@
         cmdGo: interpretGoClick,
         cmdCopy: () => navigator.clipboard.writeText(interpretBox('txtReport').value),
         cmdClose: () => byId('frmInterpret').close(),
+        cmdBatch: openBatch,
+      },
+      frmBatch: {
+        cmdGo: batchGoClick,
+        cmdCopy: () => { if (batchCopy !== '') navigator.clipboard.writeText(batchCopy); },
+        cmdClose: () => byId('frmBatch').close(),
       },
       frmConvert: { cmdDoIt: cmdDoItClick, cmdClose: () => byId('frmConvert').close() },
       frmAssumptions: { cmdExit: () => byId('frmAssumptions').close() },

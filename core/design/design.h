@@ -19,6 +19,7 @@ enum class Kind {
     Line,       // its place is two end points: X1, Y1, X2, Y2
     Frame,      // holds the controls that name it as their container
     Drawing,    // a picture the program draws, as SVG
+    Grid,       // a table of rows under named columns, which scrolls inside its place
     StatusBar,  // docked to the bottom edge: a text panel, the date and the time
 };
 

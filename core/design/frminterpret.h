@@ -30,6 +30,7 @@ inline constexpr Control kFrmInterpretControls[] = {
     {Button,  "cmdGo",                     120,  3120,   975,  375, "&Go!",                    "",                        Face,       Bold, Centre, 8,      kNoFlags},
     {Button,  "cmdCopy",                  1200,  3120,  1350,  375, "Co&py Report",            "",                        Face,       Sans, Centre, 35,     kNoFlags},
     {Button,  "cmdClose",                 2670,  3120,   975,  375, "&Close",                  "",                        Face,       Sans, Centre, 36,     kNoFlags},
+    {Button,  "cmdBatch",                 3750,  3120,  1350,  375, "&Many Scores",            "",                        Face,       Sans, Centre, 37,     kNoFlags},
     {Drawing, "picCurve",                 4500,   120,  5880, 2880, "",                        "Normal curve",            Face,       Sans, Left,   kNoTab, kNoFlags, {}, "txtReport"},
     // scales
     {Label,   "lblGroupScales",            120,  3600,  1500,  255, "Scales",                  "",                        Face,       Bold, Left,   kNoTab, kNoFlags},

@@ -2,6 +2,7 @@
 #define MERVANE_CORE_DESIGN_WINDOWS_H
 
 #include "core/design/frmassumptions.h"
+#include "core/design/frmbatch.h"
 #include "core/design/frmconvert.h"
 #include "core/design/frmcredits.h"
 #include "core/design/frminterpret.h"
@@ -12,7 +13,7 @@ namespace core::design {
 
 // Every window of the program: the main window first, as the page lists them.
 inline constexpr const Window* kWindows[] = {&frmMain, &frmConvert, &frmAssumptions, &frmCredits, &frmInterpret,
-                                             &frmSplash};
+                                             &frmBatch,   &frmSplash};
 
 }  // namespace core::design
 

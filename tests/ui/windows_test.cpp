@@ -5,6 +5,7 @@
 #include <QScopeGuard>
 #include <QSvgRenderer>
 #include <QSvgWidget>
+#include <QTableView>
 #include <QDesktopServices>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -15,6 +16,7 @@
 #include "tests/ui/uitest.h"
 #include "ui/main/frmmain.h"
 #include "ui/windows/frmassumptions.h"
+#include "ui/windows/frmbatch.h"
 #include "ui/windows/frmconvert.h"
 #include "ui/windows/frmcredits.h"
 #include "ui/windows/frminterpret.h"
@@ -293,6 +295,39 @@ void TestWindows::interpretationOpensPrefilledAndIsWired()
     QCOMPARE(reliability, QString());
 }
 
+void TestWindows::manyScoresArePastedReadAndCopied()
+{
+    frmInterpret interpret(nullptr, {"", "100", "15", "", "", "", "", ""});
+    uitest::ShowAndActivate(&interpret);
+    Type(&interpret, "txtReliability", "0.9");
+    bool checked = false;
+    uitest::OnNextModal(
+        [&](QWidget* w) {
+            const auto closeAnyway = qScopeGuard([w] { w->close(); });
+            QCOMPARE(w->objectName(), QStringLiteral("frmBatch"));
+            QCOMPARE(w->parentWidget(), &interpret);
+            QCOMPARE(Box(w, "txtReliability")->text(), QStringLiteral("0.9"));
+            Box(w, "txtReliability")->clear();
+            QApplication::clipboard()->setText(QStringLiteral("115\n\nabsent\n"));
+            QTest::keySequence(w->findChild<QPlainTextEdit*>("txtScores"), QKeySequence::Paste);
+            QTest::mouseClick(Button(w, "cmdGo"), Qt::LeftButton);
+            const QAbstractItemModel* table = w->findChild<QTableView*>("grdScores")->model();
+            QCOMPARE(table->rowCount(), 2);
+            QCOMPARE(table->headerData(8, Qt::Horizontal).toString(), QStringLiteral("Label"));
+            QCOMPARE(table->index(0, 8).data().toString(), QStringLiteral("High average"));
+            QCOMPARE(table->index(1, 1).data().toString(), QStringLiteral("not a number"));
+            QTest::mouseClick(Button(w, "cmdCopy"), Qt::LeftButton);
+            QCOMPARE(QApplication::clipboard()->text(),
+                     QStringLiteral("Score\tz\tPercentile\tT\tStandard\tScaled\tStanine\tSten\tLabel\n"
+                                    "115\t1\t84.13\t60\t115\t13\t7\t8\tHigh average\nabsent\tnot a number\n"));
+            checked = true;
+        },
+        &interpret);
+    QTest::mouseClick(Button(&interpret, "cmdBatch"), Qt::LeftButton);
+    uitest::ForgetWaits();
+    QVERIFY(checked);
+}
+
 namespace {
 
 // Records the order in which the named windows are shown.
@@ -365,9 +400,10 @@ void TestWindows::everyCaptionFits()
     frmAssumptions assumptions(nullptr);
     frmCredits credits(nullptr);
     frmInterpret interpret(nullptr, {});
+    frmBatch batch(nullptr, {});
     // labels, caption boxes and buttons of each window
     const std::pair<QWidget*, int> windows[] = {
-        {&convert, 2 + 2}, {&assumptions, 1}, {&credits, 3 + 2}, {&interpret, 8 + 3 + 25 + 1 + 3}};
+        {&convert, 2 + 2}, {&assumptions, 1}, {&credits, 3 + 2}, {&interpret, 8 + 3 + 25 + 1 + 4}, {&batch, 6 + 3}};
     for (const auto& [w, count] : windows) {
         uitest::ShowAndActivate(w);
         QCOMPARE(uitest::CheckCaptionsFit(w), count);

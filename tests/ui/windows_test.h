@@ -32,6 +32,7 @@ private slots:
     void creditsTexts();
     void creditsWebSiteButtonHandsOverTheAddressEachTime();
     void interpretationOpensPrefilledAndIsWired();
+    void manyScoresArePastedReadAndCopied();
     void splashStartsTheProgram();
     void exitingDuringTheSplashLeavesItUntilItCloses();
     void everyCaptionFits();

@@ -256,6 +256,32 @@ class WebEdition:
         self.assertTrue(p.is_open("frmInterpret"))
         self.assertEqual(p.text("frmInterpret", "txtReliability"), "", "each opening starts from the design")
 
+    def test_many_scores_are_read_into_a_table_and_copied(self):
+        from selenium.webdriver.common.keys import Keys
+        p = self.page
+        p.type("frmMain", "txtMean", "100")
+        p.type("frmMain", "txtSD", "15")
+        p.press(Keys.F2)
+        p.alt("m")
+        self.assertTrue(p.is_open("frmBatch"))
+        self.assertEqual(p.text("frmBatch", "txtLevel"), "95")
+        self.driver.execute_script("arguments[0].focus()", p.control("frmBatch", "txtScores"))
+        self.driver.execute_cdp_cmd("Input.insertText", {"text": "115\n\nabsent\n"})
+        p.alt("g")
+        table = self.driver.execute_script("""
+            const t = document.querySelector('#frmBatch [data-name=grdScores] table');
+            return [[...t.tHead.rows[0].cells].map((c) => c.scope + ':' + c.textContent),
+                    [...t.tBodies[0].rows].map((r) => [...r.cells].map((c) => c.textContent))];""")
+        self.assertEqual(table[0][8], "col:Label")
+        self.assertEqual(table[1], [["115", "1", "84.13", "60", "115", "13", "7", "8", "High average"],
+                                    ["absent", "not a number"]])
+        self.driver.execute_script(
+            "navigator.clipboard.writeText = (t) => { window.copied = t; return Promise.resolve(); };")
+        p.alt("p")
+        self.assertEqual(self.driver.execute_script("return window.copied"),
+                         "Score\tz\tPercentile\tT\tStandard\tScaled\tStanine\tSten\tLabel\n"
+                         "115\t1\t84.13\t60\t115\t13\t7\t8\tHigh average\nabsent\tnot a number\n")
+
     def test_tab_visits_the_design_order(self):
         from selenium.webdriver.common.keys import Keys
         expected = ["cmdGo", "txtMean", "txtSD", "txtMeasure", "cmdClear", "cmdExit", "txtZScore", "txtPercentile",

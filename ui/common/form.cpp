@@ -8,7 +8,9 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QHeaderView>
 #include <QSvgWidget>
+#include <QTableView>
 
 #include <algorithm>
 #include <vector>
@@ -18,6 +20,7 @@
 #include "ui/common/line.h"
 #include "ui/common/picturebox.h"
 #include "ui/common/statusbar.h"
+#include "ui/common/tablemodel.h"
 #include "ui/common/units.h"
 
 namespace ui {
@@ -172,6 +175,17 @@ QWidget* Make(QWidget* window, QWidget* parent, const design::Control& c)
         drawing->setObjectName(Text(c.name));
         drawing->setAccessibleName(Text(c.accessible));
         return drawing;
+    }
+    case design::Grid: {
+        auto* grid = new QTableView(parent);
+        grid->setObjectName(Text(c.name));
+        grid->setAccessibleName(Text(c.accessible));
+        grid->setModel(new TableModel(grid));
+        grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+        grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        grid->setTabKeyNavigation(false);
+        grid->verticalHeader()->setDefaultSectionSize(design::Px(255));
+        return grid;
     }
     case design::StatusBar: {
         auto* bar = new StatusBar(window, Text(c.text));

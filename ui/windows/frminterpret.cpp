@@ -13,6 +13,7 @@
 #include "ui/common/keypress.h"
 #include "ui/common/locale.h"
 #include "ui/common/messagebox.h"
+#include "ui/windows/frmbatch.h"
 
 namespace {
 
@@ -32,10 +33,12 @@ frmInterpret::frmInterpret(QWidget* owner, const core::InterpretInputs& opening)
     cmdGo     = form().Get<QPushButton>("cmdGo");
     cmdCopy   = form().Get<QPushButton>("cmdCopy");
     cmdClose  = form().Get<QPushButton>("cmdClose");
+    cmdBatch  = form().Get<QPushButton>("cmdBatch");
 
     connect(cmdGo, &QPushButton::clicked, this, &frmInterpret::cmdGo_Click);
     connect(cmdCopy, &QPushButton::clicked, this, &frmInterpret::cmdCopy_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmInterpret::cmdClose_Click);
+    connect(cmdBatch, &QPushButton::clicked, this, &frmInterpret::cmdBatch_Click);
     keyPress = new ui::KeyPressHook(this);
     const auto attach = [this](const char* name, void (frmInterpret::*handler)(std::int16_t&)) {
         keyPress->Attach(form().Get<QLineEdit>(name), [this, handler](std::int16_t& k) { (this->*handler)(k); });
@@ -95,6 +98,13 @@ void frmInterpret::cmdCopy_Click()
 void frmInterpret::cmdClose_Click()
 {
     close();
+}
+
+void frmInterpret::cmdBatch_Click()
+{
+    const auto text = [this](std::size_t i) { return inputs_[i]->text().toStdString(); };
+    frmBatch window(this, {text(0), text(1), text(2), text(4), text(5), ""});
+    window.exec();
 }
 
 void frmInterpret::txtMean_KeyPress(std::int16_t& keyAscii)

@@ -33,6 +33,7 @@ private:
     void cmdGo_Click();
     void cmdCopy_Click();
     void cmdClose_Click();
+    void cmdBatch_Click();
     void txtMean_KeyPress(std::int16_t& keyAscii);
     void txtSD_KeyPress(std::int16_t& keyAscii);
     void txtScore_KeyPress(std::int16_t& keyAscii);
@@ -51,6 +52,7 @@ private:
     QPushButton* cmdGo = nullptr;
     QPushButton* cmdCopy = nullptr;
     QPushButton* cmdClose = nullptr;
+    QPushButton* cmdBatch = nullptr;
 
     ui::KeyPressHook* keyPress = nullptr;
 };

@@ -1,0 +1,164 @@
+#include "core/batch.h"
+
+#include <map>
+#include <utility>
+
+#include "core/interpretation.h"
+#include "core/messages.h"
+#include "core/normal.h"
+
+namespace core {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The same answers as the component it wraps, each asked once: every row
+// asks for the same critical z.
+class Remembering final : public StatisticsComponent {
+public:
+    explicit Remembering(StatisticsComponent& stats) : stats_(stats) {}
+
+    StatOutcome NormalCdf(double x, double mean, double sd) override { return stats_.NormalCdf(x, mean, sd); }
+
+    StatOutcome NormalQuantile(double p, double mean, double sd) override
+    {
+        const auto key = std::make_tuple(p, mean, sd);
+        if (const auto found = quantiles_.find(key); found != quantiles_.end())
+            return found->second;
+        return quantiles_.emplace(key, stats_.NormalQuantile(p, mean, sd)).first->second;
+    }
+
+private:
+    StatisticsComponent& stats_;
+    std::map<std::tuple<double, double, double>, StatOutcome> quantiles_;
+};
+
+const std::vector<std::string> kColumns{"Score", "z", "Percentile", "T", "Standard", "Scaled", "Stanine", "Sten", "Label"};
+const std::vector<std::string> kIntervalColumns{"True score", "Low", "High"};
+
+}  // namespace
+
+ScoreLine ReadScoreLine(std::string_view line, std::string_view decimalSeparator)
+{
+    std::size_t from = 0, to = line.size();
+    while (from < to && IsBlank(line[from]))
+        ++from;
+    while (to > from && IsBlank(line[to - 1]))
+        --to;
+    ScoreLine read;
+    read.text = std::string(line.substr(from, to - from));
+    if (read.text.empty())
+        return read;
+    read.kind = ScoreLine::Kind::NotANumber;
+    std::string number;
+    std::string_view t = read.text;
+    std::size_t i = 0;
+    if (t[i] == '+' || t[i] == '-')
+        number += t[i++];
+    bool digits = false, separator = false;
+    while (i < t.size()) {
+        if (IsDigit(t[i])) {
+            digits = true;
+            number += t[i++];
+        } else if (!separator && (t[i] == '.' || (!decimalSeparator.empty() && t.substr(i).starts_with(decimalSeparator)))) {
+            separator = true;
+            number += '.';
+            i += t[i] == '.' ? 1 : decimalSeparator.size();
+        } else {
+            break;
+        }
+    }
+    if (!digits)
+        return read;
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+        number += t[i++];
+        if (i < t.size() && (t[i] == '+' || t[i] == '-'))
+            number += t[i++];
+        const std::size_t start = i;
+        while (i < t.size() && IsDigit(t[i]))
+            number += t[i++];
+        if (i == start)
+            return read;
+    }
+    if (i != t.size())
+        return read;
+    read.kind = ScoreLine::Kind::Number;
+    read.number = std::move(number);
+    return read;
+}
+
+std::string BatchTable::Tsv() const
+{
+    std::string out;
+    const auto line = [&out](const std::vector<std::string>& cells) {
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            if (i)
+                out += '\t';
+            out += cells[i];
+        }
+        out += '\n';
+    };
+    line(columns);
+    for (std::vector<std::string> row : rows) {
+        if (row.size() > 2 && decimalSeparator != ".")
+            if (const auto at = row[0].find('.'); at != std::string::npos)
+                row[0].replace(at, 1, decimalSeparator);
+        line(row);
+    }
+    return out;
+}
+
+BatchTable InterpretBatch(const BatchInputs& in, std::string_view decimalSeparator, StatisticsComponent& stats)
+{
+    BatchTable table;
+    table.decimalSeparator = std::string(decimalSeparator);
+    std::vector<ScoreLine> lines;
+    for (std::size_t start = 0; start <= in.txtScores.size();) {
+        const std::size_t end = std::min(in.txtScores.find('\n', start), in.txtScores.size());
+        ScoreLine line = ReadScoreLine(std::string_view(in.txtScores).substr(start, end - start), decimalSeparator);
+        if (line.kind != ScoreLine::Kind::Empty) {
+            if (lines.size() == kMostScores) {
+                table.message = std::string(messages::kTooManyScores);
+                return table;
+            }
+            lines.push_back(std::move(line));
+        }
+        start = end + 1;
+    }
+
+    Remembering remembering(stats);
+    // The measure's figures are checked once, before any row, on a score at its mean.
+    InterpretInputs base{in.txtMeasure, in.txtMean, in.txtSD, in.txtMean, in.txtReliability, in.txtLevel, "", ""};
+    if (InterpretResults check = InterpretFigures(base, decimalSeparator, remembering); check.message) {
+        table.message = std::move(check.message);
+        return table;
+    }
+    const bool interval = !in.txtReliability.empty();
+    table.columns = kColumns;
+    if (interval)
+        table.columns.insert(table.columns.end(), kIntervalColumns.begin(), kIntervalColumns.end());
+
+    table.rows.reserve(lines.size());
+    for (const ScoreLine& line : lines) {
+        if (line.kind == ScoreLine::Kind::NotANumber) {
+            table.rows.push_back({line.text, "not a number"});
+            continue;
+        }
+        base.txtScore = line.number;
+        const InterpretResults r = InterpretFigures(base, decimalSeparator, remembering);
+        std::vector<std::string> row{line.text,         r.txtZScore,      r.txtPercentile, r.txtTScore, r.txtStandardScore,
+                                     r.txtScaledScore, r.txtStanine,     r.txtSten,       r.txtLabel};
+        if (interval)
+            row.insert(row.end(), {r.txtTrueScore, r.txtTrueLow, r.txtTrueHigh});
+        table.rows.push_back(std::move(row));
+    }
+    return table;
+}
+
+BatchTable InterpretBatch(const BatchInputs& in, std::string_view decimalSeparator)
+{
+    return InterpretBatch(in, decimalSeparator, SharedStatistics());
+}
+
+}  // namespace core

@@ -1,0 +1,110 @@
+#include "core/batch.h"
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "core/interpretation.h"
+
+namespace {
+
+using Kind = core::ScoreLine::Kind;
+
+TEST(ReadScoreLine, ReadsAPastedColumnStrictly)
+{
+    struct Row {
+        const char* line;
+        const char* separator;
+        Kind kind;
+        const char* text;
+        const char* number;
+    };
+    const Row rows[] = {
+        {"12", ".", Kind::Number, "12", "12"},
+        {" 12.5 ", ".", Kind::Number, "12.5", "12.5"},
+        {"\t12,5\r", ",", Kind::Number, "12,5", "12.5"},
+        {"12.5", ",", Kind::Number, "12.5", "12.5"},  // the point is read under any locale
+        {"12,5", ".", Kind::NotANumber, "12,5", ""},
+        {"-3", ".", Kind::Number, "-3", "-3"},
+        {"1e2", ".", Kind::Number, "1e2", "1e2"},
+        {"+1.5E-3", ".", Kind::Number, "+1.5E-3", "+1.5E-3"},
+        {"1.2.3", ".", Kind::NotANumber, "1.2.3", ""},
+        {"1e", ".", Kind::NotANumber, "1e", ""},
+        {".", ".", Kind::NotANumber, ".", ""},
+        {"abc", ".", Kind::NotANumber, "abc", ""},
+        {"12 13", ".", Kind::NotANumber, "12 13", ""},
+        {"", ".", Kind::Empty, "", ""},
+        {" \t ", ".", Kind::Empty, "", ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string("\"") + row.line + "\" with " + row.separator);
+        const core::ScoreLine read = core::ReadScoreLine(row.line, row.separator);
+        EXPECT_EQ(read.kind, row.kind);
+        EXPECT_EQ(read.text, row.text);
+        EXPECT_EQ(read.number, row.number);
+    }
+}
+
+TEST(InterpretBatch, EveryRowIsWhatInterpretScoreGives)
+{
+    std::mt19937_64 rng(20261208);
+    std::uniform_real_distribution<double> score(-20, 130);
+    std::vector<std::string> scores;
+    std::string pasted;
+    for (int i = 0; i < 200; ++i) {
+        scores.push_back(std::to_string(score(rng)));
+        pasted += scores.back() + "\n";
+    }
+    const core::BatchTable table = core::InterpretBatch({"", "50", "10", "0.85", "90", pasted}, ",");
+    ASSERT_FALSE(table.message.has_value());
+    ASSERT_EQ(table.rows.size(), scores.size());
+    for (std::size_t i = 0; i < scores.size(); ++i) {
+        SCOPED_TRACE(scores[i]);
+        const core::InterpretResults r = core::InterpretScore({"", "50", "10", scores[i], "0.85", "90", "", ""}, ",");
+        EXPECT_EQ(table.rows[i],
+                  (std::vector<std::string>{scores[i], r.txtZScore, r.txtPercentile, r.txtTScore, r.txtStandardScore,
+                                            r.txtScaledScore, r.txtStanine, r.txtSten, r.txtLabel, r.txtTrueScore,
+                                            r.txtTrueLow, r.txtTrueHigh}));
+    }
+}
+
+TEST(InterpretBatch, KeepsTheRowsThatAreNoNumbersAndCopiesForASpreadsheet)
+{
+    const core::BatchTable table = core::InterpretBatch({"", "100", "15", "", "95", "115\n\nabsent\n 85,5 \n"}, ",");
+    ASSERT_FALSE(table.message.has_value());
+    EXPECT_EQ(table.Tsv(),
+              "Score\tz\tPercentile\tT\tStandard\tScaled\tStanine\tSten\tLabel\n"
+              "115\t1\t84,13\t60\t115\t13\t7\t8\tHigh average\n"
+              "absent\tnot a number\n"
+              "85,5\t-0,97\t16,69\t40,33\t85,5\t7,1\t3\t4\tLow average\n");
+}
+
+TEST(InterpretBatch, ChecksTheMeasureBeforeAnyRowAndRefusesTooManyScores)
+{
+    struct Row {
+        core::BatchInputs in;
+        std::string message;
+    };
+    std::string many;
+    for (int i = 0; i < 10001; ++i)
+        many += "1\n";
+    const Row rows[] = {
+        {{"", "", "10", "", "95", "12"}, "Enter the measure's mean, its SD and a raw score."},
+        {{"", "50", "0", "", "95", "12"}, "The measure SD must be above 0."},
+        {{"", "50", "10", "1", "95", "12"}, "The reliability must be above 0 and below 1."},
+        {{"", "50", "10", "0.9", "", "12"}, "Your confidence level must be below 100 and above 0."},
+        {{"", "50", "10", "", "95", many}, "Paste at most 10,000 scores at a time."},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.message);
+        const core::BatchTable table = core::InterpretBatch(row.in);
+        EXPECT_EQ(table.message, row.message);
+        EXPECT_TRUE(table.rows.empty());
+    }
+    many.resize(many.size() - 2);  // 10,000 lines are taken
+    EXPECT_EQ(core::InterpretBatch({"", "50", "10", "", "95", many}).rows.size(), 10000u);
+}
+
+}  // namespace
