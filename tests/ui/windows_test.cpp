@@ -263,6 +263,7 @@ void TestWindows::interpretationOpensPrefilledAndIsWired()
         QCOMPARE(opened, (QStringList{"the Word List test", "50", "10", "65", "95", "", ""}));
 
         Type(w, "txtReliability", "0.9a");
+        QCOMPARE(Box(w, "txtReliability")->text(), QStringLiteral("0.9"));  // the keystroke rule
         QTest::mouseClick(Button(w, "cmdGo"), Qt::LeftButton);
         QCOMPARE(Box(w, "txtTrueLow")->text(), QStringLiteral("57.62"));
         QVERIFY(w->findChild<QSvgWidget*>("picCurve")->renderer()->isValid());

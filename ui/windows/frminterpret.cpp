@@ -28,6 +28,14 @@ frmInterpret::frmInterpret(QWidget* owner, const core::InterpretInputs& opening)
         inputs_[i] = form().Get<QLineEdit>(core::kInterpretInputs[i].name);
     for (std::size_t i = 0; i < results_.size(); ++i)
         results_[i] = form().Get<QLineEdit>(core::kInterpretResults[i].name);
+    txtMeasure     = form().Get<QLineEdit>("txtMeasure");
+    txtMean        = form().Get<QLineEdit>("txtMean");
+    txtSD          = form().Get<QLineEdit>("txtSD");
+    txtScore       = form().Get<QLineEdit>("txtScore");
+    txtReliability = form().Get<QLineEdit>("txtReliability");
+    txtLevel       = form().Get<QLineEdit>("txtLevel");
+    txtRetest      = form().Get<QLineEdit>("txtRetest");
+    txtPractice    = form().Get<QLineEdit>("txtPractice");
     txtReport = form().Get<QPlainTextEdit>("txtReport");
     picCurve  = form().Get<QSvgWidget>("picCurve");
     cmdGo     = form().Get<QPushButton>("cmdGo");
@@ -40,16 +48,13 @@ frmInterpret::frmInterpret(QWidget* owner, const core::InterpretInputs& opening)
     connect(cmdClose, &QPushButton::clicked, this, &frmInterpret::cmdClose_Click);
     connect(cmdBatch, &QPushButton::clicked, this, &frmInterpret::cmdBatch_Click);
     keyPress = new ui::KeyPressHook(this);
-    const auto attach = [this](const char* name, void (frmInterpret::*handler)(std::int16_t&)) {
-        keyPress->Attach(form().Get<QLineEdit>(name), [this, handler](std::int16_t& k) { (this->*handler)(k); });
-    };
-    attach("txtMean", &frmInterpret::txtMean_KeyPress);
-    attach("txtSD", &frmInterpret::txtSD_KeyPress);
-    attach("txtScore", &frmInterpret::txtScore_KeyPress);
-    attach("txtReliability", &frmInterpret::txtReliability_KeyPress);
-    attach("txtLevel", &frmInterpret::txtLevel_KeyPress);
-    attach("txtRetest", &frmInterpret::txtRetest_KeyPress);
-    attach("txtPractice", &frmInterpret::txtPractice_KeyPress);
+    keyPress->Attach(txtMean, [this](std::int16_t& k) { txtMean_KeyPress(k); });
+    keyPress->Attach(txtSD, [this](std::int16_t& k) { txtSD_KeyPress(k); });
+    keyPress->Attach(txtScore, [this](std::int16_t& k) { txtScore_KeyPress(k); });
+    keyPress->Attach(txtReliability, [this](std::int16_t& k) { txtReliability_KeyPress(k); });
+    keyPress->Attach(txtLevel, [this](std::int16_t& k) { txtLevel_KeyPress(k); });
+    keyPress->Attach(txtRetest, [this](std::int16_t& k) { txtRetest_KeyPress(k); });
+    keyPress->Attach(txtPractice, [this](std::int16_t& k) { txtPractice_KeyPress(k); });
 
     Form_Load(opening);
 }
@@ -102,42 +107,42 @@ void frmInterpret::cmdClose_Click()
 
 void frmInterpret::cmdBatch_Click()
 {
-    const auto text = [this](std::size_t i) { return inputs_[i]->text().toStdString(); };
-    frmBatch window(this, {text(0), text(1), text(2), text(4), text(5), ""});
+    const auto text = [](const QLineEdit* box) { return box->text().toStdString(); };
+    frmBatch window(this, {text(txtMeasure), text(txtMean), text(txtSD), text(txtReliability), text(txtLevel), ""});
     window.exec();
 }
 
 void frmInterpret::txtMean_KeyPress(std::int16_t& keyAscii)
 {
-    ui::FilterNumericKeyOf(inputs_[1], keyAscii);
+    ui::FilterNumericKeyOf(txtMean, keyAscii);
 }
 
 void frmInterpret::txtSD_KeyPress(std::int16_t& keyAscii)
 {
-    ui::FilterNumericKeyOf(inputs_[2], keyAscii);
+    ui::FilterNumericKeyOf(txtSD, keyAscii);
 }
 
 void frmInterpret::txtScore_KeyPress(std::int16_t& keyAscii)
 {
-    ui::FilterNumericKeyOf(inputs_[3], keyAscii);
+    ui::FilterNumericKeyOf(txtScore, keyAscii);
 }
 
 void frmInterpret::txtReliability_KeyPress(std::int16_t& keyAscii)
 {
-    ui::FilterNumericKeyOf(inputs_[4], keyAscii);
+    ui::FilterNumericKeyOf(txtReliability, keyAscii);
 }
 
 void frmInterpret::txtLevel_KeyPress(std::int16_t& keyAscii)
 {
-    ui::FilterNumericKeyOf(inputs_[5], keyAscii);
+    ui::FilterNumericKeyOf(txtLevel, keyAscii);
 }
 
 void frmInterpret::txtRetest_KeyPress(std::int16_t& keyAscii)
 {
-    ui::FilterNumericKeyOf(inputs_[6], keyAscii);
+    ui::FilterNumericKeyOf(txtRetest, keyAscii);
 }
 
 void frmInterpret::txtPractice_KeyPress(std::int16_t& keyAscii)
 {
-    ui::FilterNumericKeyOf(inputs_[7], keyAscii);
+    ui::FilterNumericKeyOf(txtPractice, keyAscii);
 }

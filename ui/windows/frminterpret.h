@@ -43,8 +43,16 @@ private:
     void txtPractice_KeyPress(std::int16_t& keyAscii);
     void ShowCurve(const std::string& svg, const QString& description);
 
-    // inputs, in the order of the interpretation's list of them
+    // inputs, in the order of the interpretation's list of them, and by name
     std::array<QLineEdit*, core::kInterpretInputs.size()> inputs_{};
+    QLineEdit* txtMeasure = nullptr;
+    QLineEdit* txtMean = nullptr;
+    QLineEdit* txtSD = nullptr;
+    QLineEdit* txtScore = nullptr;
+    QLineEdit* txtReliability = nullptr;
+    QLineEdit* txtLevel = nullptr;
+    QLineEdit* txtRetest = nullptr;
+    QLineEdit* txtPractice = nullptr;
     // the result boxes of one line, in the order of its list, and the report
     std::array<QLineEdit*, core::kInterpretResults.size() - 1> results_{};
     QPlainTextEdit* txtReport = nullptr;
