@@ -1,6 +1,8 @@
 #include "core/batch.h"
 
+#include <algorithm>
 #include <map>
+#include <tuple>
 #include <utility>
 
 #include "core/interpretation.h"

@@ -15,6 +15,16 @@ namespace subject = messages::subject;
 
 constexpr double kNceSd = 21.06;
 
+// The change box's text as the report's sentence says it.
+std::string InWords(const std::string& change)
+{
+    if (change == "No reliable change")
+        return "no reliable change";
+    std::string words = "a " + change;
+    words[2] = 'r';  // "Reliable ..." within the sentence
+    return words;
+}
+
 // One run: results accumulate until the first message, which ends it.
 class Interpretation {
 public:
@@ -104,7 +114,7 @@ private:
             return false;
         if (!(r > 0 && r < 1))
             return Refuse(std::string(messages::kReliabilityOutOfRange));
-        r_rel_ = r;
+        reliability_ = r;
         level_ = LenientParse(in.txtLevel);
         if (!(level_ > 0 && level_ < 100))
             return Refuse(std::string(messages::kConfidenceOutOfRange));
@@ -154,7 +164,7 @@ private:
         if (!Parse(in.txtRetest, subject::kRetest, x2) ||
             (!in.txtPractice.empty() && !Parse(in.txtPractice, subject::kPractice, d)))
             return;
-        const double sdiff = s_ * std::sqrt(2 * (1 - r_rel_));
+        const double sdiff = s_ * std::sqrt(2 * (1 - reliability_));
         double rci = 0, conf = 0;
         if (!Show(sdiff, &InterpretResults::txtSdiff, subject::kSdiff) ||
             !Show(((x2 - x_) - d) / sdiff, &InterpretResults::txtRCI, subject::kRci, &rci))
@@ -196,11 +206,7 @@ private:
             t += " At retest, a score of " + in.txtRetest + " gives a reliable change index of " + r_.txtRCI +
                  " (SE of the difference " + r_.txtSdiff +
                  (in.txtPractice.empty() ? std::string() : ", practice effect " + in.txtPractice) + "), " +
-                 r_.txtRCIConf + "% confidence: " +
-                 (r_.txtChange == "No reliable change" ? std::string("no reliable change")
-                                                       : r_.txtChange == "Reliable increase" ? "a reliable increase"
-                                                                                             : "a reliable decrease") +
-                 " at the " + in.txtLevel + "% level.";
+                 r_.txtRCIConf + "% confidence: " + InWords(r_.txtChange) + " at the " + in.txtLevel + "% level.";
         }
         return t;
     }
@@ -208,7 +214,7 @@ private:
     InterpretResults r_;
     std::string_view separator_;
     StatisticsComponent& stats_;
-    double m_ = 0, s_ = 0, x_ = 0, r_rel_ = 0, level_ = 0;
+    double m_ = 0, s_ = 0, x_ = 0, reliability_ = 0, level_ = 0;
     std::optional<double> z_, low_, high_;
 };
 

@@ -113,13 +113,15 @@ TEST(InterpretScore, ReliableChangeWithAPracticeEffect)
         const char* rci;
         const char* confidence;
         const char* change;
+        const char* reported;
     };
     const Row rows[] = {
-        {"72", "", "95", "1.57", "88.36", "No reliable change"},
-        {"72", "", "88.36", "1.57", "88.36", "Reliable increase"},  // a confidence as shown at the level is enough
-        {"72", "7", "95", "0", "0", "No reliable change"},
-        {"72", "20", "95", "-2.91", "99.64", "Reliable decrease"},
-        {"80", "", "95", "3.35", "99.92", "Reliable increase"},
+        {"72", "", "95", "1.57", "88.36", "No reliable change", "88.36% confidence: no reliable change at the 95% level."},
+        // a confidence as shown at the level is enough
+        {"72", "", "88.36", "1.57", "88.36", "Reliable increase", "88.36% confidence: a reliable increase at the 88.36% level."},
+        {"72", "7", "95", "0", "0", "No reliable change", "(SE of the difference 4.47, practice effect 7), 0% confidence"},
+        {"72", "20", "95", "-2.91", "99.64", "Reliable decrease", "99.64% confidence: a reliable decrease at the 95% level."},
+        {"80", "", "95", "3.35", "99.92", "Reliable increase", "99.92% confidence: a reliable increase at the 95% level."},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.retest) + " practice " + row.practice + " level " + row.level);
@@ -128,6 +130,7 @@ TEST(InterpretScore, ReliableChangeWithAPracticeEffect)
         EXPECT_EQ(r.txtRCI, row.rci);
         EXPECT_EQ(r.txtRCIConf, row.confidence);
         EXPECT_EQ(r.txtChange, row.change);
+        EXPECT_NE(r.txtReport.find(row.reported), std::string::npos) << r.txtReport;
     }
 }
 
