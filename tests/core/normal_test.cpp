@@ -1,7 +1,10 @@
 #include "core/normal.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -101,6 +104,58 @@ TEST(ExactNormal, QuantileIsInfiniteAtTheEnds)
     EXPECT_EQ(normal.NormalQuantile(0, 50, 10).value, -std::numeric_limits<double>::infinity());
     EXPECT_EQ(normal.NormalQuantile(1, 50, 10).value, std::numeric_limits<double>::infinity());
     EXPECT_TRUE(normal.NormalQuantile(1, 50, 10).Ok());
+}
+
+// The best rational approximations p / q of a > 0 with q below the limit,
+// from its continued fraction.
+std::vector<std::pair<double, double>> Convergents(reference::Exact a, double limit)
+{
+    std::vector<std::pair<double, double>> out;
+    reference::Exact p0 = 1, q0 = 0, p1 = floor(a), q1 = 1;
+    for (reference::Exact rest = a - p1; rest != 0 && q1 < limit;) {
+        out.emplace_back(p1.convert_to<double>(), q1.convert_to<double>());
+        const reference::Exact inverse = 1 / rest, term = floor(inverse);
+        rest = inverse - term;
+        const reference::Exact p2 = term * p1 + p0, q2 = term * q1 + q0;
+        p0 = p1, q0 = q1, p1 = p2, q1 = q2;
+    }
+    return out;
+}
+
+// Arguments whose exact result lies within about 2^-80 of the midpoint
+// between two doubles: the fast evaluation cannot settle the rounding, and
+// the 113-bit one must round to the nearer side.
+TEST(ExactNormal, FallsBackNearARoundingBoundaryAndRoundsCorrectly)
+{
+    core::ExactNormal normal;
+    // Phi(x / sd) at the midpoint above a double: x / sd approximates the
+    // quantile of that midpoint.
+    for (const double below : {0.7, 0.9, 0.123, 1e-300}) {
+        SCOPED_TRACE(below);
+        const reference::Exact midpoint =
+            (reference::Exact(below) + reference::Exact(std::nextafter(below, 1.0))) / 2;
+        const reference::Exact z = reference::Quantile(midpoint);
+        const auto [x, sd] = Convergents(abs(z), 0x1p40).back();
+        const double signedX = z < 0 ? -x : x;
+        const std::uint64_t before = core::NormalFallbacks();
+        const core::StatOutcome got = normal.NormalCdf(signedX, 0, sd);
+        EXPECT_EQ(core::NormalFallbacks(), before + 1);
+        EXPECT_LE(reference::UlpError(got.value, reference::Cdf(reference::Exact(signedX) / sd)), 0.5);
+    }
+    // mean + sd * quantile(p) at a midpoint: sd * quantile(p) nears a whole
+    // number n = 2^k times odd, and |mean| = 2^(53+k) puts it half-way
+    // between the doubles, which there are 2^(k+1) apart.
+    for (const double p : {0.975, 0.3, 1e-200}) {
+        SCOPED_TRACE(p);
+        const reference::Exact z = reference::Quantile(p);
+        const auto [n, sd] = Convergents(abs(z), 0x1p40).back();
+        const double mean = std::copysign(std::ldexp(1.0, 53 + std::countr_zero(static_cast<std::uint64_t>(n))),
+                                          z.convert_to<double>());
+        const std::uint64_t before = core::NormalFallbacks();
+        const core::StatOutcome got = normal.NormalQuantile(p, mean, sd);
+        EXPECT_EQ(core::NormalFallbacks(), before + 1);
+        EXPECT_LE(reference::UlpError(got.value, reference::Exact(mean) + reference::Exact(sd) * z), 0.5);
+    }
 }
 
 }  // namespace

@@ -16,8 +16,10 @@ namespace reference {
 
 using Exact = boost::multiprecision::cpp_bin_float_50;
 
-inline Exact Cdf(double x) { return boost::math::cdf(boost::math::normal_distribution<Exact>(), Exact(x)); }
-inline Exact Quantile(double p) { return boost::math::quantile(boost::math::normal_distribution<Exact>(), Exact(p)); }
+inline Exact Cdf(const Exact& x) { return boost::math::cdf(boost::math::normal_distribution<Exact>(), x); }
+inline Exact Quantile(const Exact& p) { return boost::math::quantile(boost::math::normal_distribution<Exact>(), p); }
+inline Exact Cdf(double x) { return Cdf(Exact(x)); }
+inline Exact Quantile(double p) { return Quantile(Exact(p)); }
 
 // |got - exact| in units of the spacing of doubles at the exact value.
 inline double UlpError(double got, const Exact& exact)
