@@ -11,6 +11,22 @@
 
 #include "core/doubleword.h"
 
+// Boost.Math warms its constants for each type it is used with before main,
+// so that threads cannot race to build them. Here that cost ~10 ms at every
+// start of the browser edition, for a path that now runs rarely; the
+// constants are function-local statics, which C++ builds safely on the first
+// call anyway.
+namespace boost::math::detail {
+template <class Policy, class Tag>
+struct erf_initializer<multiprecision::cpp_bin_float_quad, Policy, Tag> {
+    static void force_instantiate() {}
+};
+template <class Policy>
+struct erf_inv_initializer<multiprecision::cpp_bin_float_quad, Policy> {
+    static void force_instantiate() {}
+};
+}  // namespace boost::math::detail
+
 namespace core {
 namespace {
 
