@@ -18,7 +18,10 @@ constexpr std::int16_t kNine = '9';
 // a single point pass; every other code becomes 0, which discards the key.
 // `code` is the character in the single-byte character set (a character
 // outside it arrives negative); `currentText` is the box's text before the key.
-std::int16_t FilterNumericKey(std::int16_t code, std::string_view currentText);
+// `decimalSeparator` is the locale's, as a code: where it is not the point,
+// its key (the keypad's decimal key among them) becomes a point, for the
+// numbers are read with one and the key would otherwise be lost unseen.
+std::int16_t FilterNumericKey(std::int16_t code, std::string_view currentText, std::int16_t decimalSeparator);
 
 }  // namespace core
 

@@ -409,7 +409,8 @@ void TestMainWindow::resultsUseTheLocaleSeparator()
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     Type(window.get(), "txtMean", "50");
     Type(window.get(), "txtSD", "10");
-    Type(window.get(), "txtScore", "65.5");
+    Type(window.get(), "txtScore", "65,5");  // the comma key types the point the numbers are read with
+    QCOMPARE(Box(window.get(), "txtScore")->text(), QStringLiteral("65.5"));
     QTest::mouseClick(uitest::Button(window.get(), "cmdGo"), Qt::LeftButton);
     QCOMPARE(Box(window.get(), "txtSD196")->text(), QStringLiteral("69,6"));
     QCOMPARE(Box(window.get(), "txtZScore")->text(), QStringLiteral("1,55"));

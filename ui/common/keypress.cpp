@@ -8,6 +8,7 @@
 #include <QScopedValueRollback>
 
 #include "core/filternumerickey.h"
+#include "ui/common/locale.h"
 
 namespace ui {
 
@@ -68,7 +69,7 @@ bool KeyPressHook::eventFilter(QObject* watched, QEvent* event)
         if (e.box != watched)
             continue;
         if (event->type() == QEvent::KeyPress)
-            return Filter(e.handler, static_cast<const QKeyEvent*>(event));
+            return Filter(e, static_cast<const QKeyEvent*>(event));
         return Compose(e, static_cast<const QInputMethodEvent*>(event));
     }
     return false;
@@ -100,9 +101,11 @@ bool KeyPressHook::Compose(const Entry& e, const QInputMethodEvent* event)
     return true;
 }
 
-// True when the key is to be discarded.
-bool KeyPressHook::Filter(const Handler& handler, const QKeyEvent* key)
+// True when the key is to be discarded, or when the handler answered other
+// characters, which the box then takes in its place.
+bool KeyPressHook::Filter(const Entry& e, const QKeyEvent* key)
 {
+    const Handler& handler = e.handler;
     if (IsEditingShortcut(key) || ProducesNoCharacter(key->key()))
         return false;
     if (key->key() == Qt::Key_Backspace) {
@@ -114,18 +117,24 @@ bool KeyPressHook::Filter(const Handler& handler, const QKeyEvent* key)
     if (text.isEmpty())
         return false;
     // A key that carries several characters passes whole or not at all.
+    QString typed;
     for (QChar c : text) {
-        std::int16_t code = KeyAscii(c.unicode());
+        const std::int16_t original = KeyAscii(c.unicode());
+        std::int16_t code = original;
         handler(code);
         if (code == 0)
             return true;
+        typed += code == original ? c : QChar(static_cast<char16_t>(static_cast<std::uint8_t>(code)));
     }
-    return false;
+    if (typed == text)
+        return false;
+    e.box->insert(typed);
+    return true;
 }
 
 void FilterNumericKeyOf(const QLineEdit* box, std::int16_t& keyAscii)
 {
-    keyAscii = core::FilterNumericKey(keyAscii, box->text().toStdString());
+    keyAscii = core::FilterNumericKey(keyAscii, box->text().toStdString(), DecimalSeparatorCode());
 }
 
 }  // namespace ui

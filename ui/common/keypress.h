@@ -40,7 +40,7 @@ private:
         Handler handler;
     };
 
-    bool Filter(const Handler& handler, const QKeyEvent* key);
+    bool Filter(const Entry& e, const QKeyEvent* key);
     bool Compose(const Entry& e, const QInputMethodEvent* event);
 
     std::vector<Entry> entries_;
@@ -48,7 +48,7 @@ private:
 };
 
 // What every number box's _KeyPress handler does: the keystroke rule applied
-// to the key and the box's current text.
+// to the key and the box's current text, under the locale's decimal separator.
 void FilterNumericKeyOf(const QLineEdit* box, std::int16_t& keyAscii);
 
 }  // namespace ui
