@@ -79,6 +79,15 @@ struct Series {
 // Chooses the wide part: the coefficients from `wide` on are rounded to
 // double and summed in double at the argument's leading double, costing
 // (u + gamma + terms u) times their terms' sum.
+// |c[n]| t^n for the first `count` coefficients: each term's largest size.
+std::vector<Big> TermSizes(const std::vector<Big>& c, int count, const Big& t)
+{
+    std::vector<Big> sizes(count);
+    for (int n = 0; n < count; ++n)
+        sizes[n] = abs(c[n]) * pow(t, n);
+    return sizes;
+}
+
 bool tablesHold = true;
 
 // Chooses the wide part as above, and checks what the double-word Horner
@@ -101,6 +110,24 @@ void ChooseWide(Series& s, const std::vector<Big>& termSizes, const Big& least)
             rest += termSizes[m];
         tablesHold = tablesHold && rest <= termSizes[n] / 2;
     }
+}
+
+// The first `count` coefficients' leading (or trailing) doubles, as C++.
+std::string Parts(const std::vector<Big>& c, int count, bool leading)
+{
+    std::string out;
+    for (int n = 0; n < count; ++n)
+        out += (n ? ", " : "") + Hex(leading ? Split(c[n]).hi : Split(c[n]).lo);
+    return out;
+}
+
+// A series' size and its coefficients, as kNameTerms, kNameWide, kNameHi and kNameLo.
+void WriteSeries(std::ostream& out, const std::string& name, const Series& s, const std::vector<Big>& c)
+{
+    out << "inline constexpr int k" << name << "Terms = " << s.terms << ";\n";
+    out << "inline constexpr int k" << name << "Wide = " << s.wide << ";\n";
+    out << "inline constexpr double k" << name << "Hi[] = {" << Parts(c, s.terms, true) << "};\n";
+    out << "inline constexpr double k" << name << "Lo[] = {" << Parts(c, s.wide, false) << "};\n\n";
 }
 
 // Mills ratio rows: u in [2^e, 2^(e+1)) has 16 cells, each expanded about its
@@ -146,12 +173,9 @@ int main(int argc, char** argv)
         int wide = 1;
         double storage = -1e9;
         for (const Cell& cell : cells) {
-            const std::vector<Big> b = MillsTaylor(cell.centre, cell.mid, mills.terms);
-            std::vector<Big> sizes(mills.terms);
-            for (int n = 0; n < mills.terms; ++n)
-                sizes[n] = abs(b[n]) * pow(cell.half, n);
             Series s = mills;
-            ChooseWide(s, sizes, cell.right);
+            ChooseWide(s, TermSizes(MillsTaylor(cell.centre, cell.mid, mills.terms), mills.terms, cell.half),
+                       cell.right);
             wide = std::max(wide, s.wide);
         }
         mills.wide = wide;
@@ -175,13 +199,8 @@ int main(int argc, char** argv)
     out << "inline constexpr MillsRow kMills[] = {\n";
     for (const Cell& cell : cells) {
         const std::vector<Big> b = MillsTaylor(cell.centre, cell.mid, mills.terms);
-        out << "    {" << Hex(cell.centre.convert_to<double>()) << ",\n     {";
-        for (int n = 0; n < mills.terms; ++n)
-            out << (n ? ", " : "") << Hex(Split(b[n]).hi);
-        out << "},\n     {";
-        for (int n = 0; n < mills.wide; ++n)
-            out << (n ? ", " : "") << Hex(Split(b[n]).lo);
-        out << "}},\n";
+        out << "    {" << Hex(cell.centre.convert_to<double>()) << ",\n     {" << Parts(b, mills.terms, true)
+            << "},\n     {" << Parts(b, mills.wide, false) << "}},\n";
     }
     out << "};\n\n";
 
@@ -197,24 +216,11 @@ int main(int argc, char** argv)
         if (share <= -kTruncationBits)
             break;
     }
-    {
-        std::vector<Big> sizes(centre.terms);
-        for (int n = 0; n < centre.terms; ++n)
-            sizes[n] = c[n] * pow(wMax, n);
-        ChooseWide(centre, sizes, Big(1));
-    }
+    ChooseWide(centre, TermSizes(c, centre.terms, wMax), Big(1));
     out << "// G(z) / z = sum of w^k / (2k+1)!!, w = z^2 < 0.5625: the remainder is below 2^" << -kTruncationBits
         << "\n// of G / z, and the double part costs below 2^" << static_cast<int>(std::floor(centre.storage)) + 1
         << ".\n";
-    out << "inline constexpr int kCentreTerms = " << centre.terms << ";\n";
-    out << "inline constexpr int kCentreWide = " << centre.wide << ";\n";
-    out << "inline constexpr double kCentreHi[] = {";
-    for (int n = 0; n < centre.terms; ++n)
-        out << (n ? ", " : "") << Hex(Split(c[n]).hi);
-    out << "};\ninline constexpr double kCentreLo[] = {";
-    for (int n = 0; n < centre.wide; ++n)
-        out << (n ? ", " : "") << Hex(Split(c[n]).lo);
-    out << "};\n\n";
+    WriteSeries(out, "Centre", centre, c);
 
     // exp(r) for |r| <= ln 2 / 64 (with room for the reduction's slack).
     const Big ln2 = boost::math::constants::ln_two<Big>();
@@ -228,24 +234,11 @@ int main(int argc, char** argv)
         if (share <= -kTruncationBits)
             break;
     }
-    {
-        std::vector<Big> sizes(expo.terms);
-        for (int n = 0; n < expo.terms; ++n)
-            sizes[n] = f[n] * pow(rMax, n);
-        ChooseWide(expo, sizes, exp(-rMax));
-    }
+    ChooseWide(expo, TermSizes(f, expo.terms, rMax), exp(-rMax));
     out << "// exp(r) = sum of r^n / n! for |r| <= ln 2 / 64: the remainder is below 2^" << -kTruncationBits
         << " of exp(r),\n// and the double part costs below 2^" << static_cast<int>(std::floor(expo.storage)) + 1
         << ".\n";
-    out << "inline constexpr int kExpTerms = " << expo.terms << ";\n";
-    out << "inline constexpr int kExpWide = " << expo.wide << ";\n";
-    out << "inline constexpr double kExpHi[] = {";
-    for (int n = 0; n < expo.terms; ++n)
-        out << (n ? ", " : "") << Hex(Split(f[n]).hi);
-    out << "};\ninline constexpr double kExpLo[] = {";
-    for (int n = 0; n < expo.wide; ++n)
-        out << (n ? ", " : "") << Hex(Split(f[n]).lo);
-    out << "};\n\n";
+    WriteSeries(out, "Exp", expo, f);
 
     // 2^(j/32) / sqrt(2 pi) as double-double, for the density, and ln 2 / 32
     // in three parts: the first with 37 significant bits, so that k times it
