@@ -48,21 +48,24 @@ val Convert(const std::string& confidence, const std::string& deviations, const 
     return out;
 }
 
-// Whether a typed text may enter a number box that holds `current`: each
-// character passes the keystroke rule in turn, as its code in the
-// single-byte character set (-1 outside it), or the whole text is refused.
-bool AcceptsTyped(const std::wstring& typed, const std::wstring& current)
+// What typing `typed` into a number box that holds `current` puts in: the
+// keystroke rule on each character in turn, all of them or none (""), the
+// language's decimal separator as a point.
+std::string Typed(const std::wstring& typed, const std::wstring& current, const std::wstring& separator)
 {
+    const auto code = [](wchar_t c) { return static_cast<std::int16_t>(c <= 0xFF ? c : -1); };
+    const std::int16_t separatorCode = separator.size() == 1 ? code(separator[0]) : std::int16_t{'.'};
     std::string text;
     for (wchar_t c : current)
         text.push_back(c <= 0x7F ? static_cast<char>(c) : '?');
+    std::string kept;
     for (wchar_t c : typed) {
-        const auto code = static_cast<std::int16_t>(c <= 0xFF ? c : -1);
-        if (core::FilterNumericKey(code, text) == 0)
-            return false;
-        text.push_back(static_cast<char>(c));
+        const std::int16_t k = core::FilterNumericKey(code(c), text + kept, separatorCode);
+        if (k == 0)
+            return {};
+        kept.push_back(static_cast<char>(k));
     }
-    return true;
+    return kept;
 }
 
 val Names(const auto& boxes)
@@ -137,7 +140,7 @@ EMSCRIPTEN_BINDINGS(mervane)
     emscripten::function("blankCurve", &BlankCurve);
     emscripten::function("batch", &Batch);
     emscripten::function("convert", &Convert);
-    emscripten::function("acceptsTyped", &AcceptsTyped);
+    emscripten::function("typed", &Typed);
     emscripten::function("inputBoxes", &InputBoxes);
     emscripten::function("resultBoxes", &ResultBoxes);
     emscripten::function("makerAddress", &MakerAddress);

@@ -1,12 +1,17 @@
 // Writes the browser edition's page from the windows' design tables: the
 // template's "@windows@" line becomes the markup of every window, each control
-// at its design place, with its design name. With --json it writes instead,
-// for the page's test, each window's design names in tab order.
+// at its design place, with its design name, and its "@layout@" line the
+// one-column layout of each window on a screen narrower than it. With --json
+// it writes instead, for the page's test, each window's design names in tab
+// order; with --worker, the service worker that keeps the site's files.
 //
-//     genpage TEMPLATE OUTPUT          genpage --json OUTPUT
+//     genpage TEMPLATE OUTPUT    genpage --json OUTPUT    genpage --worker OUTPUT FILE...
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <map>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -51,10 +56,15 @@ std::string Box(int left, int top, int width, int height)
     return s.str();
 }
 
+// Each control's place in the one-column layout (see ColumnOrder).
+std::map<std::string_view, int> columnOrder;
+
 std::string Style(const Control& c)
 {
     const PixelRect r = Place(c);
-    return Box(r.left, r.top, r.width, r.height);
+    const auto order = columnOrder.find(c.name);
+    return Box(r.left, r.top, r.width, r.height) +
+           (order == columnOrder.end() ? "" : ";--order:" + std::to_string(order->second));
 }
 
 // The main window's names stand alone; a secondary window's control whose
@@ -88,27 +98,30 @@ std::string Classes(std::initializer_list<std::pair<bool, std::string_view>> par
 std::string TextBoxMarkup(const Window& w, const Control& c)
 {
     const bool tabStop = c.tab != kNoTab;
+    const bool caption = c.colour == Face && !c.Has(kBorder);
+    // A caption box is printed text: no field for assistive technology.
+    if (caption && c.Has(kMultiLine))
+        return "<div " + Attributes(w, c, "printed caption") + ">" + Lines(c.text) + "</div>";
+    if (caption)
+        return "<span " + Attributes(w, c, Classes({{true, "caption"}, {c.align == Right, "right"}})) + ">" +
+               Escape(c.text) + "</span>";
     const std::string label = " aria-label=\"" + Escape(c.accessible.empty() ? c.text : c.accessible) + "\"";
     const std::string tab = tabStop ? "" : " tabindex=\"-1\"";
     const std::string readOnly = c.Has(kReadOnly) ? " readonly" : "";
     if (c.Has(kMultiLine)) {
-        const std::string cls = c.colour == Face      ? (c.Has(kBorder) ? "printed flat" : "printed caption")
+        const std::string cls = c.colour == Face      ? "printed flat"
                                 : c.Has(kScrollBars) ? "printed licence scroll"
                                                      : "printed licence";
         return "<textarea " + Attributes(w, c, cls) + label + tab + " spellcheck=\"false\"" + readOnly + ">" +
                Lines(c.text) + "</textarea>";
     }
-    std::string cls, value;
-    if (c.colour == Face && !c.Has(kBorder)) {
-        cls = Classes({{true, "caption"}, {c.align == Right, "right"}});
-        value = " value=\"" + Escape(c.text) + "\"";
-    } else if (c.colour == Face) {
-        cls = "echo";
-    } else {
-        cls = Classes({{true, "box"}, {c.colour == Compulsory, "compulsory"}, {c.colour == Optional, "optional"}});
-    }
-    const std::string numeric = c.Has(kNumeric) ? " data-numeric" : "";
-    return "<input type=\"text\" " + Attributes(w, c, cls) + value + label + tab + numeric +
+    const std::string cls = c.colour == Face ? "echo"
+                                             : Classes({{true, "box"},
+                                                        {c.colour == Compulsory, "compulsory"},
+                                                        {c.colour == Optional, "optional"}});
+    const std::string required = c.colour == Compulsory ? " aria-required=\"true\"" : "";
+    const std::string numeric = c.Has(kNumeric) ? " data-numeric inputmode=\"decimal\"" : "";
+    return "<input type=\"text\" " + Attributes(w, c, cls) + label + tab + required + numeric +
            " autocomplete=\"off\" spellcheck=\"false\"" + readOnly + ">";
 }
 
@@ -156,10 +169,11 @@ std::string PictureMarkup(const Window& w, const Control& c)
            std::to_string(r.height) + "\"></button>";
 }
 
+// Not a live region: a screen reader would read the clock out every minute.
 std::string StatusBarMarkup(const Window& w, const Control& c)
 {
     const int panel = Place(c).width / 3;
-    return "<div " + Attributes(w, c, "") + " role=\"status\">\n        <span class=\"panel\" style=\"left:0px\">" +
+    return "<div " + Attributes(w, c, "") + ">\n        <span class=\"panel\" style=\"left:0px\">" +
            Escape(c.text) + "</span><span class=\"panel centre\" id=\"StatusDate\" style=\"left:" +
            std::to_string(panel) + "px\"></span><span class=\"panel centre\" id=\"StatusTime\" style=\"left:" +
            std::to_string(2 * panel) + "px\"></span>\n      </div>";
@@ -205,6 +219,157 @@ std::string Children(const Window& w, std::string_view container, const std::str
     return out;
 }
 
+const Control* Find(const Window& w, std::string_view name)
+{
+    for (const Control& c : w.controls)
+        if (c.name == name)
+            return &c;
+    return nullptr;
+}
+
+bool IsHeading(const Control& c)
+{
+    return c.buddy.empty() && (c.kind == Label || (c.kind == TextBox && c.Has(kMultiLine) && c.colour == Face));
+}
+
+// The tab stop a control that is none stands with in one column: its buddy's;
+// for a heading, the first in tab order of those under it, down to the next
+// heading; for a line's height, the nearest on its row to its right; else the
+// nearest below it that it overlaps across, or failing that the nearest below.
+const Control* Anchor(const Window& w, const Control& c, const std::vector<const Control*>& stops)
+{
+    if (c.tab != kNoTab)
+        return &c;
+    if (const Control* buddy = Find(w, c.buddy))
+        return Anchor(w, *buddy, stops);
+    const auto under = [&](const Control& s) {
+        return s.top >= c.top && s.left < c.left + c.width && c.left < s.left + s.width;
+    };
+    if (IsHeading(c)) {
+        int end = INT32_MAX;  // the next heading under this one
+        for (const Control& h : w.controls)
+            if (&h != &c && IsHeading(h) && h.top > c.top && under(h))
+                end = std::min(end, h.top);
+        for (const Control* s : stops)  // in tab order
+            if (under(*s) && s->top < end)
+                return s;
+    }
+    const auto best = [&](auto accept, auto distance) {
+        const Control* found = nullptr;
+        for (const Control* s : stops)
+            if (accept(*s) && (!found || distance(*s) < distance(*found)))
+                found = s;
+        return found;
+    };
+    const auto below = [&](const Control& s) { return s.top + s.height / 2 >= c.top; };
+    const auto acrossFrom = [&](const Control& s) { return s.left < c.left + c.width && c.left < s.left + s.width; };
+    const auto dx = [&](const Control& s) { return static_cast<double>(s.left - c.left); };
+    const auto dy = [&](const Control& s) { return static_cast<double>(s.top - c.top); };
+    const Control* row = c.height <= 300 ? best([&](const Control& s) {
+        return s.left >= c.left && s.top < c.top + c.height && c.top < s.top + s.height;
+    }, dx) : nullptr;
+    if (row)
+        return row;
+    if (const Control* under = best([&](const Control& s) { return below(s) && acrossFrom(s); }, dy))
+        return under;
+    return best(below, [&](const Control& s) { return dx(s) * dx(s) + dy(s) * dy(s); });
+}
+
+// Where each control stands in one column: the tab stops in tab order, each
+// after the controls that stand with it, in reading order; the rest (the
+// status bar) at the end.
+std::map<std::string_view, int> ColumnOrder(const Window& w)
+{
+    std::vector<const Control*> stops;
+    for (const Control& c : w.controls)
+        if (c.tab != kNoTab && c.container.empty())
+            stops.push_back(&c);
+    std::sort(stops.begin(), stops.end(), [](const Control* a, const Control* b) { return a->tab < b->tab; });
+    struct Standing {
+        const Control* control;
+        const Control* anchor;  // the tab stop it stands before, or else after
+        bool after;
+    };
+    std::vector<Standing> rest;
+    for (const Control& c : w.controls) {
+        if (c.tab != kNoTab || !c.container.empty())
+            continue;
+        const Control* before = c.kind == StatusBar ? nullptr : Anchor(w, c, stops);
+        const Control* after = nullptr;  // with no tab stop below: after the nearest above
+        if (!before && c.kind != StatusBar)
+            for (const Control* s : stops)
+                if (!after || std::hypot(s->left - c.left, s->top - c.top) <
+                                  std::hypot(after->left - c.left, after->top - c.top))
+                    after = s;
+        rest.push_back({&c, before ? before : after, !before});
+    }
+    std::sort(rest.begin(), rest.end(), [](const Standing& a, const Standing& b) {
+        return std::pair(a.control->top, a.control->left) < std::pair(b.control->top, b.control->left);
+    });
+    std::map<std::string_view, int> order;
+    int next = 0;
+    const auto place = [&](const Control* s, bool after) {
+        for (const Standing& r : rest)
+            if (r.anchor == s && r.after == after)
+                order[r.control->name] = next++;
+    };
+    for (const Control* s : stops) {
+        place(s, false);
+        order[s->name] = next++;
+        place(s, true);
+    }
+    place(nullptr, true);
+    return order;
+}
+
+// The narrowest screen a window keeps its design on: its own width, and at
+// least a phone's, whose text of 11 pixels would be too small to read; from
+// 768 pixels on the design stands.
+int ColumnBelow(const Window& w) { return std::min(std::max(Px(w.width) + 2, 480), 768); }
+
+// A window on a screen narrower than it: its controls in one column, in the
+// order above, each as wide as the screen, text of 16 pixels, dialogs within
+// the screen and scrolling down.
+std::string ColumnCss(const Window& w)
+{
+    const std::string id = "#" + std::string(w.name);
+    const std::string media = "@media (max-width: " + std::to_string(ColumnBelow(w) - 1) + "px) {\n";
+    if (w.border == Border::None) {
+        // The splash keeps its picture, scaled into the screen.
+        const double scale = 360.0 / Px(w.width);
+        char factor[16];
+        std::snprintf(factor, sizeof factor, "%.3f", scale);
+        return media + "  " + id + " { transform: scale(" + factor + "); }\n}\n";
+    }
+    const std::string client = id + " > .client";
+    const std::string each = client + " > ";
+    std::string css = media;
+    for (const std::string& rule : {
+             id + " { box-sizing: border-box; width: calc(100vw - 16px); max-width: none; font-size: 16px; "
+                  "letter-spacing: normal; }",
+             id + " > .titlebar { height: auto; line-height: 1.5; }",
+             client + " { width: auto !important; height: auto !important; display: flex; flex-direction: column; "
+                      "gap: 4px; padding: 8px; }",
+             each + "* { position: static !important; order: var(--order); width: auto !important; "
+                    "height: auto !important; font-size: 16px; line-height: 1.35; letter-spacing: normal; }",
+             each + ".line { display: none; }",
+             each + ".label, " + each + ".caption { display: block; white-space: normal; text-align: left; "
+                    "margin-top: 6px; }",
+             each + "input, " + each + "button.button { min-height: 40px; padding: 4px 8px; }",
+             each + "textarea { field-sizing: content; overflow: visible; }",
+             each + "textarea.licence:not([readonly]) { field-sizing: fixed; min-height: 10em; overflow: auto; }",
+             each + "button.picture { align-self: flex-start; min-width: 24px; min-height: 24px; }",
+             each + ".grid { height: 60vh !important; }",
+             each + ".drawing svg { width: 100%; height: auto; }",
+             each + "#StatusBar { display: flex; flex-wrap: wrap; }",
+             each + "#StatusBar .panel { position: static; width: auto; height: auto; flex: 1 1 auto; }",
+             // A dialog stays within the screen and scrolls down.
+             "dialog" + id + " { max-height: calc(100dvh - 16px); overflow-y: auto; }",
+         })
+        css += "  " + rule + "\n";
+    return css + "}\n";
+}
+
 std::string IconFile(Icon icon)
 {
     return icon == Icon::Question ? "question.png" : "calculator-16.png";
@@ -214,15 +379,22 @@ std::string WindowMarkup(const Window& w)
 {
     const int width = Px(w.width), height = Px(w.height);
     const std::string name(w.name);
+    columnOrder = ColumnOrder(w);
     if (w.border == Border::None)  // the splash: no title bar, centred over the page
         return "  <div id=\"" + name + "\" data-ms=\"" + std::to_string(kSplashMs) + "\" style=\"width:" +
                std::to_string(width) + "px;height:" + std::to_string(height) + "px;margin:" +
                std::to_string(-height / 2) + "px 0 0 " + std::to_string(-width / 2) + "px\" aria-hidden=\"true\">\n" +
                Children(w, "", "    ") + "  </div>\n";
-    const std::string element = &w == &frmMain ? "main" : "dialog";
-    return "  <" + element + " id=\"" + name + "\" class=\"window\" aria-labelledby=\"" + name + "-title\">\n" +
-           "    <div class=\"titlebar\" id=\"" + name + "-title\"><img src=\"" + IconFile(w.icon) + "\" alt=\"\">" +
-           Escape(w.caption) + "</div>\n" + "    <div class=\"client\" style=\"width:" + std::to_string(width) +
+    // The main window's title is the page's heading, each dialog's its own.
+    const bool main = &w == &frmMain;
+    const std::string element = main ? "main" : "dialog", heading = main ? "h1" : "h2";
+    // The main window takes no input until the page's script has started the core.
+    const std::string inert = main ? " inert" : "";
+    return "  <" + element + " id=\"" + name + "\" class=\"window\" aria-labelledby=\"" + name + "-title\"" + inert +
+           ">\n" +
+           "    <" + heading + " class=\"titlebar\" id=\"" + name + "-title\"><img src=\"" + IconFile(w.icon) +
+           "\" alt=\"\">" + Escape(w.caption) + "</" + heading + ">\n" +
+           "    <div class=\"client\" style=\"width:" + std::to_string(width) +
            "px;height:" + std::to_string(height) + "px\">\n" + Children(w, "", "      ") + "    </div>\n  </" +
            element + ">\n";
 }
@@ -247,6 +419,47 @@ std::string Json()
     return out + "}\n";
 }
 
+// The service worker: it keeps the site's own files, and only those, in a
+// cache named after their contents, so that a new build replaces them all,
+// and answers from it when the network cannot.
+std::string Worker(const std::vector<std::string>& files)
+{
+    std::uint64_t hash = 14695981039346656037ull;  // FNV-1a over every file's name and bytes
+    std::string list;
+    for (const std::string& path : files) {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream bytes;
+        bytes << in.rdbuf();
+        const std::string name = path.substr(path.find_last_of('/') + 1);
+        for (const char c : name + '\0' + bytes.str())
+            hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+        list += std::string(list.empty() ? "" : ", ") + "'" + name + "'";
+    }
+    char version[17];
+    std::snprintf(version, sizeof version, "%016llx", static_cast<unsigned long long>(hash));
+    return "'use strict';\n"
+           "// Generated with the page: keeps the page's own files for use offline.\n"
+           "const CACHE = 'mervane-" + std::string(version) + "';\n"
+           "const FILES = ['./', " + list + "];\n"
+           "self.addEventListener('install', (e) => {\n"
+           "  e.waitUntil(caches.open(CACHE).then((c) => c.addAll(FILES)).then(() => self.skipWaiting()));\n"
+           "});\n"
+           "self.addEventListener('activate', (e) => {\n"
+           "  e.waitUntil(caches.keys()\n"
+           "    .then((keys) => Promise.all(keys.filter((k) => k.startsWith('mervane-') && k !== CACHE).map((k) => caches.delete(k))))\n"
+           "    .then(() => self.clients.claim()));\n"
+           "});\n"
+           "self.addEventListener('fetch', (e) => {\n"
+           "  const url = new URL(e.request.url);\n"
+           "  const scope = new URL(self.registration.scope);\n"
+           "  const name = url.pathname.startsWith(scope.pathname) ? url.pathname.slice(scope.pathname.length) : null;\n"
+           "  if (e.request.method !== 'GET' || url.origin !== scope.origin || !FILES.includes(name === '' ? './' : name))\n"
+           "    return;\n"
+           "  e.respondWith(caches.open(CACHE).then((c) => c.match(e.request, { ignoreSearch: true }))\n"
+           "    .then((kept) => kept || fetch(e.request)));\n"
+           "});\n";
+}
+
 bool Write(const std::string& path, const std::string& text)
 {
     std::ofstream out(path, std::ios::binary);
@@ -260,8 +473,10 @@ int main(int argc, char** argv)
 {
     if (argc == 3 && std::string_view(argv[1]) == "--json")
         return Write(argv[2], Json()) ? 0 : 1;
+    if (argc >= 3 && std::string_view(argv[1]) == "--worker")
+        return Write(argv[2], Worker(std::vector<std::string>(argv + 3, argv + argc))) ? 0 : 1;
     if (argc != 3) {
-        std::cerr << "usage: genpage TEMPLATE OUTPUT | genpage --json OUTPUT\n";
+        std::cerr << "usage: genpage TEMPLATE OUTPUT | genpage --json OUTPUT | genpage --worker OUTPUT FILE...\n";
         return 2;
     }
     std::ifstream in(argv[1], std::ios::binary);
@@ -278,5 +493,12 @@ int main(int argc, char** argv)
     for (const Window* w : kWindows)
         windows += WindowMarkup(*w) + "\n";
     text.replace(at, mark.size(), windows);
+    const std::string layoutMark = "@layout@\n";
+    if (const std::size_t layout = text.find(layoutMark); layout != std::string::npos) {
+        std::string css = "  <style>\n";
+        for (const Window* w : kWindows)
+            css += ColumnCss(*w);
+        text.replace(layout, layoutMark.size(), css + "  </style>\n");
+    }
     return Write(argv[2], text) ? 0 : 1;
 }

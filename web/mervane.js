@@ -46,20 +46,55 @@
   }
 
   function start(core) {
+    byId('frmMain').inert = false;
     const separator = decimalSeparator();
 
     const inputNames = core.inputBoxes();
     const resultNames = core.resultBoxes();
 
-    // The keystroke rule of the number boxes, from the core. Typed text only:
-    // a paste is not filtered, as on the desktop.
+    // The keystroke rule of the number boxes, from the core: a key's
+    // characters pass whole or not at all, a composed text's one by one, and
+    // the language's decimal key types a point. A paste is not filtered, as on
+    // the desktop.
+    function insert(box, text) {
+      box.setRangeText(text, box.selectionStart, box.selectionEnd, 'end');
+      box.dispatchEvent(new Event('input', { bubbles: true }));
+    }
     function filterTyping(box) {
       box.addEventListener('beforeinput', (e) => {
-        if (e.inputType === 'insertText' && e.data !== null && !core.acceptsTyped(e.data, box.value))
-          e.preventDefault();
+        if (e.inputType !== 'insertText' || e.data === null)
+          return;
+        const kept = core.typed(e.data, box.value, separator);
+        if (kept === e.data)
+          return;
+        e.preventDefault();
+        if (kept !== '')
+          insert(box, kept);
+      });
+      let before = null;
+      box.addEventListener('compositionstart', () => {
+        before = { value: box.value, start: box.selectionStart, end: box.selectionEnd };
+      });
+      box.addEventListener('compositionend', (e) => {
+        if (before === null)
+          return;
+        const { value, start, end } = before;
+        before = null;
+        let kept = '';
+        for (const c of e.data || '')
+          kept += core.typed(c, value + kept, separator);
+        box.value = value.slice(0, start) + kept + value.slice(end);
+        box.setSelectionRange(start + kept.length, start + kept.length);
       });
     }
     document.querySelectorAll('[data-numeric]').forEach(filterTyping);
+
+    // What Go or Do It found, for a screen reader, once; a message box speaks for itself.
+    function announce(text) {
+      const live = byId('announce');
+      live.textContent = '';
+      requestAnimationFrame(() => { live.textContent = text; });
+    }
 
     function formLoad() {
       inputNames.concat(['txtMeasure'], resultNames).forEach((name) => { control('frmMain', name).value = ''; });
@@ -72,6 +107,9 @@
       resultNames.forEach((name) => showText(control('frmMain', name), r[name]));
       if (r.message !== null)
         showMessage(r.message);
+      else
+        announce(r.txtZScore === '' ? 'Results shown.'
+          : 'Results shown: z score ' + r.txtZScore + ', percentile ' + r.txtPercentile + '.');
     }
 
     function cmdDoItClick() {
@@ -81,6 +119,8 @@
         showText(control('frmConvert', 'txtAnswer'), r.txtAnswer);
       if (r.message !== null)
         showMessage(r.message);
+      else
+        announce(r.txtAnswer + '.');
     }
 
     function openConverter() {
@@ -230,8 +270,10 @@
         (e.key === 'F1' ? openConverter : openInterpretation)();
         return;
       }
-      if (e.altKey && !e.ctrlKey && !e.metaKey && e.key.length === 1 && top.id !== 'msgbox') {
-        const button = top.querySelector('button[data-key="' + e.key.toLowerCase() + '"]');
+      // By the key's place, not its character: Option+G on a Mac types "©".
+      const letter = /^(Key|Digit)(.)$/.exec(e.code);
+      if (e.altKey && !e.ctrlKey && !e.metaKey && letter && top.id !== 'msgbox') {
+        const button = top.querySelector('button[data-key="' + letter[2].toLowerCase() + '"]');
         if (button) {
           e.preventDefault();
           button.click();
@@ -239,12 +281,23 @@
       }
     });
 
-    // The status bar's date and time, current at every minute.
+    // A click on a window's face, title or captions leaves the focus where it
+    // was: on a dialog's control or on OK, never on the dialog itself.
+    document.querySelectorAll('.window').forEach((w) => w.addEventListener('mousedown', (e) => {
+      if (!e.target.closest('input, textarea, button, [tabindex]'))
+        e.preventDefault();
+    }));
+
+    // The status bar's date and time, current at every minute, in the
+    // browser's language (marked as such) and in the results' Latin digits.
     const language = navigator.language;
+    byId('StatusDate').lang = byId('StatusTime').lang = language;
     function showClock() {
       const now = new Date();
-      byId('StatusDate').textContent = now.toLocaleDateString(language, { day: 'numeric', month: 'short', year: 'numeric' });
-      byId('StatusTime').textContent = now.toLocaleTimeString(language, { hour: '2-digit', minute: '2-digit' });
+      byId('StatusDate').textContent = now.toLocaleDateString(language,
+        { day: 'numeric', month: 'short', year: 'numeric', numberingSystem: 'latn' });
+      byId('StatusTime').textContent = now.toLocaleTimeString(language,
+        { hour: '2-digit', minute: '2-digit', numberingSystem: 'latn' });
       setTimeout(showClock, 60000 - (now.getTime() % 60000));
     }
     showClock();
@@ -255,13 +308,66 @@
     performance.mark('mervane-interactive');
   }
 
-  // The core starts compiling at once; the page is filled once it is parsed.
-  const core = MervaneCore();
-  document.addEventListener('DOMContentLoaded', () => {
-    // The splash lies over the main window for its time from the start; the
-    // main window can be used beneath it.
+  // Why Mervane cannot run here, in place of windows that would only pretend to work.
+  const NO_WASM = 'Mervane cannot run here because this browser does not run WebAssembly, which it calculates ' +
+    'with (iOS Lockdown Mode, for one, turns it off): open it in another browser, or use Mervane for the desktop.';
+  const NO_CORE = 'Mervane cannot run here because its calculation core, mervane-core.js, did not load: ' +
+    'reload the page, or use Mervane for the desktop.';
+  function cannotRun(why) {
+    byId('frmSplash').hidden = true;
+    document.querySelectorAll('.window').forEach((w) => {
+      if (w.open)
+        w.close();
+      w.hidden = true;
+    });
+    byId('cannot-run').textContent = why;
+    byId('cannot-run').hidden = false;
+  }
+
+  // The core, which the page's head has begun to download, is run once the
+  // page is parsed; the window is painted meanwhile, the splash over it.
+  function loadCore(started, failed) {
+    if (typeof WebAssembly !== 'object') {
+      failed(NO_WASM);
+      return;
+    }
+    const script = document.createElement('script');
+    script.src = 'mervane-core.js';
+    script.onerror = () => failed(NO_CORE);
+    script.onload = () => {
+      if (typeof MervaneCore !== 'function') {
+        failed(NO_CORE);
+        return;
+      }
+      MervaneCore({ onAbort: () => failed(NO_CORE) }).then(started);
+    };
+    document.head.append(script);
+  }
+
+  // Served over HTTP, the page can be installed and its files are kept for
+  // use offline; from disk they are there anyway, and a browser refuses a
+  // manifest or a worker from there.
+  if (location.protocol.startsWith('http')) {
+    const manifest = document.createElement('link');
+    manifest.rel = 'manifest';
+    manifest.href = 'manifest.webmanifest';
+    document.head.append(manifest);
+    if ('serviceWorker' in navigator)
+      navigator.serviceWorker.register('sw.js').catch(() => {});
+  }
+
+  function begin() {
+    // The splash lies over the main window for its time from the start, and
+    // on a slow line until the core runs; the main window can be used beneath
+    // it once the core runs, and not before, when its boxes would take any key.
     const splash = byId('frmSplash');
-    setTimeout(() => { splash.hidden = true; }, Number(splash.dataset.ms));
-    core.then(start);
-  });
+    let waiting = 2;
+    const done = () => { if (--waiting === 0) splash.hidden = true; };
+    setTimeout(done, Number(splash.dataset.ms));
+    loadCore((core) => { start(core); done(); }, cannotRun);
+  }
+  if (document.readyState === 'loading')
+    document.addEventListener('DOMContentLoaded', begin);
+  else
+    begin();
 })();

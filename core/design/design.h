@@ -61,7 +61,7 @@ struct Control {
     int tab;  // place in the tab order, or kNoTab
     unsigned flags;
     std::string_view tip = {};        // tooltip
-    std::string_view buddy = {};      // the box a label names, or whose text describes a drawing
+    std::string_view buddy = {};      // the box a label or caption names, or whose text describes a drawing
     std::string_view container = {};  // the frame it stands in, if any
     int lineWidth = 1;                // in pixels, for a line
 

@@ -184,7 +184,7 @@ class EndToEnd(unittest.TestCase):
     def test_a_screen_reader_can_press_the_help_picture(self):
         self.program.wait_for_the_splash_to_close()
         app = wait_for("the program on the accessibility bus", accessible_app)
-        picture = wait_for("the help picture", lambda: find_accessible(app, lambda a: a.name == "Converter"))
+        picture = wait_for("the help picture", lambda: find_accessible(app, lambda a: a.name == "Converter (F1)"))
         actions = picture.queryAction()
         names = [actions.getName(i) for i in range(actions.nActions)]
         self.assertIn("Press", names)

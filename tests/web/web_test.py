@@ -387,7 +387,17 @@ class AsOnTheDesktop(unittest.TestCase):
             p = Page(driver, "file://" + os.path.join(SITE, "index.html"))
             p.type("frmMain", "txtMean", "50")
             p.type("frmMain", "txtSD", "10")
-            p.type("frmMain", "txtScore", "65.5")
+            p.type("frmMain", "txtScore", "65,5")
+            self.assertEqual(p.text("frmMain", "txtScore"), "65.5", "the comma key types a point")
+            p.control("frmMain", "txtSD").clear()
+            driver.execute_script("arguments[0].focus()", p.control("frmMain", "txtSD"))
+            for kind, text in (("rawKeyDown", ""), ("char", ","), ("keyUp", "")):  # the keypad's decimal key
+                driver.execute_cdp_cmd("Input.dispatchKeyEvent", {
+                    "type": kind, "key": ",", "code": "NumpadDecimal", "text": text, "windowsVirtualKeyCode": 110})
+            p.type("frmMain", "txtSD", "10")
+            self.assertEqual(p.text("frmMain", "txtSD"), ".10")
+            p.control("frmMain", "txtSD").clear()
+            p.type("frmMain", "txtSD", "10")
             p.alt("g")
             self.assertEqual([p.text("frmMain", n) for n in ("txtSD196", "txtZScore", "txtSD1")],
                              ["69,6", "1,55", "60"])
@@ -414,6 +424,246 @@ class AsOnTheDesktop(unittest.TestCase):
             with self.subTest(window=window):
                 self.assertEqual(sorted(page[window]["controls"]), sorted(design["controls"]))
                 self.assertEqual(page[window]["tabOrder"], design["tabOrder"])
+
+
+PHONE = {"width": 390, "height": 844, "deviceScaleFactor": 2, "mobile": True}
+CANNOT_RUN = "Mervane cannot run here because "
+
+
+class AsAWebApplication(unittest.TestCase):
+    """What a user meets beyond the figures: failures, phones, offline use,
+    assistive technology, other keyboards."""
+
+    def setUp(self):
+        self.driver = browser()
+        self.disk = "file://" + os.path.join(SITE, "index.html")
+
+    def tearDown(self):
+        self.driver.quit()
+
+    def open_each_window(self, check):
+        """Calls check(id) with the main window alone, then with each other window open over it."""
+        d = self.driver
+        check("frmMain")
+        for window, opener in (("frmConvert", "picConf"), ("frmAssumptions", "cmdAssumptions"),
+                               ("frmCredits", "cmdCredits"), ("frmInterpret", "cmdInterpret")):
+            d.execute_script("document.querySelector('#frmMain [data-name=%s]').click()" % opener)
+            check(window)
+            if window == "frmInterpret":
+                d.execute_script("document.querySelector('#frmInterpret [data-name=cmdBatch]').click()")
+                check("frmBatch")
+                d.execute_script("document.getElementById('frmBatch').close()")
+            d.execute_script("document.getElementById(arguments[0]).close()", window)
+        d.execute_script("document.querySelector('#frmMain [data-name=cmdGo]').click()")
+        check("msgbox")
+
+    def test_without_its_core_the_page_says_why_and_offers_no_control(self):
+        from selenium.webdriver.support.ui import WebDriverWait
+        d = self.driver
+        server = Served()
+        try:
+            d.execute_cdp_cmd("Network.enable", {})
+            for case, prepare, url, shown in (
+                    ("no WebAssembly", lambda: d.execute_cdp_cmd(
+                        "Page.addScriptToEvaluateOnNewDocument", {"source": "delete window.WebAssembly"}),
+                     self.disk, "cannot-run"),
+                    ("the core blocked", lambda: d.execute_cdp_cmd(
+                        "Network.setBlockedURLs", {"urls": ["*mervane-core.js"]}), server.url, "cannot-run"),
+                    ("no JavaScript", lambda: d.execute_cdp_cmd(
+                        "Emulation.setScriptExecutionDisabled", {"value": True}), self.disk, "noscript")):
+                with self.subTest(case):
+                    prepare()
+                    d.get(url)
+                    find = ("document.querySelector('noscript') && document.body.innerText" if shown == "noscript"
+                            else "!document.getElementById('cannot-run').hidden && document.body.innerText")
+                    text = WebDriverWait(d, 10).until(lambda d: d.execute_script("return " + find))
+                    self.assertIn(CANNOT_RUN, text)
+                    self.assertIn("use Mervane for the desktop", text)
+                    self.assertEqual(d.execute_script("""
+                        return [...document.querySelectorAll('input, textarea, button, #frmSplash')]
+                            .filter((e) => e.checkVisibility()).length"""), 0)
+        finally:
+            server.close()
+
+    def test_on_a_phone_each_window_stands_in_one_column(self):
+        d = self.driver
+        d.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", PHONE)
+        Page(d, self.disk)
+        d.execute_script("document.getElementById('frmSplash').hidden = true")
+
+        def check(window):
+            found = d.execute_script("""
+                const w = document.getElementById(arguments[0]), r = w.getBoundingClientRect();
+                // (the curve's labels scale with it; its text stands in the report beside it)
+                const shown = [...w.querySelectorAll('*')].filter((e) => e.checkVisibility() && !e.closest('svg'));
+                const stops = shown.filter((e) => e.tabIndex >= 0 && e.matches('input, textarea, button, .grid'));
+                const small = shown.filter((e) => [...e.childNodes].some((n) => n.nodeType === 3 && n.data.trim())
+                                                  || e.matches('input, textarea'))
+                                   .filter((e) => parseFloat(getComputedStyle(e).fontSize) < 16)
+                                   .map((e) => e.dataset.name || e.id || e.tagName);
+                const tops = stops.map((e) => e.getBoundingClientRect().top);
+                const captions = [...w.querySelectorAll('label[for]')].filter((l) => l.checkVisibility())
+                    .filter((l) => l.getBoundingClientRect().bottom > document.getElementById(l.htmlFor)
+                                                                         .getBoundingClientRect().top + 1)
+                    .map((l) => l.dataset.name);
+                return {scroll: document.documentElement.scrollWidth - innerWidth,
+                        inside: r.left >= 0 && r.right <= innerWidth && r.top >= 0 && r.bottom <= innerHeight,
+                        scrolls: w.scrollHeight <= w.clientHeight || getComputedStyle(w).overflowY === 'auto',
+                        inOrder: tops.every((t, i) => i === 0 || t > tops[i - 1]), small, captions};""", window)
+            with self.subTest(window):
+                self.assertEqual(found["scroll"], 0, "no horizontal scrolling")
+                self.assertEqual(found["small"], [], "text of 16 pixels at least")
+                self.assertTrue(found["inOrder"], "one column, in tab order")
+                self.assertEqual(found["captions"], [], "each box under its caption")
+                if window != "frmMain":
+                    self.assertTrue(found["inside"] and found["scrolls"], "within the screen, scrolling down")
+
+        self.open_each_window(check)
+
+    def test_served_it_installs_and_reloads_offline(self):
+        from selenium.webdriver.support.ui import WebDriverWait
+        d = self.driver
+        server = Served()
+        try:
+            Page(d, server.url)
+            kept = d.execute_async_script("""
+                const done = arguments[arguments.length - 1];
+                navigator.serviceWorker.ready.then(async () => {
+                    const names = await caches.keys();
+                    const files = (await (await caches.open(names[0])).keys()).map((r) => r.url.split('/').pop());
+                    const manifest = await (await fetch(document.querySelector('link[rel=manifest]').href)).json();
+                    done({names, files: files.sort(), icons: manifest.icons.map((i) => i.sizes)});
+                });""")
+        finally:
+            server.close()
+        self.assertEqual(len(kept["names"]), 1)
+        self.assertRegex(kept["names"][0], "^mervane-[0-9a-f]{16}$")
+        site = sorted(f for f in os.listdir(SITE) if f != "sw.js")
+        self.assertEqual(kept["files"], sorted(site + [""]), "the page's own files, and only those")
+        self.assertIn("256x256", kept["icons"])
+        d.refresh()  # the server is gone
+        WebDriverWait(d, 20).until(lambda d: d.execute_script("return document.documentElement.dataset.ready"))
+
+    def test_the_window_paints_before_the_core_arrives(self):
+        d = self.driver
+        server = Served()
+        try:
+            d.execute_cdp_cmd("Network.enable", {})
+            d.execute_cdp_cmd("Network.emulateNetworkConditions", {
+                "offline": False, "latency": 150, "downloadThroughput": 400 * 1024, "uploadThroughput": 100 * 1024})
+            Page(d, server.url)
+            paint, core = d.execute_script("""
+                return [performance.getEntriesByName('first-contentful-paint')[0].startTime,
+                        performance.getEntriesByName(new URL('mervane-core.js', location).href)[0].responseEnd];""")
+        finally:
+            server.close()
+        self.assertLess(paint, core)
+
+    def test_assistive_technology_finds_names_marks_focus_and_news(self):
+        d = self.driver
+        with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "node_modules", "axe-core",
+                               "axe.min.js")) as f:
+            axe = f.read()
+        p = Page(d, self.disk)
+        p.wait_for_the_splash_to_close()
+
+        def no_violations(window):
+            d.execute_script(axe)
+            found = d.execute_async_script("""
+                const done = arguments[arguments.length - 1];
+                axe.run(document).then((r) => done(r.violations.map((v) => v.id + ': ' +
+                    v.nodes.map((n) => n.target.join(' ')).join(', '))));""")
+            with self.subTest(window):
+                self.assertEqual(found, [])
+
+        self.open_each_window(no_violations)
+        p.answer_message()
+        facts = d.execute_script("""
+            const main = (name) => document.querySelector('#frmMain [data-name="' + name + '"]');
+            const ring = (e) => { e.focus(); const s = getComputedStyle(e); return s.outlineStyle + ' ' + s.outlineWidth; };
+            const credits = document.getElementById('frmCredits');
+            credits.show();
+            const licence = ring(credits.querySelector('[data-name=Text1]'));
+            credits.close();
+            return {ring: ring(main('txtScore')), licence,
+                    required: [main('txtMean').ariaRequired, main('txtSD').ariaRequired, main('txtScore').ariaRequired],
+                    bar: [document.getElementById('StatusBar').role, document.getElementById('StatusBar').ariaLive],
+                    captions: [...document.querySelectorAll('#frmMain input, #frmMain textarea')]
+                        .filter((e) => e.getAttribute('aria-label') === 'Raw Score').length,
+                    help: [main('picConf').ariaLabel, main('picConf').title],
+                    heading: document.querySelector('h1').textContent};""")
+        self.assertEqual(facts["ring"], "solid 2px")
+        self.assertEqual(facts["licence"], "solid 2px")
+        self.assertEqual(facts["required"], ["true", "true", None])
+        self.assertEqual(facts["bar"], [None, None], "no live region")
+        self.assertEqual(facts["captions"], 1, "the caption is no second Raw Score box")
+        self.assertEqual(facts["help"], ["Converter (F1)", "Converter (F1)"])
+        self.assertEqual(facts["heading"], "Mervane")
+        def spoken(text):  # said at the next frame
+            from selenium.webdriver.support.ui import WebDriverWait
+            WebDriverWait(d, 5).until(
+                lambda d: d.execute_script("return document.getElementById('announce').textContent") == text)
+        p.type("frmMain", "txtMean", "50")
+        p.type("frmMain", "txtSD", "10")
+        p.type("frmMain", "txtScore", "65")
+        p.alt("g")
+        spoken("Results shown: z score 1.5, percentile 93.32.")
+        d.execute_script("document.querySelector('#frmMain [data-name=picConf]').click()")
+        p.type("frmConvert", "txtConf", "95")
+        p.alt("d")
+        spoken("Standard Deviation = 1.96.")
+
+    def test_keys_by_their_place_and_the_focus_on_a_control(self):
+        from selenium.webdriver.common.action_chains import ActionChains
+        from selenium.webdriver.common.keys import Keys
+        d = self.driver
+        p = Page(d, self.disk)
+        p.wait_for_the_splash_to_close()
+        for kind in ("keyDown", "keyUp"):  # Option+G on a Mac: the character is a copyright sign
+            d.execute_cdp_cmd("Input.dispatchKeyEvent", {"type": kind, "modifiers": 1, "key": "\u00a9",
+                                                         "code": "KeyG", "windowsVirtualKeyCode": 71})
+        self.assertEqual(p.message(), ["Mervane", MEAN_AND_SD])
+        p.answer_message()
+        active = lambda: d.execute_script("return document.activeElement.dataset.name || document.activeElement.id")
+        ActionChains(d).double_click(p.control("frmMain", "cmdGo")).perform()
+        self.assertEqual(active(), "msgbox-ok")
+        p.press(Keys.ENTER)
+        self.assertIsNone(p.message())
+        ActionChains(d).double_click(p.control("frmMain", "picConf")).perform()
+        self.assertEqual(active(), "txtConf")
+
+    def test_number_boxes_bring_the_decimal_keyboard_and_rule_composed_text(self):
+        d = self.driver
+        p = Page(d, self.disk)
+        self.assertEqual(d.execute_script(
+            "return [...document.querySelectorAll('[data-numeric]')].filter((b) => b.inputMode !== 'decimal').length"), 0)
+        box = p.control("frmMain", "txtScore")
+        d.execute_script("arguments[0].focus()", box)
+        for composed, kept in (("ab", ""), ("1a.2.", "1.2")):
+            with self.subTest(composed):
+                box.clear()
+                d.execute_cdp_cmd("Input.imeSetComposition",
+                                  {"text": composed, "selectionStart": len(composed), "selectionEnd": len(composed)})
+                d.execute_cdp_cmd("Input.insertText", {"text": composed})
+                self.assertEqual(p.text("frmMain", "txtScore"), kept)
+
+    def test_dates_and_the_ok_button_as_the_page_writes_the_rest(self):
+        d = self.driver
+        d.quit()
+        self.driver = d = browser("ar-EG")
+        p = Page(d, self.disk)
+        p.type("frmMain", "txtMean", "50")
+        p.type("frmMain", "txtSD", "10")
+        p.alt("g")
+        facts = d.execute_script("""
+            const f = (e) => getComputedStyle(e).fontSize;
+            const date = document.getElementById('StatusDate');
+            return [date.lang, date.textContent + document.getElementById('StatusTime').textContent,
+                    f(document.getElementById('msgbox-ok')) === f(document.querySelector('#frmMain [data-name=cmdGo]'))];""")
+        self.assertEqual(facts[0], "ar-EG", "the date is marked with the language it is written in")
+        self.assertRegex(facts[1], "^[^\u0660-\u0669\u06f0-\u06f9]*[0-9]", "Latin digits, as in the results")
+        self.assertEqual(p.text("frmMain", "txtSD196"), "69٫6")
+        self.assertTrue(facts[2], "OK in the window font")
 
 
 def main():
