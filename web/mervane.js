@@ -156,6 +156,8 @@
       interpretBox('picCurve').innerHTML = r.picCurve;
       if (r.message !== null)
         showMessage(r.message);
+      else
+        announce('Interpretation shown: z score ' + r.txtZScore + ', percentile ' + r.txtPercentile + '.');
     }
 
     const batchBox = (name) => control('frmBatch', name);
@@ -210,6 +212,8 @@
       batchCopy = r.tsv;
       if (r.message !== null)
         showMessage(r.message);
+      else
+        announce(r.rows.length === 1 ? 'One row shown.' : r.rows.length + ' rows shown.');
     }
 
     function exit() {

@@ -560,6 +560,7 @@ class AsAWebApplication(unittest.TestCase):
         self.assertLess(paint, core)
 
     def test_assistive_technology_finds_names_marks_focus_and_news(self):
+        from selenium.webdriver.common.keys import Keys
         d = self.driver
         with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "node_modules", "axe-core",
                                "axe.min.js")) as f:
@@ -612,6 +613,15 @@ class AsAWebApplication(unittest.TestCase):
         p.type("frmConvert", "txtConf", "95")
         p.alt("d")
         spoken("Standard Deviation = 1.96.")
+        p.alt("c")
+        p.press(Keys.F2)
+        p.alt("g")
+        spoken("Interpretation shown: z score 1.5, percentile 93.32.")
+        p.alt("m")
+        self.driver.execute_script("arguments[0].focus()", p.control("frmBatch", "txtScores"))
+        self.driver.execute_cdp_cmd("Input.insertText", {"text": "65\nabsent"})
+        p.alt("g")
+        spoken("2 rows shown.")
 
     def test_keys_by_their_place_and_the_focus_on_a_control(self):
         from selenium.webdriver.common.action_chains import ActionChains
