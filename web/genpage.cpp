@@ -11,9 +11,9 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <map>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <string_view>
