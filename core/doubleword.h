@@ -123,16 +123,6 @@ MERVANE_INLINE Dw Div(Dw x, double y)
     return FastTwoSum(th, d / y);
 }
 
-// DWDivDW2: error below 15u^2 + 56u^3.
-MERVANE_INLINE Dw Div(Dw x, Dw y)
-{
-    const double th = x.hi / y.hi;
-    const Dw r = Mul(y, th);
-    const Dw pi = TwoSum(x.hi, -r.hi);
-    const double d = pi.hi + (pi.lo + (x.lo - r.lo));
-    return FastTwoSum(th, d / y.hi);
-}
-
 // x + y where |y| <= |x| / 2, as in a Horner step: TwoSum, then the low
 // parts added. The two roundings cost u(|x.lo| + |y.lo| + |s.lo|) <=
 // 3u^2 (|x| + |y|), which is below 9u^2 of |x + y| when |y| <= |x| / 2.

@@ -97,7 +97,7 @@ StatOutcome WideQuantile(double p, double mean, double sd)
 //
 //   Taylor remainders of M, G and exp          2^-70 each (tools/normaltables
 //   coefficients in double and their sums      2^-72        verifies them)
-//   double-word operations, some 30 in a row   30 x 15u^2 < 2^-97
+//   double-word operations, some 30 in a row   30 x 9u^2 < 2^-97
 //   the argument: z = (x - mean) / sd is off by 3u^2 of z, which moves Phi
 //     by (|z| + 1)|z| 3u^2 < 2^-94 of Phi (Mills: phi/Phi <= |z| + 1 for
 //     z <= 0); squaring it for exp is off by 7u^2 z^2/2 < 2^-93
