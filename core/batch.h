@@ -1,6 +1,7 @@
 #ifndef MERVANE_CORE_BATCH_H
 #define MERVANE_CORE_BATCH_H
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,6 +22,17 @@ struct BatchInputs {
     std::string txtLevel;
     std::string txtScores;  // one score a line
 };
+
+using BatchInputBox = Box<BatchInputs>;
+
+inline constexpr std::array<BatchInputBox, 6> kBatchInputs{{
+    {"txtMeasure", &BatchInputs::txtMeasure},
+    {"txtMean", &BatchInputs::txtMean},
+    {"txtSD", &BatchInputs::txtSD},
+    {"txtReliability", &BatchInputs::txtReliability},
+    {"txtLevel", &BatchInputs::txtLevel},
+    {"txtScores", &BatchInputs::txtScores},
+}};
 
 // One pasted line, read strictly: a silently wrong row is worse than a refused one.
 struct ScoreLine {

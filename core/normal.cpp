@@ -7,6 +7,7 @@
 #include <optional>
 
 #include <boost/math/distributions/normal.hpp>
+#include <boost/version.hpp>
 #include <boost/multiprecision/cpp_bin_float.hpp>
 
 #include "core/doubleword.h"
@@ -15,7 +16,11 @@
 // so that threads cannot race to build them. Here that cost ~10 ms at every
 // start of the browser edition, for a path that now runs rarely; the
 // constants are function-local statics, which C++ builds safely on the first
-// call anyway.
+// call anyway. The initialisers are internals of Boost.Math, with no
+// documented switch: another Boost must be checked before it is built with.
+static_assert(BOOST_VERSION == 107400,
+              "Boost.Math's detail::erf_initializer and erf_inv_initializer are specialised for Boost 1.74; check "
+              "that they still exist and still warm the constants before main in this version, then update this check");
 namespace boost::math::detail {
 template <class Policy, class Tag>
 struct erf_initializer<multiprecision::cpp_bin_float_quad, Policy, Tag> {

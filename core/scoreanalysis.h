@@ -39,14 +39,16 @@ struct ScoreResults {
     std::optional<std::string> message;
 };
 
-// The boxes of the main window that the analysis reads and writes, named as
-// in the design, each with its field: the one list of them that the window
-// and the tests take. Results stand in the order the analysis fills them.
+// A box of a window, named as in its design, with the field of a record that
+// holds its text. Each calculation lists the boxes it reads and writes once;
+// the windows, the page's bindings and the tests take them from that list.
 template <typename Record>
 struct Box {
     std::string_view name;
     std::string Record::*text;
 };
+
+// The main window's: results stand in the order the analysis fills them.
 using InputBox = Box<ScoreInputs>;
 using ResultBox = Box<ScoreResults>;
 

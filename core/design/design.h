@@ -1,6 +1,7 @@
 #ifndef MERVANE_CORE_DESIGN_DESIGN_H
 #define MERVANE_CORE_DESIGN_DESIGN_H
 
+#include <array>
 #include <span>
 #include <string_view>
 
@@ -21,6 +22,7 @@ enum class Kind {
     Drawing,    // a picture the program draws, as SVG
     Grid,       // a table of rows under named columns, which scrolls inside its place
     StatusBar,  // docked to the bottom edge: a text panel, the date and the time
+    CheckBox,   // a box ticked on or off, its caption to its right
 };
 
 // The background a box or label is painted with.
@@ -36,12 +38,14 @@ enum Flag : unsigned {
     kWordWrap = 1u << 1,
     kReadOnly = 1u << 2,
     kBorder = 1u << 3,    // a thin flat line around a button-face box
-    kNumeric = 1u << 4,   // typed keys pass the keystroke rule
+    kNumeric = 1u << 4,   // typed keys pass the keystroke rule, in both editions
     kAutoSize = 1u << 5,  // a label sized to its text (a centred one keeps its centre)
     kScrollBars = 1u << 6,  // a multi-line box scrolls when its text is longer than it
 };
 
-inline constexpr int kNoTab = -1;
+// Whether Tab reaches a control. The tab stops follow one another in the
+// order the table lists them, so a new control needs no renumbering.
+enum TabStop : bool { kNoTab = false, kTab = true };
 
 // The tables name kinds, colours, fonts and alignments unqualified.
 using enum Kind;
@@ -53,19 +57,32 @@ struct Control {
     Kind kind;
     std::string_view name;  // the design name; an indexed member is written name_index
     int left, top, width, height;
-    std::string_view text;  // caption, text or picture file; "&" marks a button's access key
+    // A caption ("&" marks a button's access key); a box's text as its window
+    // opens; a picture's file, or the file a drawing is saved as.
+    std::string_view text;
     std::string_view accessible;  // what a screen reader announces, where the text does not say it
     Colour colour;
     Font font;
     Align align;
-    int tab;  // place in the tab order, or kNoTab
+    TabStop tab;
     unsigned flags;
     std::string_view tip = {};        // tooltip
-    std::string_view buddy = {};      // the box a label or caption names, or whose text describes a drawing
+    // The box a label or caption names; the box whose text describes a
+    // drawing; the control a Copy or Save button takes its text from.
+    std::string_view buddy = {};
     std::string_view container = {};  // the frame it stands in, if any
     int lineWidth = 1;                // in pixels, for a line
 
     constexpr bool Has(Flag f) const { return (flags & f) != 0; }
+};
+
+// A box that a window fills from its opener's boxes each time it opens.
+// From one box, its text; from several, their texts joined by tabs as one
+// line of a pasted table, and only when every box after the first (the
+// figures of that line) holds a text.
+struct Carry {
+    std::string_view to;
+    std::array<std::string_view, 4> from;
 };
 
 struct Window {
@@ -74,7 +91,17 @@ struct Window {
     int width, height;  // of the client area, in twips
     Border border;
     Icon icon;
-    std::span<const Control> controls;
+    std::span<const Control> controls;  // the tab stops among them in tab order
+    std::span<const Carry> carried = {};
+};
+
+// A control of one window that opens another, and the function key that
+// does the same anywhere in the first; both editions wire them from here.
+struct Opening {
+    const Window* from;
+    std::string_view control;
+    std::string_view key;  // "F1" and so on, or empty
+    const Window* window;
 };
 
 inline constexpr int kTwipsPerPixel = 15;

@@ -6,31 +6,37 @@
 
 namespace core::design {
 
-// The calculator's working window, in the order its controls are created.
+// The calculator's working window: its tab stops first, in tab order, then
+// the controls that Tab passes by. Controls are created in this order.
 inline constexpr Control kFrmMainControls[] = {
     // kind     name                            left  top   width height text                      accessible                                                  colour      font  align   tab     flags
-    // inputs
-    {TextBox,   "txtScore",                      360, 2280, 3975,  285, "",                        "Raw Score",                                                Optional,   Sans, Left,    0,     kNumeric},
-    {TextBox,   "txtMean",                      5280, 1920, 3735,  285, "",                        "Measure Mean",                                             Compulsory, Sans, Left,    2,     kNumeric},
-    {TextBox,   "txtSD",                        5280, 3120, 3735,  285, "",                        "Measure SD",                                               Compulsory, Sans, Left,    3,     kNumeric},
-    {TextBox,   "txtUserStipulatedSD",           360, 3120, 1815,  285, "",                        "User Stipulated SD",                                       Optional,   Sans, Left,   19,     kNumeric},
-    {TextBox,   "txtUserStipulatedPercentile",  2520, 3120, 1815,  285, "",                        "User Stipulated Percentile",                               Optional,   Sans, Left,   20,     kNumeric},
-    {TextBox,   "txtMeasure",                   5280,  720, 3735,  285, "",                        "Measure Name",                                             Field,      Sans, Left,    4,     kNoFlags},
-    // results
-    {TextBox,   "txtZScore",                    2520, 4920, 2295,  285, "",                        "Z Score of Raw Score",                                     Field,      Sans, Left,    7,     kNoFlags},
-    {TextBox,   "txtPercentile",                2520, 5520, 2295,  285, "",                        "Percentile of Raw Score",                                  Field,      Sans, Left,    8,     kNoFlags},
-    {TextBox,   "txtConf",                      2520, 6120, 2295,  285, "",                        "Confidence Level That Raw Score Is Different To The Mean", Field,      Sans, Left,   12,     kNoFlags},
-    {TextBox,   "txtSD1",                       7320, 4200, 2295,  285, "",                        "1 SD (68.26%)",                                            Field,      Sans, Left,    9,     kNoFlags},
-    {TextBox,   "txtSD196",                     7320, 4680, 2295,  285, "",                        "1.96 SD (95%)",                                            Field,      Sans, Left,   10,     kNoFlags},
-    {TextBox,   "txtSD258",                     7320, 5160, 2295,  285, "",                        "2.58 SD (99%)",                                            Field,      Sans, Left,   11,     kNoFlags},
-    {TextBox,   "txt25Percent",                 7320, 6240, 2295,  285, "",                        "25th Percentile of Measure",                               Field,      Sans, Left,   16,     kNoFlags},
-    {TextBox,   "txt75Percent",                 7320, 6720, 2295,  285, "",                        "75th Percentile of Measure",                               Field,      Sans, Left,   14,     kNoFlags},
-    {TextBox,   "txt95Percent",                 7320, 7200, 2295,  285, "",                        "95th Percentile of Measure",                               Field,      Sans, Left,   13,     kNoFlags},
-    {TextBox,   "txt99Percent",                 7320, 7680, 2295,  285, "",                        "99th Percentile of Measure",                               Field,      Sans, Left,   15,     kNoFlags},
+    {TextBox,   "txtScore",                      360, 2280, 3975,  285, "",                        "Raw Score",                                                Optional,   Sans, Left,   kTab,   kNumeric},
+    {Button,    "cmdGo",                         360, 3600,  975,  375, "&Go!",                    "",                                                         Face,       Bold, Centre, kTab,   kNoFlags},
+    {TextBox,   "txtMean",                      5280, 1920, 3735,  285, "",                        "Measure Mean",                                             Compulsory, Sans, Left,   kTab,   kNumeric},
+    {TextBox,   "txtSD",                        5280, 3120, 3735,  285, "",                        "Measure SD",                                               Compulsory, Sans, Left,   kTab,   kNumeric},
+    {TextBox,   "txtMeasure",                   5280,  720, 3735,  285, "",                        "Measure Name",                                             Field,      Sans, Left,   kTab,   kNoFlags},
+    {Button,    "cmdClear",                     1920, 3600,  975,  375, "&Clear",                  "",                                                         Face,       Sans, Centre, kTab,   kNoFlags},
+    {Button,    "cmdExit",                      3600, 3600,  975,  375, "E&xit",                   "",                                                         Face,       Sans, Centre, kTab,   kNoFlags},
+    {TextBox,   "txtZScore",                    2520, 4920, 2295,  285, "",                        "Z Score of Raw Score",                                     Field,      Sans, Left,   kTab,   kNoFlags},
+    {TextBox,   "txtPercentile",                2520, 5520, 2295,  285, "",                        "Percentile of Raw Score",                                  Field,      Sans, Left,   kTab,   kNoFlags},
+    {TextBox,   "txtSD1",                       7320, 4200, 2295,  285, "",                        "1 SD (68.26%)",                                            Field,      Sans, Left,   kTab,   kNoFlags},
+    {TextBox,   "txtSD196",                     7320, 4680, 2295,  285, "",                        "1.96 SD (95%)",                                            Field,      Sans, Left,   kTab,   kNoFlags},
+    {TextBox,   "txtSD258",                     7320, 5160, 2295,  285, "",                        "2.58 SD (99%)",                                            Field,      Sans, Left,   kTab,   kNoFlags},
+    {TextBox,   "txtConf",                      2520, 6120, 2295,  285, "",                        "Confidence Level That Raw Score Is Different To The Mean", Field,      Sans, Left,   kTab,   kNoFlags},
+    {TextBox,   "txt95Percent",                 7320, 7200, 2295,  285, "",                        "95th Percentile of Measure",                               Field,      Sans, Left,   kTab,   kNoFlags},
+    {TextBox,   "txt75Percent",                 7320, 6720, 2295,  285, "",                        "75th Percentile of Measure",                               Field,      Sans, Left,   kTab,   kNoFlags},
+    {TextBox,   "txt99Percent",                 7320, 7680, 2295,  285, "",                        "99th Percentile of Measure",                               Field,      Sans, Left,   kTab,   kNoFlags},
+    {TextBox,   "txt25Percent",                 7320, 6240, 2295,  285, "",                        "25th Percentile of Measure",                               Field,      Sans, Left,   kTab,   kNoFlags},
+    {Button,    "cmdCredits",                   3000, 4200,  735,  255, "Cre&dits",                "",                                                         Face,       Sans, Centre, kTab,   kNoFlags},
+    {Button,    "cmdAssumptions",               1080, 4200, 1095,  255, "&Assumptions",            "",                                                         Face,       Sans, Centre, kTab,   kNoFlags},
+    {TextBox,   "txtUserStipulatedSD",           360, 3120, 1815,  285, "",                        "User Stipulated SD",                                       Optional,   Sans, Left,   kTab,   kNumeric},
+    {TextBox,   "txtUserStipulatedPercentile",  2520, 3120, 1815,  285, "",                        "User Stipulated Percentile",                               Optional,   Sans, Left,   kTab,   kNumeric},
+    {TextBox,   "txtUserSDAnswer",              3960, 6720,  855,  285, "",                        "User stipulated SD equates to a score of",                 Field,      Sans, Left,   kTab,   kNoFlags},
+    {TextBox,   "txtUserPercentileAnswer",      3960, 7320,  855,  285, "",                        "User stipulated %ile equates to a score of",               Field,      Sans, Left,   kTab,   kNoFlags},
+    {Button,    "cmdInterpret",                 1080, 7800, 1095,  255, "&Interpret",              "",                                                         Face,       Sans, Centre, kTab,   kNoFlags},
+    // echo boxes
     {TextBox,   "txtSDUser",                    1800, 6765,  615,  195, "",                        "User stipulated SD of",                                    Face,       Sans, Centre, kNoTab, kBorder},
-    {TextBox,   "txtUserSDAnswer",              3960, 6720,  855,  285, "",                        "User stipulated SD equates to a score of",                 Field,      Sans, Left,   21,     kNoFlags},
     {TextBox,   "txtPercentileUser",            1800, 7365,  615,  195, "",                        "User stipulated %ile of",                                  Face,       Sans, Centre, kNoTab, kBorder},
-    {TextBox,   "txtUserPercentileAnswer",      3960, 7320,  855,  285, "",                        "User stipulated %ile equates to a score of",               Field,      Sans, Left,   22,     kNoFlags},
     // caption boxes
     {TextBox,   "txtInstructions",               360,  120, 4455, 1575, texts::kInstructions,      "Instructions",                                             Face,       Sans, Left,   kNoTab, kMultiLine | kWordWrap},
     {TextBox,   "txtScoreName",                  360, 1920, 3855,  285, "Raw Score",               "",                                                         Face,       Sans, Left,   kNoTab, kNoFlags, {}, "txtScore"},
@@ -56,13 +62,6 @@ inline constexpr Control kFrmMainControls[] = {
     {Label,     "Label4",                       2400, 6765, 1575,  195, "equates to a score of:",     "", Face, Sans, Left,  kNoTab, kNoFlags, {}, "txtUserSDAnswer"},
     {Label,     "Label5",                       2400, 7365, 1575,  195, "equates to a score of:",     "", Face, Sans, Left,  kNoTab, kNoFlags, {}, "txtUserPercentileAnswer"},
     {Label,     "lblConf",                      5280, 3720, 3495,  255, "Confidence Level Cut-Offs of Measure", "", Face, Bold, Left, kNoTab, kNoFlags},
-    // buttons
-    {Button,    "cmdGo",                         360, 3600,  975,  375, "&Go!",                    "", Face, Bold, Centre,  1, kNoFlags},
-    {Button,    "cmdClear",                     1920, 3600,  975,  375, "&Clear",                  "", Face, Sans, Centre,  5, kNoFlags},
-    {Button,    "cmdExit",                      3600, 3600,  975,  375, "E&xit",                   "", Face, Sans, Centre,  6, kNoFlags},
-    {Button,    "cmdAssumptions",               1080, 4200, 1095,  255, "&Assumptions",            "", Face, Sans, Centre, 18, kNoFlags},
-    {Button,    "cmdCredits",                   3000, 4200,  735,  255, "Cre&dits",                "", Face, Sans, Centre, 17, kNoFlags},
-    {Button,    "cmdInterpret",                 1080, 7800, 1095,  255, "&Interpret",              "", Face, Sans, Centre, 23, kNoFlags},
     // picture, lines, status bar
     {Picture,   "picConf",                      1800, 2767,  240,  240, "help.png",                "Converter (F1)", Face, Sans, Left, kNoTab, kNoFlags,
      "Converter (F1)"},

@@ -15,6 +15,14 @@ namespace core::design {
 inline constexpr const Window* kWindows[] = {&frmMain, &frmConvert, &frmAssumptions, &frmCredits, &frmInterpret,
                                              &frmBatch,   &frmSplash};
 
+inline constexpr Opening kOpenings[] = {
+    {&frmMain, "picConf", "F1", &frmConvert},
+    {&frmMain, "cmdAssumptions", "", &frmAssumptions},
+    {&frmMain, "cmdCredits", "", &frmCredits},
+    {&frmMain, "cmdInterpret", "F2", &frmInterpret},
+    {&frmInterpret, "cmdBatch", "", &frmBatch},
+};
+
 }  // namespace core::design
 
 #endif

@@ -1,0 +1,126 @@
+#include "core/calculation.h"
+
+#include <array>
+#include <utility>
+
+#include "core/batch.h"
+#include "core/conversion.h"
+#include "core/curve.h"
+#include "core/interpretation.h"
+#include "core/scoreanalysis.h"
+
+namespace core {
+namespace {
+
+// A record filled from the boxes its list names.
+template <typename Record, std::size_t N>
+Record Read(const Texts& boxes, const std::array<Box<Record>, N>& list)
+{
+    Record in;
+    for (const Box<Record>& box : list)
+        in.*box.text = std::string(TextOf(boxes, box.name));
+    return in;
+}
+
+// Every box of the list from the record, an empty text included, so that no
+// result of an earlier run survives.
+template <typename Record, std::size_t N>
+Shown Write(Record r, const std::array<Box<Record>, N>& list)
+{
+    Shown shown;
+    for (const auto& box : list)
+        shown.texts.emplace(box.name, std::move(r.*box.text));
+    shown.message = std::move(r.message);
+    return shown;
+}
+
+Shown Analyze(const Texts& boxes, std::string_view separator)
+{
+    Shown shown = Write(AnalyzeScores(Read(boxes, kInputBoxes), separator), kResultBoxes);
+    const std::string& z = shown.texts["txtZScore"];
+    shown.spoken = z.empty() ? "Results shown."
+                             : "Results shown: z score " + z + ", percentile " + shown.texts["txtPercentile"] + ".";
+    return shown;
+}
+
+// A refusal keeps the answer that was shown.
+Shown Convert(const Texts& boxes, std::string_view separator)
+{
+    ConversionResult r = ConvertDeviationConfidence(TextOf(boxes, "txtConf"), TextOf(boxes, "txtSD"), separator);
+    Shown shown;
+    if (!r.txtAnswer.empty()) {
+        shown.spoken = r.txtAnswer + ".";
+        shown.texts.emplace("txtAnswer", std::move(r.txtAnswer));
+    }
+    shown.message = std::move(r.message);
+    return shown;
+}
+
+Shown Interpret(const Texts& boxes, std::string_view separator)
+{
+    InterpretResults r = InterpretScore(Read(boxes, kInterpretInputs), separator);
+    std::string curve = std::move(r.picCurve);
+    Shown shown = Write(std::move(r), kInterpretResults);
+    shown.texts.emplace("picCurve", std::move(curve));
+    shown.spoken = "Interpretation shown: z score " + shown.texts["txtZScore"] + ", percentile " +
+                   shown.texts["txtPercentile"] + ".";
+    return shown;
+}
+
+Texts BlankCurve() { return {{"picCurve", CurveSvg({})}}; }
+
+Shown Batch(const Texts& boxes, std::string_view separator)
+{
+    BatchTable t = InterpretBatch(Read(boxes, kBatchInputs), separator);
+    Shown shown;
+    std::string tsv = t.columns.empty() ? std::string() : t.Tsv();
+    shown.table = Table{std::move(t.columns), std::move(t.rows), std::move(tsv)};
+    shown.message = std::move(t.message);
+    const std::size_t n = shown.table->rows.size();
+    shown.spoken = n == 1 ? "One row shown." : std::to_string(n) + " rows shown.";
+    return shown;
+}
+
+Texts Nothing() { return {}; }
+
+constexpr Calculation kCalculations[] = {
+    {"frmMain", "cmdGo", &Analyze, &Nothing},
+    {"frmConvert", "cmdDoIt", &Convert, &Nothing},
+    {"frmInterpret", "cmdGo", &Interpret, &BlankCurve},
+    {"frmBatch", "cmdGo", &Batch, &Nothing},
+};
+
+}  // namespace
+
+std::string_view TextOf(const Texts& boxes, std::string_view name)
+{
+    const auto found = boxes.find(name);
+    return found == boxes.end() ? std::string_view() : std::string_view(found->second);
+}
+
+Texts Carried(const design::Window& window, const Texts& opener)
+{
+    Texts carried;
+    for (const design::Carry& carry : window.carried) {
+        std::string line(TextOf(opener, carry.from[0]));
+        bool whole = true;
+        for (std::size_t i = 1; i < carry.from.size() && !carry.from[i].empty(); ++i) {
+            const std::string_view figure = TextOf(opener, carry.from[i]);
+            whole = whole && !figure.empty();
+            (line += '\t') += figure;
+        }
+        if (whole)
+            carried.emplace(carry.to, std::move(line));
+    }
+    return carried;
+}
+
+const Calculation* CalculationOf(std::string_view window)
+{
+    for (const Calculation& c : kCalculations)
+        if (c.window == window)
+            return &c;
+    return nullptr;
+}
+
+}  // namespace core

@@ -1,0 +1,60 @@
+#ifndef MERVANE_CORE_CALCULATION_H
+#define MERVANE_CORE_CALCULATION_H
+
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/design/design.h"
+
+namespace core {
+
+// A window's boxes by their design names: the texts typed in, or the texts a
+// command shows. A ticked check box reads "1", one not ticked "".
+using Texts = std::map<std::string, std::string, std::less<>>;
+
+// The text of a box, or "" for a box that is not there.
+std::string_view TextOf(const Texts& boxes, std::string_view name);
+
+// Rows of texts under named columns, for a window's grid, and the same as
+// tab-separated lines for a spreadsheet of the same locale.
+struct Table {
+    std::vector<std::string> columns;
+    std::vector<std::vector<std::string>> rows;
+    std::string tsv;  // empty when there is nothing to copy
+};
+
+// What a window's command shows: a text for each box it fills (a drawing's is
+// its SVG; a box it leaves out keeps its text), the rows of its grid, the
+// message that stopped it, if one did, and what a screen reader is told when
+// none did.
+struct Shown {
+    Texts texts;
+    std::optional<Table> table;
+    std::optional<std::string> message;
+    std::string spoken;
+};
+
+// A window's calculation: the button that runs it, the run itself on the
+// window's boxes as they stand, and what the window shows as it opens beyond
+// its design's texts.
+struct Calculation {
+    std::string_view window;
+    std::string_view command;
+    Shown (*run)(const Texts& boxes, std::string_view decimalSeparator);
+    Texts (*opening)();
+};
+
+// The texts a window takes from its opener's boxes as it opens, by the
+// design's list of what it carries.
+Texts Carried(const design::Window& window, const Texts& opener);
+
+// The calculation of the window of that design name, or nullptr for a window
+// that has none. Both editions run every window's command through here.
+const Calculation* CalculationOf(std::string_view window);
+
+}  // namespace core
+
+#endif
