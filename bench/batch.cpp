@@ -15,9 +15,10 @@
 #include <cstdlib>
 #include <vector>
 
+#include "core/design/frmbatch.h"
 #include "ui/common/application.h"
+#include "ui/common/calculationwindow.h"
 #include "ui/main/frmmain.h"
-#include "ui/windows/frmbatch.h"
 
 namespace {
 
@@ -46,8 +47,10 @@ int main(int argc, char** argv)
     QString scores;
     for (int i = 0; i < 10000; ++i)
         scores += QString::number(20 + (i * 7919) % 6000 / 100.0) + QLatin1Char('\n');
-    frmBatch batch(nullptr, {"", "50", "10", "0.9", "95", ""});
+    ui::CalculationWindow batch(nullptr, core::design::frmBatch, nullptr);
     batch.show();
+    for (const auto& [name, text] : {std::pair{"txtMean", "50"}, {"txtSD", "10"}, {"txtReliability", "0.9"}, {"txtLevel", "95"}})
+        batch.findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromLatin1(text));
     batch.findChild<QPlainTextEdit*>("txtScores")->setPlainText(scores);
     auto* grid = batch.findChild<QTableView*>("grdScores");
     QApplication::processEvents();

@@ -4,6 +4,9 @@
 // Helpers for driving the real windows from Qt Test.
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,7 +20,47 @@
 #include <algorithm>
 #include <functional>
 
+#include "core/design/design.h"
+
 namespace uitest {
+
+// The design names of a window's tab stops, in the order its table lists them.
+inline QStringList TabStops(const core::design::Window& design)
+{
+    QStringList names;
+    for (const core::design::Control& c : design.controls)
+        if (c.tab == core::design::kTab)
+            names << QString::fromUtf8(c.name.data(), static_cast<qsizetype>(c.name.size()));
+    return names;
+}
+
+// The controls Tab visits, from the one with the focus round to it again.
+inline QStringList Tabbed()
+{
+    QWidget* first = QApplication::focusWidget();
+    QStringList visited{first->objectName()};
+    for (int i = 0; i < 100; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (QApplication::focusWidget() == first)
+            break;
+        visited << QApplication::focusWidget()->objectName();
+    }
+    return visited;
+}
+
+// How many captions CheckCaptionsFit finds in a window built from this
+// design: its labels, its caption boxes of one line, its buttons and check boxes.
+inline int Captions(const core::design::Window& design)
+{
+    namespace d = core::design;
+    int captions = 0;
+    for (const d::Control& c : design.controls) {
+        const bool captionBox = c.kind == d::TextBox && c.colour == d::Face && !c.Has(d::kBorder) &&
+                                !c.Has(d::kMultiLine) && !c.text.empty();
+        captions += c.kind == d::Label || c.kind == d::Button || c.kind == d::CheckBox || captionBox;
+    }
+    return captions;
+}
 
 // Runs `act` on the next modal window that opens above `below` (or above
 // nothing), from inside that window's own event loop, as a person would act
@@ -136,6 +179,14 @@ inline int CheckCaptionsFit(QWidget* window)
         const int room = caption->width() - 4 - m.left() - m.right();  // Qt keeps 2 px either side for the caret
         if (fm.horizontalAdvance(caption->text()) > room)
             QTest::qFail(qPrintable(caption->objectName()), __FILE__, __LINE__);
+        ++checked;
+    }
+    for (QCheckBox* box : window->findChildren<QCheckBox*>()) {
+        QStyleOptionButton option;
+        option.initFrom(box);
+        const int indicator = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box).left();
+        if (indicator + QFontMetrics(box->font()).horizontalAdvance(box->text().remove('&')) > box->width())
+            QTest::qFail(qPrintable(box->objectName()), __FILE__, __LINE__);
         ++checked;
     }
     for (QPushButton* button : window->findChildren<QPushButton*>()) {

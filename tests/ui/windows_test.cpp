@@ -13,13 +13,13 @@
 #include <QTest>
 #include <QTimer>
 
+#include "core/design/windows.h"
 #include "tests/ui/uitest.h"
+#include "ui/common/calculationwindow.h"
 #include "ui/main/frmmain.h"
 #include "ui/windows/frmassumptions.h"
-#include "ui/windows/frmbatch.h"
 #include "ui/windows/frmconvert.h"
 #include "ui/windows/frmcredits.h"
-#include "ui/windows/frminterpret.h"
 #include "ui/windows/frmsplash.h"
 #include "ui/common/runtimeerror.h"
 
@@ -136,12 +136,7 @@ void TestWindows::converterKeysAndTabs()
     QTest::keyClick(Box(&w, "txtConf"), Qt::Key_Return);
     QCOMPARE(Box(&w, "txtAnswer")->text(), QString());
 
-    QStringList visited;
-    for (int i = 0; i < 4; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited << QApplication::focusWidget()->objectName();
-    }
-    QCOMPARE(visited, (QStringList{"txtSD", "cmdDoIt", "cmdClose", "txtConf"}));
+    QCOMPARE(uitest::Tabbed(), uitest::TabStops(core::design::frmConvert));
 
     const QRect answerAt = Box(&w, "txtAnswer")->geometry();
     w.showMaximized();
@@ -220,12 +215,7 @@ void TestWindows::creditsTexts()
     QTest::keyClicks(text, "changed");
     QCOMPARE(text->toPlainText(), shown);
     QCOMPARE(QApplication::focusWidget(), Button(&w, "cmdQuenloWebsite"));
-    QStringList visited;
-    for (int i = 0; i < 3; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited << QApplication::focusWidget()->objectName();
-    }
-    QCOMPARE(visited, (QStringList{"Text1", "cmdExit", "cmdQuenloWebsite"}));
+    QCOMPARE(uitest::Tabbed(), uitest::TabStops(core::design::frmCredits));
 }
 
 void TestWindows::creditsWebSiteButtonHandsOverTheAddressEachTime()
@@ -298,8 +288,10 @@ void TestWindows::interpretationOpensPrefilledAndIsWired()
 
 void TestWindows::manyScoresArePastedReadAndCopied()
 {
-    frmInterpret interpret(nullptr, {"", "100", "15", "", "", "", "", ""});
+    ui::CalculationWindow interpret(nullptr, core::design::frmInterpret, nullptr);
     uitest::ShowAndActivate(&interpret);
+    Type(&interpret, "txtMean", "100");
+    Type(&interpret, "txtSD", "15");
     Type(&interpret, "txtReliability", "0.9");
     bool checked = false;
     uitest::OnNextModal(
@@ -309,6 +301,14 @@ void TestWindows::manyScoresArePastedReadAndCopied()
             QCOMPARE(w->parentWidget(), &interpret);
             QCOMPARE(Box(w, "txtReliability")->text(), QStringLiteral("0.9"));
             Box(w, "txtReliability")->clear();
+            // A refusal leaves nothing to copy: the clipboard keeps what it held.
+            Box(w, "txtSD")->clear();
+            QApplication::clipboard()->setText(QStringLiteral("kept"));
+            QCOMPARE(uitest::ClickAnsweringMessages(Button(w, "cmdGo"), w),
+                     QStringLiteral("Enter the measure's mean, its SD and a raw score."));
+            QTest::mouseClick(Button(w, "cmdCopy"), Qt::LeftButton);
+            QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("kept"));
+            Type(w, "txtSD", "15");
             QApplication::clipboard()->setText(QStringLiteral("115\n\nabsent\n"));
             QTest::keySequence(w->findChild<QPlainTextEdit*>("txtScores"), QKeySequence::Paste);
             QTest::mouseClick(Button(w, "cmdGo"), Qt::LeftButton);
@@ -400,18 +400,19 @@ void TestWindows::everyCaptionFits()
     frmConvert convert(nullptr);
     frmAssumptions assumptions(nullptr);
     frmCredits credits(nullptr);
-    frmInterpret interpret(nullptr, {});
-    frmBatch batch(nullptr, {});
-    // labels, caption boxes and buttons of each window
-    const std::pair<QWidget*, int> windows[] = {
-        {&convert, 2 + 2}, {&assumptions, 1}, {&credits, 3 + 2}, {&interpret, 8 + 3 + 25 + 1 + 4}, {&batch, 6 + 3}};
-    for (const auto& [w, count] : windows) {
+    ui::CalculationWindow interpret(nullptr, core::design::frmInterpret, nullptr);
+    ui::CalculationWindow batch(nullptr, core::design::frmBatch, nullptr);
+    const std::pair<QWidget*, const core::design::Window*> windows[] = {
+        {&convert, &core::design::frmConvert},     {&assumptions, &core::design::frmAssumptions},
+        {&credits, &core::design::frmCredits},     {&interpret, &core::design::frmInterpret},
+        {&batch, &core::design::frmBatch}};
+    for (const auto& [w, design] : windows) {
         uitest::ShowAndActivate(w);
-        QCOMPARE(uitest::CheckCaptionsFit(w), count);
+        QCOMPARE(uitest::CheckCaptionsFit(w), uitest::Captions(*design));
         w->close();
     }
     QPointer<frmSplash> splash = new frmSplash();
-    QCOMPARE(uitest::CheckCaptionsFit(splash), 6);  // its six labels
+    QCOMPARE(uitest::CheckCaptionsFit(splash), uitest::Captions(core::design::frmSplash));
     splash->close();
     if (frmMain* main = TheMainWindow())
         main->close();

@@ -1,5 +1,7 @@
 #include "ui/common/form.h"
 
+#include <QCheckBox>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
@@ -12,11 +14,14 @@
 #include <QSvgWidget>
 #include <QTableView>
 
+#include <QStyle>
+
 #include <algorithm>
-#include <vector>
+#include <cstdint>
 
 #include "ui/common/controls.h"
 #include "ui/common/fonts.h"
+#include "ui/common/keypress.h"
 #include "ui/common/line.h"
 #include "ui/common/picturebox.h"
 #include "ui/common/statusbar.h"
@@ -93,6 +98,7 @@ QWidget* MakeTextBox(QWidget* window, QWidget* parent, const design::Control& c)
     if (c.colour == design::Face && !c.Has(design::kBorder))
         return MakeCaption(parent, Name(c), Text(c.text), AlignmentOf(c.align));
     QLineEdit* box = MakeBox(parent, Name(c), Text(c.accessible));
+    box->setText(Text(c.text));
     switch (c.colour) {
     case design::Face:  // a display field in a thin line
         StyleAsFlatBox(box);
@@ -192,6 +198,12 @@ QWidget* Make(QWidget* window, QWidget* parent, const design::Control& c)
         bar->setObjectName(Text(c.name));
         return bar;
     }
+    case design::CheckBox: {
+        auto* box = new QCheckBox(Text(c.text), parent);
+        box->setObjectName(Text(c.name));
+        box->setAccessibleName(Text(c.accessible.empty() ? c.text : c.accessible));
+        return box;
+    }
     }
     return nullptr;
 }
@@ -217,25 +229,32 @@ void Place(QWidget* control, const design::Control& c)
 
 }  // namespace
 
-Form::Form(QWidget* window, const design::Window& design)
+Form::Form(QWidget* window, const design::Window& design) : design_(design)
 {
-    std::vector<const design::Control*> tabOrder;
+    KeyPressHook* keyPress = nullptr;
+    QWidget* previousStop = nullptr;
     for (const design::Control& c : design.controls) {
         QWidget* parent = c.container.empty() ? window : Find(c.container);
         QWidget* control = Make(window, parent, c);
         Place(control, c);
         controls_.insert(Text(c.name), control);
-        if (c.tab != design::kNoTab)
-            tabOrder.push_back(&c);
+        if (c.Has(design::kNumeric)) {
+            if (!keyPress)
+                keyPress = new KeyPressHook(window);
+            auto* box = static_cast<QLineEdit*>(control);
+            keyPress->Attach(box, [box](std::int16_t& keyAscii) { FilterNumericKeyOf(box, keyAscii); });
+        }
+        if (c.tab == design::kNoTab)
+            continue;
+        if (previousStop)
+            QWidget::setTabOrder(previousStop, control);
+        else
+            firstTabStop_ = control;
+        previousStop = control;
     }
     for (const design::Control& c : design.controls)
         if (c.kind == design::Label && !c.buddy.empty())
             Get<QLabel>(c.name)->setBuddy(Find(c.buddy));
-    std::sort(tabOrder.begin(), tabOrder.end(), [](auto* a, auto* b) { return a->tab < b->tab; });
-    for (std::size_t i = 0; i + 1 < tabOrder.size(); ++i)
-        QWidget::setTabOrder(Find(tabOrder[i]->name), Find(tabOrder[i + 1]->name));
-    if (!tabOrder.empty())
-        firstTabStop_ = Find(tabOrder.front()->name);
 }
 
 QWidget* Form::Find(std::string_view name) const
@@ -246,6 +265,77 @@ QWidget* Form::Find(std::string_view name) const
 void Form::Missing(std::string_view name)
 {
     qFatal("the design has no control %.*s of that kind", static_cast<int>(name.size()), name.data());
+}
+
+core::Texts Form::Read() const
+{
+    core::Texts boxes;
+    for (const design::Control& c : design_.controls) {
+        QWidget* control = Find(c.name);
+        if (auto* box = qobject_cast<QLineEdit*>(control))
+            boxes.emplace(c.name, box->text().toStdString());
+        else if (auto* text = qobject_cast<QPlainTextEdit*>(control))
+            boxes.emplace(c.name, text->toPlainText().toStdString());
+        else if (auto* check = qobject_cast<QCheckBox*>(control))
+            boxes.emplace(c.name, check->isChecked() ? "1" : "");
+    }
+    return boxes;
+}
+
+namespace {
+
+// Each column as wide as its heading and the widest of its first rows, and
+// no narrower than a box: measuring ten thousand rows would cost more than
+// computing them.
+void FitColumns(QTableView* grid, const core::Table& table)
+{
+    constexpr std::size_t kRowsMeasured = 200;
+    constexpr int kNarrowest = 1050;  // twips
+    const QFontMetrics fm(grid->font());
+    const int margin = 2 * grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 8;
+    for (std::size_t i = 0; i < table.columns.size(); ++i) {
+        int widest = fm.horizontalAdvance(QString::fromStdString(table.columns[i]));
+        for (std::size_t r = 0; r < std::min(table.rows.size(), kRowsMeasured); ++r)
+            if (i < table.rows[r].size())
+                widest = std::max(widest, fm.horizontalAdvance(QString::fromStdString(table.rows[r][i])));
+        grid->setColumnWidth(static_cast<int>(i), std::max(design::Px(kNarrowest), widest + margin));
+    }
+}
+
+}  // namespace
+
+void Form::Show(const core::Shown& shown) const
+{
+    for (const auto& [name, text] : shown.texts) {
+        QWidget* control = Find(name);
+        if (auto* box = qobject_cast<QLineEdit*>(control))
+            ShowText(box, QString::fromStdString(text));
+        else if (auto* plain = qobject_cast<QPlainTextEdit*>(control))
+            plain->setPlainText(QString::fromStdString(text));
+        else if (auto* drawing = qobject_cast<QSvgWidget*>(control))
+            drawing->load(QByteArray::fromStdString(text));
+    }
+    for (const design::Control& c : design_.controls) {
+        if (c.kind == design::Drawing && !c.buddy.empty())
+            if (const auto* about = qobject_cast<QPlainTextEdit*>(Find(c.buddy)))
+                Find(c.name)->setAccessibleDescription(about->toPlainText());
+        if (c.kind == design::Grid && shown.table) {
+            auto* grid = static_cast<QTableView*>(Find(c.name));
+            static_cast<TableModel*>(grid->model())->SetTable(shown.table->columns, shown.table->rows);
+            FitColumns(grid, *shown.table);
+        }
+    }
+}
+
+void Form::Carry(const Form& opener) const
+{
+    for (const auto& [name, text] : core::Carried(design_, opener.Read())) {
+        QWidget* to = Find(name);
+        if (auto* box = qobject_cast<QLineEdit*>(to))
+            box->setText(QString::fromStdString(text));
+        else if (auto* plain = qobject_cast<QPlainTextEdit*>(to))
+            plain->setPlainText(QString::fromStdString(text));
+    }
 }
 
 void ApplyDesign(QWidget* window, const design::Window& design)

@@ -7,13 +7,15 @@
 
 #include <string_view>
 
+#include "core/calculation.h"
 #include "core/design/design.h"
 
 namespace ui {
 
 // A window's controls, built from its design table through the shared
-// factories, placed, and chained in the design's tab order. A window takes
-// typed pointers to the controls it uses once, with Get.
+// factories, placed, chained in the design's tab order, their number boxes
+// under the keystroke rule. A window takes typed pointers to the controls it
+// uses once, with Get.
 class Form {
 public:
     Form(QWidget* window, const core::design::Window& design);
@@ -28,13 +30,26 @@ public:
         return control;
     }
 
+    // The control of that design name, or nullptr.
+    QWidget* Find(std::string_view name) const;
+
     // The first control in the tab order, which has the focus when the window opens.
     QWidget* FirstTabStop() const { return firstTabStop_; }
 
+    const core::design::Window& Design() const { return design_; }
+
+    // Every box and check box by its design name, as it stands.
+    core::Texts Read() const;
+    // Writes what a command shows into its boxes, drawings and grid; a
+    // drawing is described by the text of its buddy, as it then stands.
+    void Show(const core::Shown& shown) const;
+    // Fills the boxes that the design carries over from the opener's.
+    void Carry(const Form& opener) const;
+
 private:
-    QWidget* Find(std::string_view name) const;
     [[noreturn]] static void Missing(std::string_view name);
 
+    const core::design::Window& design_;
     QHash<QString, QWidget*> controls_;
     QWidget* firstTabStop_ = nullptr;
 };

@@ -9,7 +9,7 @@ QT_END_NAMESPACE
 
 namespace ui {
 
-// Every window's and every message box's caption.
+// The application title: the main window's caption and every message box's.
 inline const QString kApplicationTitle = QStringLiteral("Mervane");
 
 // An input message: a modal box with the text, only an OK button, no icon and

@@ -6,8 +6,9 @@
 
 namespace ui {
 
-// A failure the program does not expect, with the number, description and
-// source text that the final report shows.
+// A failure the program does not expect: the number and description that the
+// final report shows, and the source text of where it was raised, which grows
+// as it is raised again from wider contexts.
 class RuntimeError : public std::runtime_error {
 public:
     RuntimeError(int number, const std::string& description, std::string source)

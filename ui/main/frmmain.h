@@ -4,9 +4,9 @@
 #include <QWidget>
 
 #include <array>
-#include <cstdint>
 
 #include "core/scoreanalysis.h"
+#include "ui/common/form.h"
 
 QT_BEGIN_NAMESPACE
 class QLineEdit;
@@ -14,13 +14,13 @@ class QPushButton;
 QT_END_NAMESPACE
 
 namespace ui {
-class KeyPressHook;
 class PictureBox;
 }  // namespace ui
 
 // The calculator's working window: a measure's mean and SD, optionally a raw
 // score, a number of SDs and a percentile in; fourteen results out. Its
-// controls come from its design table.
+// controls come from its design table, and so do the buttons and keys that
+// open the calculation windows.
 class frmMain : public QWidget {
     Q_OBJECT
 
@@ -36,21 +36,11 @@ private:
     void cmdExit_Click();
     void cmdAssumptions_Click();
     void cmdCredits_Click();
-    void cmdInterpret_Click();
     void picConf_Click();
-    void txtScore_KeyPress(std::int16_t& keyAscii);
-    void txtMean_KeyPress(std::int16_t& keyAscii);
-    void txtSD_KeyPress(std::int16_t& keyAscii);
-    void txtUserStipulatedSD_KeyPress(std::int16_t& keyAscii);
-    void txtUserStipulatedPercentile_KeyPress(std::int16_t& keyAscii);
 
-    // inputs, in the order of the analysis's list of them
+    ui::Form form_;
+    // inputs, in the order of the analysis's list of them, and the measure name
     std::array<QLineEdit*, core::kInputBoxes.size()> inputs_{};
-    QLineEdit* txtScore = nullptr;
-    QLineEdit* txtMean = nullptr;
-    QLineEdit* txtSD = nullptr;
-    QLineEdit* txtUserStipulatedSD = nullptr;
-    QLineEdit* txtUserStipulatedPercentile = nullptr;
     QLineEdit* txtMeasure = nullptr;
     // results, in the order of the analysis's list of them
     std::array<QLineEdit*, core::kResultBoxes.size()> results_{};
@@ -60,10 +50,7 @@ private:
     QPushButton* cmdExit = nullptr;
     QPushButton* cmdAssumptions = nullptr;
     QPushButton* cmdCredits = nullptr;
-    QPushButton* cmdInterpret = nullptr;
     ui::PictureBox* picConf = nullptr;
-
-    ui::KeyPressHook* keyPress = nullptr;
 };
 
 #endif

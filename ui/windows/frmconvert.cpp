@@ -6,7 +6,6 @@
 #include "core/conversion.h"
 #include "core/design/frmconvert.h"
 #include "ui/common/controls.h"
-#include "ui/common/keypress.h"
 #include "ui/common/locale.h"
 #include "ui/common/messagebox.h"
 
@@ -20,9 +19,6 @@ frmConvert::frmConvert(QWidget* owner) : ModalWindow(owner, core::design::frmCon
 
     connect(cmdDoIt, &QPushButton::clicked, this, &frmConvert::cmdDoIt_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmConvert::cmdClose_Click);
-    keyPress = new ui::KeyPressHook(this);
-    keyPress->Attach(txtConf, [this](std::int16_t& k) { txtConf_KeyPress(k); });
-    keyPress->Attach(txtSD, [this](std::int16_t& k) { txtSD_KeyPress(k); });
 
     Form_Load();
 }
@@ -48,14 +44,4 @@ void frmConvert::cmdDoIt_Click()
 void frmConvert::cmdClose_Click()
 {
     close();
-}
-
-void frmConvert::txtConf_KeyPress(std::int16_t& keyAscii)
-{
-    ui::FilterNumericKeyOf(txtConf, keyAscii);
-}
-
-void frmConvert::txtSD_KeyPress(std::int16_t& keyAscii)
-{
-    ui::FilterNumericKeyOf(txtSD, keyAscii);
 }

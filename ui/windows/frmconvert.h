@@ -1,18 +1,12 @@
 #ifndef MERVANE_UI_WINDOWS_FRMCONVERT_H
 #define MERVANE_UI_WINDOWS_FRMCONVERT_H
 
-#include <cstdint>
-
 #include "ui/common/modalwindow.h"
 
 QT_BEGIN_NAMESPACE
 class QLineEdit;
 class QPushButton;
 QT_END_NAMESPACE
-
-namespace ui {
-class KeyPressHook;
-}
 
 // Converts between a two-sided confidence level and the number of SDs either
 // side of the mean that encloses it.
@@ -26,16 +20,12 @@ private:
     void Form_Load();
     void cmdDoIt_Click();
     void cmdClose_Click();
-    void txtConf_KeyPress(std::int16_t& keyAscii);
-    void txtSD_KeyPress(std::int16_t& keyAscii);
 
     QLineEdit* txtConf = nullptr;
     QLineEdit* txtSD = nullptr;
     QPushButton* cmdDoIt = nullptr;
     QPushButton* cmdClose = nullptr;
     QLineEdit* txtAnswer = nullptr;
-
-    ui::KeyPressHook* keyPress = nullptr;
 };
 
 #endif

@@ -1,0 +1,43 @@
+#ifndef MERVANE_UI_COMMON_CALCULATIONWINDOW_H
+#define MERVANE_UI_COMMON_CALCULATIONWINDOW_H
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "core/calculation.h"
+#include "ui/common/modalwindow.h"
+
+namespace ui {
+
+// A secondary window whose command is a calculation of the core, wired from
+// its design alone: its command shows what the calculation gives; Copy puts
+// the text of its design's buddy on the clipboard (a grid's as tab-separated
+// lines); Save writes its drawing to a file; Close closes it; and the
+// controls that the design's openings name open further windows.
+class CalculationWindow : public ModalWindow {
+    Q_OBJECT
+
+public:
+    CalculationWindow(QWidget* owner, const core::design::Window& design, const Form* opener);
+
+private:
+    void cmdGo_Click();
+    void cmdCopy_Click();
+    void cmdSave_Click();
+    void cmdClose_Click();
+
+    const core::Calculation& calculation_;
+    std::string table_;    // the grid's rows as last shown, for Copy
+    core::Texts drawings_;  // each drawing's SVG as last shown, for Save
+};
+
+// Connects the controls and keys of a window's design that open other
+// windows, each opened modally over `window` with what it carries from
+// `form`; but for the controls in `ownHandlers`, which the window wires to
+// handlers of its own.
+void ConnectOpenings(QWidget* window, const Form& form, std::initializer_list<std::string_view> ownHandlers = {});
+
+}  // namespace ui
+
+#endif
