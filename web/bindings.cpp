@@ -1,17 +1,15 @@
 // The calculation core as the browser edition's page sees it: every figure,
 // message, fixed text and the keystroke rule come from here; the page's own
-// script only moves texts between its fields and these calls.
+// script only moves texts between its fields and these calls. Each window's
+// command runs through the one list of calculations that the desktop uses.
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
 #include <string>
 
-#include "core/batch.h"
-#include "core/conversion.h"
-#include "core/curve.h"
-#include "core/interpretation.h"
-#include "core/scoreanalysis.h"
+#include "core/calculation.h"
+#include "core/design/windows.h"
 #include "core/filternumerickey.h"
 #include "core/texts.h"
 
@@ -19,33 +17,85 @@ namespace {
 
 using emscripten::val;
 
-val MessageOrNull(const std::optional<std::string>& message)
+val Object(const core::Texts& texts)
 {
-    return message ? val(*message) : val::null();
-}
-
-// The five number boxes' texts by box name in; the fourteen results by box
-// name and the message, or null, out.
-val Analyze(val inputs, const std::string& decimalSeparator)
-{
-    core::ScoreInputs in;
-    for (const core::InputBox& box : core::kInputBoxes)
-        in.*box.text = inputs[std::string(box.name)].as<std::string>();
-    const core::ScoreResults r = core::AnalyzeScores(in, decimalSeparator);
     val out = val::object();
-    for (const core::ResultBox& box : core::kResultBoxes)
-        out.set(std::string(box.name), r.*box.text);
-    out.set("message", MessageOrNull(r.message));
+    for (const auto& [name, text] : texts)
+        out.set(name, text);
     return out;
 }
 
-val Convert(const std::string& confidence, const std::string& deviations, const std::string& decimalSeparator)
+val Array(const std::vector<std::string>& texts)
 {
-    const core::ConversionResult r = core::ConvertDeviationConfidence(confidence, deviations, decimalSeparator);
-    val out = val::object();
-    out.set("txtAnswer", r.txtAnswer);
-    out.set("message", MessageOrNull(r.message));
+    val out = val::array();
+    for (const std::string& text : texts)
+        out.call<void>("push", text);
     return out;
+}
+
+core::Texts Texts(val boxes)
+{
+    core::Texts texts;
+    const val names = val::global("Object").call<val>("keys", boxes);
+    const int n = names["length"].as<int>();
+    for (int i = 0; i < n; ++i) {
+        const std::string name = names[i].as<std::string>();
+        texts.emplace(name, boxes[name].as<std::string>());
+    }
+    return texts;
+}
+
+const core::design::Window* WindowNamed(const std::string& name)
+{
+    for (const core::design::Window* w : core::design::kWindows)
+        if (w->name == name)
+            return w;
+    return nullptr;
+}
+
+// The button that runs a window's calculation, or "" for a window without one.
+std::string Command(const std::string& window)
+{
+    const core::Calculation* c = core::CalculationOf(window);
+    return c ? std::string(c->command) : std::string();
+}
+
+// A window's boxes by name in; what its command shows out: the texts by box
+// name, the grid's columns, rows and tab-separated copy (or null), the message
+// (or null) and what a screen reader is told.
+val Run(const std::string& window, val boxes, const std::string& decimalSeparator)
+{
+    const core::Shown shown = core::CalculationOf(window)->run(Texts(boxes), decimalSeparator);
+    val out = val::object();
+    out.set("texts", Object(shown.texts));
+    if (shown.table) {
+        val table = val::object();
+        table.set("columns", Array(shown.table->columns));
+        val rows = val::array();
+        for (const auto& row : shown.table->rows)
+            rows.call<void>("push", Array(row));
+        table.set("rows", rows);
+        table.set("tsv", shown.table->tsv);
+        out.set("table", table);
+    } else {
+        out.set("table", val::null());
+    }
+    out.set("message", shown.message ? val(*shown.message) : val::null());
+    out.set("spoken", shown.spoken);
+    return out;
+}
+
+// What a window shows as it opens, beyond its design's texts.
+val Opening(const std::string& window)
+{
+    const core::Calculation* c = core::CalculationOf(window);
+    return Object(c ? c->opening() : core::Texts());
+}
+
+// The texts a window takes from its opener's boxes as it opens.
+val Carried(const std::string& window, val openerBoxes)
+{
+    return Object(core::Carried(*WindowNamed(window), Texts(openerBoxes)));
 }
 
 // What typing `typed` into a number box that holds `current` puts in: the
@@ -68,64 +118,6 @@ std::string Typed(const std::wstring& typed, const std::wstring& current, const 
     return kept;
 }
 
-val Names(const auto& boxes)
-{
-    val names = val::array();
-    for (const auto& box : boxes)
-        names.call<void>("push", std::string(box.name));
-    return names;
-}
-
-val InputBoxes() { return Names(core::kInputBoxes); }
-val ResultBoxes() { return Names(core::kResultBoxes); }
-val InterpretInputBoxes() { return Names(core::kInterpretInputs); }
-val InterpretResultBoxes() { return Names(core::kInterpretResults); }
-
-// The interpretation window's eight boxes by name in; its results by box
-// name, the curve's SVG as picCurve and the message, or null, out.
-val Interpret(val inputs, const std::string& decimalSeparator)
-{
-    core::InterpretInputs in;
-    for (const core::InterpretInputBox& box : core::kInterpretInputs)
-        in.*box.text = inputs[std::string(box.name)].as<std::string>();
-    const core::InterpretResults r = core::InterpretScore(in, decimalSeparator);
-    val out = val::object();
-    for (const core::InterpretResultBox& box : core::kInterpretResults)
-        out.set(std::string(box.name), r.*box.text);
-    out.set("picCurve", r.picCurve);
-    out.set("message", MessageOrNull(r.message));
-    return out;
-}
-
-// The many-scores window's boxes by name in; the table's columns, its rows,
-// its tab-separated copy and the message, or null, out.
-val Batch(val inputs, const std::string& decimalSeparator)
-{
-    const auto text = [&inputs](const char* name) { return inputs[name].as<std::string>(); };
-    const core::BatchTable table = core::InterpretBatch(
-        {text("txtMeasure"), text("txtMean"), text("txtSD"), text("txtReliability"), text("txtLevel"), text("txtScores")},
-        decimalSeparator);
-    val columns = val::array();
-    for (const std::string& c : table.columns)
-        columns.call<void>("push", c);
-    val rows = val::array();
-    for (const auto& row : table.rows) {
-        val cells = val::array();
-        for (const std::string& cell : row)
-            cells.call<void>("push", cell);
-        rows.call<void>("push", cells);
-    }
-    val out = val::object();
-    out.set("columns", columns);
-    out.set("rows", rows);
-    out.set("tsv", table.columns.empty() ? std::string() : table.Tsv());
-    out.set("message", MessageOrNull(table.message));
-    return out;
-}
-
-// The curve with nothing marked, as the window opens.
-std::string BlankCurve() { return core::CurveSvg({}); }
-
 // The maker's web site, which the credits window opens.
 std::string MakerAddress() { return core::texts::kMakerAddress; }
 
@@ -133,15 +125,10 @@ std::string MakerAddress() { return core::texts::kMakerAddress; }
 
 EMSCRIPTEN_BINDINGS(mervane)
 {
-    emscripten::function("analyze", &Analyze);
-    emscripten::function("interpret", &Interpret);
-    emscripten::function("interpretInputBoxes", &InterpretInputBoxes);
-    emscripten::function("interpretResultBoxes", &InterpretResultBoxes);
-    emscripten::function("blankCurve", &BlankCurve);
-    emscripten::function("batch", &Batch);
-    emscripten::function("convert", &Convert);
+    emscripten::function("command", &Command);
+    emscripten::function("run", &Run);
+    emscripten::function("opening", &Opening);
+    emscripten::function("carried", &Carried);
     emscripten::function("typed", &Typed);
-    emscripten::function("inputBoxes", &InputBoxes);
-    emscripten::function("resultBoxes", &ResultBoxes);
     emscripten::function("makerAddress", &MakerAddress);
 }

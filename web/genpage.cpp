@@ -1,11 +1,13 @@
 // Writes the browser edition's page from the windows' design tables: the
 // template's "@windows@" line becomes the markup of every window, each control
 // at its design place, with its design name, and its "@layout@" line the
-// one-column layout of each window on a screen narrower than it. With --json
-// it writes instead, for the page's test, each window's design names in tab
-// order; with --worker, the service worker that keeps the site's files.
+// one-column layout of each window on a screen narrower than it, from the
+// column.css.in and splash.css.in templates beside it. With --json it writes
+// instead, for the page's test, each window's design names, its tab order and
+// its number boxes; with --worker, the service worker that keeps the site's
+// files, from its template.
 //
-//     genpage TEMPLATE OUTPUT    genpage --json OUTPUT    genpage --worker OUTPUT FILE...
+//     genpage TEMPLATE OUTPUT    genpage --json OUTPUT    genpage --worker TEMPLATE OUTPUT FILE...
 
 #include <algorithm>
 #include <cmath>
@@ -57,33 +59,35 @@ std::string Box(int left, int top, int width, int height)
 }
 
 // Each control's place in the one-column layout (see ColumnOrder).
-std::map<std::string_view, int> columnOrder;
+using Order = std::map<std::string_view, int>;
 
-std::string Style(const Control& c)
+std::string Style(const Control& c, const Order& order)
 {
     const PixelRect r = Place(c);
-    const auto order = columnOrder.find(c.name);
-    return Box(r.left, r.top, r.width, r.height) +
-           (order == columnOrder.end() ? "" : ";--order:" + std::to_string(order->second));
+    const auto at = order.find(c.name);
+    return Box(r.left, r.top, r.width, r.height) + (at == order.end() ? "" : ";--order:" + std::to_string(at->second));
 }
 
-// The main window's names stand alone; a secondary window's control whose
-// name the main window has too gets its window's name before it.
+// The page holds every window at once: the main window's controls have their
+// design names as ids, a secondary window's have its name before theirs.
 std::string Id(const Window& w, std::string_view name)
 {
-    if (&w != &frmMain)
-        for (const Control& m : frmMain.controls)
-            if (m.name == name)
-                return std::string(w.name) + "_" + std::string(name);
-    return std::string(name);
+    return &w == &frmMain ? std::string(name) : std::string(w.name) + "_" + std::string(name);
 }
 
-std::string Attributes(const Window& w, const Control& c, std::string_view cls)
+// A window as the page draws it: its design, and where each control stands
+// in one column.
+struct Drawn {
+    const Window& design;
+    Order column;
+};
+
+std::string Attributes(const Drawn& w, const Control& c, std::string_view cls)
 {
-    std::string a = "id=\"" + Id(w, c.name) + "\" data-name=\"" + std::string(c.name) + "\"";
+    std::string a = "id=\"" + Id(w.design, c.name) + "\" data-name=\"" + std::string(c.name) + "\"";
     if (!cls.empty())
         a += " class=\"" + std::string(cls) + "\"";
-    return a + " style=\"" + Style(c) + "\"";
+    return a + " style=\"" + Style(c, w.column) + "\"";
 }
 
 std::string Classes(std::initializer_list<std::pair<bool, std::string_view>> parts)
@@ -95,7 +99,7 @@ std::string Classes(std::initializer_list<std::pair<bool, std::string_view>> par
     return out;
 }
 
-std::string TextBoxMarkup(const Window& w, const Control& c)
+std::string TextBoxMarkup(const Drawn& w, const Control& c)
 {
     const bool tabStop = c.tab != kNoTab;
     const bool caption = c.colour == Face && !c.Has(kBorder);
@@ -121,7 +125,8 @@ std::string TextBoxMarkup(const Window& w, const Control& c)
                                                         {c.colour == Optional, "optional"}});
     const std::string required = c.colour == Compulsory ? " aria-required=\"true\"" : "";
     const std::string numeric = c.Has(kNumeric) ? " data-numeric inputmode=\"decimal\"" : "";
-    return "<input type=\"text\" " + Attributes(w, c, cls) + label + tab + required + numeric +
+    const std::string value = c.text.empty() ? "" : " value=\"" + Escape(c.text) + "\"";
+    return "<input type=\"text\" " + Attributes(w, c, cls) + label + tab + required + numeric + value +
            " autocomplete=\"off\" spellcheck=\"false\"" + readOnly + ">";
 }
 
@@ -137,7 +142,7 @@ std::string FontClasses(Font f)
     return "";
 }
 
-std::string LabelMarkup(const Window& w, const Control& c)
+std::string LabelMarkup(const Drawn& w, const Control& c)
 {
     const std::string cls = Classes({{true, "label"},
                                      {c.font != Sans && c.font != Bold, FontClasses(c.font)},
@@ -147,41 +152,64 @@ std::string LabelMarkup(const Window& w, const Control& c)
                                      {c.align == Centre, "centre"}});
     if (c.buddy.empty())
         return "<span " + Attributes(w, c, cls) + ">" + Escape(c.text) + "</span>";
-    return "<label " + Attributes(w, c, cls) + " for=\"" + Id(w, c.buddy) + "\">" + Escape(c.text) + "</label>";
+    return "<label " + Attributes(w, c, cls) + " for=\"" + Id(w.design, c.buddy) + "\">" + Escape(c.text) + "</label>";
 }
 
-std::string ButtonMarkup(const Window& w, const Control& c)
+// The window a control opens, and the function key that opens it too.
+std::string OpensAttributes(const Drawn& w, const Control& c)
+{
+    for (const Opening& o : kOpenings)
+        if (o.from == &w.design && o.control == c.name)
+            return " data-opens=\"" + std::string(o.window->name) + "\"" +
+                   (o.key.empty() ? "" : " aria-keyshortcuts=\"" + std::string(o.key) + "\"");
+    return "";
+}
+
+std::string ButtonMarkup(const Drawn& w, const Control& c)
 {
     const std::string cls = Classes({{true, "button"}, {c.font == Bold, "bold"}, {c.Has(kWordWrap), "wrap"}});
     const char key = AccessKey(c.text);
     const std::string dataKey = key ? " data-key=\"" + std::string(1, key) + "\"" : "";
-    return "<button type=\"button\" " + Attributes(w, c, cls) + dataKey + ">" + Caption(c.text) + "</button>";
+    const std::string takes = c.buddy.empty() ? "" : " data-buddy=\"" + std::string(c.buddy) + "\"";
+    return "<button type=\"button\" " + Attributes(w, c, cls) + dataKey + takes + OpensAttributes(w, c) + ">" +
+           Caption(c.text) + "</button>";
 }
 
-std::string PictureMarkup(const Window& w, const Control& c)
+// The box and its caption in one label, which takes the design's place.
+std::string CheckBoxMarkup(const Drawn& w, const Control& c)
+{
+    const std::string label = c.accessible.empty() ? "" : " aria-label=\"" + Escape(c.accessible) + "\"";
+    return "<label class=\"check\" style=\"" + Style(c, w.column) + "\"><input type=\"checkbox\" id=\"" +
+           Id(w.design, c.name) + "\" data-name=\"" + std::string(c.name) + "\"" + label + ">" + Escape(c.text) +
+           "</label>";
+}
+
+std::string PictureMarkup(const Drawn& w, const Control& c)
 {
     const std::string file(c.text);
     const std::string stem = file.substr(0, file.rfind('.'));
     const PixelRect r = Place(c);
-    return "<button type=\"button\" " + Attributes(w, c, "picture") + " aria-label=\"" + Escape(c.accessible) +
-           "\" tabindex=\"-1\" title=\"" + Escape(c.tip) + "\"><img src=\"" + file + "\" srcset=\"" + file + " 1x, " +
+    return "<button type=\"button\" " + Attributes(w, c, "picture") + OpensAttributes(w, c) + " aria-label=\"" +
+           Escape(c.accessible) + "\" tabindex=\"-1\" title=\"" + Escape(c.tip) + "\"><img src=\"" + file + "\" srcset=\"" + file + " 1x, " +
            stem + "@2x.png 2x\" alt=\"\" width=\"" + std::to_string(r.width) + "\" height=\"" +
            std::to_string(r.height) + "\"></button>";
 }
 
 // Not a live region: a screen reader would read the clock out every minute.
-std::string StatusBarMarkup(const Window& w, const Control& c)
+std::string StatusBarMarkup(const Drawn& w, const Control& c)
 {
     const int panel = Place(c).width / 3;
-    return "<div " + Attributes(w, c, "") + ">\n        <span class=\"panel\" style=\"left:0px\">" +
-           Escape(c.text) + "</span><span class=\"panel centre\" id=\"StatusDate\" style=\"left:" +
-           std::to_string(panel) + "px\"></span><span class=\"panel centre\" id=\"StatusTime\" style=\"left:" +
-           std::to_string(2 * panel) + "px\"></span>\n      </div>";
+    const auto at = [panel](int i) {
+        return " style=\"left:" + std::to_string(i * panel) + "px;width:" + std::to_string(panel) + "px\"";
+    };
+    return "<div " + Attributes(w, c, "") + ">\n        <span class=\"panel\"" + at(0) + ">" + Escape(c.text) +
+           "</span><span class=\"panel centre\" id=\"StatusDate\"" + at(1) +
+           "></span><span class=\"panel centre\" id=\"StatusTime\"" + at(2) + "></span>\n      </div>";
 }
 
-std::string Children(const Window& w, std::string_view container, const std::string& indent);
+std::string Children(const Drawn& w, std::string_view container, const std::string& indent);
 
-std::string ControlMarkup(const Window& w, const Control& c, const std::string& indent)
+std::string ControlMarkup(const Drawn& w, const Control& c, const std::string& indent)
 {
     switch (c.kind) {
     case TextBox: return TextBoxMarkup(w, c);
@@ -197,22 +225,21 @@ std::string ControlMarkup(const Window& w, const Control& c, const std::string& 
                Escape(c.accessible) + "\"><table><thead><tr></tr></thead><tbody></tbody></table></div>";
     case Drawing:
         return "<div " + Attributes(w, c, "drawing") + " role=\"img\" aria-label=\"" + Escape(c.accessible) +
-               "\" aria-describedby=\"" + Id(w, c.buddy) + "\"></div>";
+               "\" aria-describedby=\"" + Id(w.design, c.buddy) + "\"" +
+               (c.text.empty() ? "" : " data-file=\"" + Escape(c.text) + "\"") + "></div>";
+    case CheckBox: return CheckBoxMarkup(w, c);
     }
     return "";
 }
 
 // The controls that stand in `container`: the tab stops in tab order, then the others in design order.
-std::string Children(const Window& w, std::string_view container, const std::string& indent)
+std::string Children(const Drawn& w, std::string_view container, const std::string& indent)
 {
     std::vector<const Control*> order;
-    for (const Control& c : w.controls)
+    for (const Control& c : w.design.controls)
         if (c.container == container)
             order.push_back(&c);
-    std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
-        const bool aTab = a->tab != kNoTab, bTab = b->tab != kNoTab;
-        return aTab != bTab ? aTab : aTab && a->tab < b->tab;
-    });
+    std::stable_partition(order.begin(), order.end(), [](const Control* c) { return c->tab == kTab; });
     std::string out;
     for (const Control* c : order)
         out += indent + ControlMarkup(w, *c, indent) + "\n";
@@ -231,6 +258,9 @@ bool IsHeading(const Control& c)
 {
     return c.buddy.empty() && (c.kind == Label || (c.kind == TextBox && c.Has(kMultiLine) && c.colour == Face));
 }
+
+// A control no taller than a box and the space above it stands in one row of them.
+constexpr int kOneRow = 300;  // twips
 
 // The tab stop a control that is none stands with in one column: its buddy's;
 // for a heading, the first in tab order of those under it, down to the next
@@ -265,7 +295,7 @@ const Control* Anchor(const Window& w, const Control& c, const std::vector<const
     const auto acrossFrom = [&](const Control& s) { return s.left < c.left + c.width && c.left < s.left + s.width; };
     const auto dx = [&](const Control& s) { return static_cast<double>(s.left - c.left); };
     const auto dy = [&](const Control& s) { return static_cast<double>(s.top - c.top); };
-    const Control* row = c.height <= 300 ? best([&](const Control& s) {
+    const Control* row = c.height <= kOneRow ? best([&](const Control& s) {
         return s.left >= c.left && s.top < c.top + c.height && c.top < s.top + s.height;
     }, dx) : nullptr;
     if (row)
@@ -278,13 +308,12 @@ const Control* Anchor(const Window& w, const Control& c, const std::vector<const
 // Where each control stands in one column: the tab stops in tab order, each
 // after the controls that stand with it, in reading order; the rest (the
 // status bar) at the end.
-std::map<std::string_view, int> ColumnOrder(const Window& w)
+Order ColumnOrder(const Window& w)
 {
     std::vector<const Control*> stops;
     for (const Control& c : w.controls)
         if (c.tab != kNoTab && c.container.empty())
             stops.push_back(&c);
-    std::sort(stops.begin(), stops.end(), [](const Control* a, const Control* b) { return a->tab < b->tab; });
     struct Standing {
         const Control* control;
         const Control* anchor;  // the tab stop it stands before, or else after
@@ -306,7 +335,7 @@ std::map<std::string_view, int> ColumnOrder(const Window& w)
     std::sort(rest.begin(), rest.end(), [](const Standing& a, const Standing& b) {
         return std::pair(a.control->top, a.control->left) < std::pair(b.control->top, b.control->left);
     });
-    std::map<std::string_view, int> order;
+    Order order;
     int next = 0;
     const auto place = [&](const Control* s, bool after) {
         for (const Standing& r : rest)
@@ -327,47 +356,27 @@ std::map<std::string_view, int> ColumnOrder(const Window& w)
 // 768 pixels on the design stands.
 int ColumnBelow(const Window& w) { return std::min(std::max(Px(w.width) + 2, 480), 768); }
 
+// The template's text with each mark replaced.
+std::string Fill(std::string text, std::initializer_list<std::pair<std::string_view, std::string>> marks)
+{
+    for (const auto& [mark, value] : marks)
+        for (std::size_t at = text.find(mark); at != std::string::npos; at = text.find(mark, at + value.size()))
+            text.replace(at, mark.size(), value);
+    return text;
+}
+
 // A window on a screen narrower than it: its controls in one column, in the
 // order above, each as wide as the screen, text of 16 pixels, dialogs within
-// the screen and scrolling down.
-std::string ColumnCss(const Window& w)
+// the screen and scrolling down (column.css.in); the splash keeps its
+// picture, scaled into the screen (splash.css.in).
+std::string ColumnCss(const Window& w, const std::string& columnTemplate, const std::string& splashTemplate)
 {
-    const std::string id = "#" + std::string(w.name);
-    const std::string media = "@media (max-width: " + std::to_string(ColumnBelow(w) - 1) + "px) {\n";
-    if (w.border == Border::None) {
-        // The splash keeps its picture, scaled into the screen.
-        const double scale = 360.0 / Px(w.width);
-        char factor[16];
-        std::snprintf(factor, sizeof factor, "%.3f", scale);
-        return media + "  " + id + " { transform: scale(" + factor + "); }\n}\n";
-    }
-    const std::string client = id + " > .client";
-    const std::string each = client + " > ";
-    std::string css = media;
-    for (const std::string& rule : {
-             id + " { box-sizing: border-box; width: calc(100vw - 16px); max-width: none; font-size: 16px; "
-                  "letter-spacing: normal; }",
-             id + " > .titlebar { height: auto; line-height: 1.5; }",
-             client + " { width: auto !important; height: auto !important; display: flex; flex-direction: column; "
-                      "gap: 4px; padding: 8px; }",
-             each + "* { position: static !important; order: var(--order); width: auto !important; "
-                    "height: auto !important; font-size: 16px; line-height: 1.35; letter-spacing: normal; }",
-             each + ".line { display: none; }",
-             each + ".label, " + each + ".caption { display: block; white-space: normal; text-align: left; "
-                    "margin-top: 6px; }",
-             each + "input, " + each + "button.button { min-height: 40px; padding: 4px 8px; }",
-             each + "textarea { field-sizing: content; overflow: visible; }",
-             each + "textarea.licence:not([readonly]) { field-sizing: fixed; min-height: 10em; overflow: auto; }",
-             each + "button.picture { align-self: flex-start; min-width: 24px; min-height: 24px; }",
-             each + ".grid { height: 60vh !important; }",
-             each + ".drawing svg { width: 100%; height: auto; }",
-             each + "#StatusBar { display: flex; flex-wrap: wrap; }",
-             each + "#StatusBar .panel { position: static; width: auto; height: auto; flex: 1 1 auto; }",
-             // A dialog stays within the screen and scrolls down.
-             "dialog" + id + " { max-height: calc(100dvh - 16px); overflow-y: auto; }",
-         })
-        css += "  " + rule + "\n";
-    return css + "}\n";
+    const std::string id = "#" + std::string(w.name), max = std::to_string(ColumnBelow(w) - 1);
+    if (w.border != Border::None)
+        return Fill(columnTemplate, {{"@window@", id}, {"@max@", max}});
+    char scale[16];
+    std::snprintf(scale, sizeof scale, "%.3f", 360.0 / Px(w.width));
+    return Fill(splashTemplate, {{"@window@", id}, {"@max@", max}, {"@scale@", scale}});
 }
 
 std::string IconFile(Icon icon)
@@ -375,89 +384,77 @@ std::string IconFile(Icon icon)
     return icon == Icon::Question ? "question.png" : "calculator-16.png";
 }
 
-std::string WindowMarkup(const Window& w)
+std::string WindowMarkup(const Window& design)
 {
-    const int width = Px(w.width), height = Px(w.height);
-    const std::string name(w.name);
-    columnOrder = ColumnOrder(w);
-    if (w.border == Border::None)  // the splash: no title bar, centred over the page
+    const Drawn w{design, ColumnOrder(design)};
+    const int width = Px(design.width), height = Px(design.height);
+    const std::string name(design.name);
+    if (design.border == Border::None)  // the splash: no title bar, centred over the page
         return "  <div id=\"" + name + "\" data-ms=\"" + std::to_string(kSplashMs) + "\" style=\"width:" +
                std::to_string(width) + "px;height:" + std::to_string(height) + "px;margin:" +
                std::to_string(-height / 2) + "px 0 0 " + std::to_string(-width / 2) + "px\" aria-hidden=\"true\">\n" +
                Children(w, "", "    ") + "  </div>\n";
     // The main window's title is the page's heading, each dialog's its own.
-    const bool main = &w == &frmMain;
+    const bool main = &design == &frmMain;
     const std::string element = main ? "main" : "dialog", heading = main ? "h1" : "h2";
     // The main window takes no input until the page's script has started the core.
     const std::string inert = main ? " inert" : "";
     return "  <" + element + " id=\"" + name + "\" class=\"window\" aria-labelledby=\"" + name + "-title\"" + inert +
            ">\n" +
-           "    <" + heading + " class=\"titlebar\" id=\"" + name + "-title\"><img src=\"" + IconFile(w.icon) +
-           "\" alt=\"\">" + Escape(w.caption) + "</" + heading + ">\n" +
+           "    <" + heading + " class=\"titlebar\" id=\"" + name + "-title\"><img src=\"" + IconFile(design.icon) +
+           "\" alt=\"\">" + Escape(design.caption) + "</" + heading + ">\n" +
            "    <div class=\"client\" style=\"width:" + std::to_string(width) +
            "px;height:" + std::to_string(height) + "px\">\n" + Children(w, "", "      ") + "    </div>\n  </" +
            element + ">\n";
 }
 
+// A JSON list of the names of the controls that pass the test.
+template <typename Test>
+std::string Names(const Window& w, Test test)
+{
+    std::string out = "[";
+    for (const Control& c : w.controls)
+        if (test(c))
+            out += std::string(out.size() > 1 ? ", " : "") + "\"" + std::string(c.name) + "\"";
+    return out + "]";
+}
+
 std::string Json()
 {
     std::string out = "{";
-    for (const Window* w : kWindows) {
-        std::vector<const Control*> tabs;
-        for (const Control& c : w->controls)
-            if (c.tab != kNoTab)
-                tabs.push_back(&c);
-        std::sort(tabs.begin(), tabs.end(), [](const Control* a, const Control* b) { return a->tab < b->tab; });
-        out += std::string(out.size() > 1 ? ", " : "") + "\"" + std::string(w->name) + "\": {\"controls\": [";
-        for (std::size_t i = 0; i < w->controls.size(); ++i)
-            out += std::string(i ? ", " : "") + "\"" + std::string(w->controls[i].name) + "\"";
-        out += "], \"tabOrder\": [";
-        for (std::size_t i = 0; i < tabs.size(); ++i)
-            out += std::string(i ? ", " : "") + "\"" + std::string(tabs[i]->name) + "\"";
-        out += "]}";
-    }
+    for (const Window* w : kWindows)
+        out += std::string(out.size() > 1 ? ", " : "") + "\"" + std::string(w->name) + "\": {\"controls\": " +
+               Names(*w, [](const Control&) { return true; }) +
+               ", \"tabOrder\": " + Names(*w, [](const Control& c) { return c.tab == kTab; }) +
+               ", \"numeric\": " + Names(*w, [](const Control& c) { return c.Has(kNumeric); }) + "}";
     return out + "}\n";
+}
+
+std::string Read(const std::string& path, bool& ok)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    ok = ok && static_cast<bool>(in);
+    return text.str();
 }
 
 // The service worker: it keeps the site's own files, and only those, in a
 // cache named after their contents, so that a new build replaces them all,
 // and answers from it when the network cannot.
-std::string Worker(const std::vector<std::string>& files)
+std::string Worker(const std::string& workerTemplate, const std::vector<std::string>& files, bool& ok)
 {
     std::uint64_t hash = 14695981039346656037ull;  // FNV-1a over every file's name and bytes
     std::string list;
     for (const std::string& path : files) {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream bytes;
-        bytes << in.rdbuf();
         const std::string name = path.substr(path.find_last_of('/') + 1);
-        for (const char c : name + '\0' + bytes.str())
+        for (const char c : name + '\0' + Read(path, ok))
             hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
         list += std::string(list.empty() ? "" : ", ") + "'" + name + "'";
     }
     char version[17];
     std::snprintf(version, sizeof version, "%016llx", static_cast<unsigned long long>(hash));
-    return "'use strict';\n"
-           "// Generated with the page: keeps the page's own files for use offline.\n"
-           "const CACHE = 'mervane-" + std::string(version) + "';\n"
-           "const FILES = ['./', " + list + "];\n"
-           "self.addEventListener('install', (e) => {\n"
-           "  e.waitUntil(caches.open(CACHE).then((c) => c.addAll(FILES)).then(() => self.skipWaiting()));\n"
-           "});\n"
-           "self.addEventListener('activate', (e) => {\n"
-           "  e.waitUntil(caches.keys()\n"
-           "    .then((keys) => Promise.all(keys.filter((k) => k.startsWith('mervane-') && k !== CACHE).map((k) => caches.delete(k))))\n"
-           "    .then(() => self.clients.claim()));\n"
-           "});\n"
-           "self.addEventListener('fetch', (e) => {\n"
-           "  const url = new URL(e.request.url);\n"
-           "  const scope = new URL(self.registration.scope);\n"
-           "  const name = url.pathname.startsWith(scope.pathname) ? url.pathname.slice(scope.pathname.length) : null;\n"
-           "  if (e.request.method !== 'GET' || url.origin !== scope.origin || !FILES.includes(name === '' ? './' : name))\n"
-           "    return;\n"
-           "  e.respondWith(caches.open(CACHE).then((c) => c.match(e.request, { ignoreSearch: true }))\n"
-           "    .then((kept) => kept || fetch(e.request)));\n"
-           "});\n";
+    return Fill(workerTemplate, {{"@version@", version}, {"@files@", list}});
 }
 
 bool Write(const std::string& path, const std::string& text)
@@ -471,33 +468,35 @@ bool Write(const std::string& path, const std::string& text)
 
 int main(int argc, char** argv)
 {
+    bool ok = true;
     if (argc == 3 && std::string_view(argv[1]) == "--json")
         return Write(argv[2], Json()) ? 0 : 1;
-    if (argc >= 3 && std::string_view(argv[1]) == "--worker")
-        return Write(argv[2], Worker(std::vector<std::string>(argv + 3, argv + argc))) ? 0 : 1;
+    if (argc >= 4 && std::string_view(argv[1]) == "--worker") {
+        const std::string worker = Worker(Read(argv[2], ok), std::vector<std::string>(argv + 4, argv + argc), ok);
+        return ok && Write(argv[3], worker) ? 0 : 1;
+    }
     if (argc != 3) {
-        std::cerr << "usage: genpage TEMPLATE OUTPUT | genpage --json OUTPUT | genpage --worker OUTPUT FILE...\n";
+        std::cerr << "usage: genpage TEMPLATE OUTPUT | genpage --json OUTPUT | genpage --worker TEMPLATE OUTPUT FILE...\n";
         return 2;
     }
-    std::ifstream in(argv[1], std::ios::binary);
-    std::stringstream page;
-    page << in.rdbuf();
-    std::string text = page.str();
-    const std::string mark = "@windows@\n";
+    const std::string page = argv[1], folder = page.substr(0, page.find_last_of('/') + 1);
+    std::string text = Read(page, ok);
+    const std::string columnTemplate = Read(folder + "column.css.in", ok);
+    const std::string splashTemplate = Read(folder + "splash.css.in", ok);
+    const std::string mark = "@windows@\n", layoutMark = "@layout@\n";
     const std::size_t at = text.find(mark);
-    if (!in || at == std::string::npos) {
-        std::cerr << "genpage: no " << mark.substr(0, mark.size() - 1) << " line in " << argv[1] << "\n";
+    if (!ok || at == std::string::npos) {
+        std::cerr << "genpage: cannot read " << page << " or its column.css.in and splash.css.in, or no @windows@ line\n";
         return 1;
     }
     std::string windows;
     for (const Window* w : kWindows)
         windows += WindowMarkup(*w) + "\n";
     text.replace(at, mark.size(), windows);
-    const std::string layoutMark = "@layout@\n";
     if (const std::size_t layout = text.find(layoutMark); layout != std::string::npos) {
         std::string css = "  <style>\n";
         for (const Window* w : kWindows)
-            css += ColumnCss(*w);
+            css += ColumnCss(*w, columnTemplate, splashTemplate);
         text.replace(layout, layoutMark.size(), css + "  </style>\n");
     }
     return Write(argv[2], text) ? 0 : 1;

@@ -39,18 +39,9 @@
 
   function openWindows() { return Array.from(document.querySelectorAll('dialog[open]')); }
 
-  function openWindow(id, prepare) {
-    const dialog = byId(id);
-    prepare(dialog);
-    dialog.showModal();
-  }
-
   function start(core) {
     byId('frmMain').inert = false;
     const separator = decimalSeparator();
-
-    const inputNames = core.inputBoxes();
-    const resultNames = core.resultBoxes();
 
     // The keystroke rule of the number boxes, from the core: a key's
     // characters pass whole or not at all, a composed text's one by one, and
@@ -89,131 +80,117 @@
     }
     document.querySelectorAll('[data-numeric]').forEach(filterTyping);
 
-    // What Go or Do It found, for a screen reader, once; a message box speaks for itself.
+    // What a command found, for a screen reader, once; a message box speaks for itself.
     function announce(text) {
       const live = byId('announce');
       live.textContent = '';
       requestAnimationFrame(() => { live.textContent = text; });
     }
 
-    function formLoad() {
-      inputNames.concat(['txtMeasure'], resultNames).forEach((name) => { control('frmMain', name).value = ''; });
-    }
-
-    function cmdGoClick() {
-      const inputs = {};
-      inputNames.forEach((name) => { inputs[name] = control('frmMain', name).value; });
-      const r = core.analyze(inputs, separator);
-      resultNames.forEach((name) => showText(control('frmMain', name), r[name]));
-      if (r.message !== null)
-        showMessage(r.message);
-      else
-        announce(r.txtZScore === '' ? 'Results shown.'
-          : 'Results shown: z score ' + r.txtZScore + ', percentile ' + r.txtPercentile + '.');
-    }
-
-    function cmdDoItClick() {
-      const r = core.convert(control('frmConvert', 'txtConf').value, control('frmConvert', 'txtSD').value, separator);
-      // A refusal keeps the previous answer.
-      if (r.txtAnswer !== '')
-        showText(control('frmConvert', 'txtAnswer'), r.txtAnswer);
-      if (r.message !== null)
-        showMessage(r.message);
-      else
-        announce(r.txtAnswer + '.');
-    }
-
-    function openConverter() {
-      openWindow('frmConvert', () => {
-        ['txtConf', 'txtSD', 'txtAnswer'].forEach((name) => { control('frmConvert', name).value = ''; });
-      });
-      control('frmConvert', 'txtConf').focus();
-    }
-
-    const interpretInputs = core.interpretInputBoxes();
-    const interpretResults = core.interpretResultBoxes();
-    const interpretBox = (name) => control('frmInterpret', name);
-
-    // Opens with the main window's measure, mean, SD and raw score as they stand.
-    function openInterpretation() {
-      openWindow('frmInterpret', () => {
-        interpretInputs.forEach((name) => { interpretBox(name).value = ''; });
-        ['txtMeasure', 'txtMean', 'txtSD', 'txtScore'].forEach((name) => {
-          interpretBox(name).value = control('frmMain', name).value;
-        });
-        interpretBox('txtLevel').value = '95';
-        interpretResults.forEach((name) => { interpretBox(name).value = ''; });
-        interpretBox('picCurve').innerHTML = core.blankCurve();
-      });
-      interpretBox('txtMeasure').focus();
-    }
-
-    function interpretGoClick() {
-      const inputs = {};
-      interpretInputs.forEach((name) => { inputs[name] = interpretBox(name).value; });
-      const r = core.interpret(inputs, separator);
-      interpretResults.forEach((name) => showText(interpretBox(name), r[name]));
-      interpretBox('picCurve').innerHTML = r.picCurve;
-      if (r.message !== null)
-        showMessage(r.message);
-      else
-        announce('Interpretation shown: z score ' + r.txtZScore + ', percentile ' + r.txtPercentile + '.');
-    }
-
-    const batchBox = (name) => control('frmBatch', name);
-    const batchInputs = ['txtMeasure', 'txtMean', 'txtSD', 'txtReliability', 'txtLevel'];
-    let batchCopy = '';
-
-    // Opens with the interpretation window's measure, mean, SD, reliability and level.
-    function openBatch() {
-      openWindow('frmBatch', () => {
-        batchInputs.forEach((name) => { batchBox(name).value = interpretBox(name).value; });
-        batchBox('txtScores').value = '';
-        showTable([], []);
-        batchCopy = '';
-      });
-      batchBox('txtMeasure').focus();
-    }
-
     const escapes = { '&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;' };
     const escaped = (text) => text.replace(/[&<>"]/g, (c) => escapes[c]);
 
-    // Only the rows in sight are drawn, between two spacers the height of the
-    // others: ten thousand rows of cells would take seconds to lay out. The
-    // table says how many rows it has, and each row where it stands.
-    const ROW_PX = 18;
-    let tableRows = [];
-    function drawRows() {
-      const grid = batchBox('grdScores');
-      const first = Math.max(0, Math.floor(grid.scrollTop / ROW_PX) - 10);
-      const last = Math.min(tableRows.length, first + Math.ceil(grid.clientHeight / ROW_PX) + 20);
-      const spacer = (rows) => (rows ? '<tr aria-hidden="true" style="height:' + rows * ROW_PX + 'px"></tr>' : '');
-      grid.querySelector('tbody').innerHTML = spacer(first) + tableRows.slice(first, last).map((row, i) =>
+    // A grid draws only the rows in sight, between two spacers the height of
+    // the others: ten thousand rows of cells would take seconds to lay out.
+    // The table says how many rows it has, and each row where it stands.
+    const gridRows = new Map();
+    function drawRows(grid) {
+      const rows = gridRows.get(grid) || [];
+      const rowPx = parseFloat(getComputedStyle(grid).getPropertyValue('--row'));
+      const first = Math.max(0, Math.floor(grid.scrollTop / rowPx) - 10);
+      const last = Math.min(rows.length, first + Math.ceil(grid.clientHeight / rowPx) + 20);
+      const spacer = (n) => (n ? '<tr aria-hidden="true" style="height:' + n * rowPx + 'px"></tr>' : '');
+      grid.querySelector('tbody').innerHTML = spacer(first) + rows.slice(first, last).map((row, i) =>
         '<tr aria-rowindex="' + (first + i + 2) + '">' + row.map((cell) => '<td>' + escaped(cell) + '</td>').join('') +
-        '</tr>').join('') + spacer(tableRows.length - last);
+        '</tr>').join('') + spacer(rows.length - last);
     }
-    batchBox('grdScores').addEventListener('scroll', drawRows);
-
-    function showTable(columns, rows) {
-      const grid = batchBox('grdScores');
+    function showTable(grid, columns, rows) {
       const table = grid.querySelector('table');
       table.setAttribute('aria-rowcount', String(rows.length + 1));
       table.tHead.rows[0].innerHTML = columns.map((c) => '<th scope="col">' + escaped(c) + '</th>').join('');
-      tableRows = rows;
+      gridRows.set(grid, rows);
       grid.scrollTop = 0;
-      drawRows();
+      drawRows(grid);
+    }
+    document.querySelectorAll('.grid').forEach((grid) => grid.addEventListener('scroll', () => drawRows(grid)));
+
+    // Every box of a window as its design has it, and its grid empty.
+    const copies = {};
+    function reset(windowId) {
+      const w = byId(windowId);
+      w.querySelectorAll('input, textarea').forEach((box) => {
+        if (box.type === 'checkbox')
+          box.checked = box.defaultChecked;
+        else
+          box.value = box.defaultValue;
+        box.scrollTop = 0;
+      });
+      w.querySelectorAll('.grid').forEach((grid) => showTable(grid, [], []));
+      copies[windowId] = '';
     }
 
-    function batchGoClick() {
-      const inputs = { txtScores: batchBox('txtScores').value };
-      batchInputs.forEach((name) => { inputs[name] = batchBox(name).value; });
-      const r = core.batch(inputs, separator);
-      showTable(r.columns, r.rows);
-      batchCopy = r.tsv;
-      if (r.message !== null)
-        showMessage(r.message);
+    // A window's boxes by design name, as they stand; a ticked box reads "1".
+    function read(windowId) {
+      const boxes = {};
+      byId(windowId).querySelectorAll('input[data-name], textarea[data-name]').forEach((box) => {
+        boxes[box.dataset.name] = box.type === 'checkbox' ? (box.checked ? '1' : '') : box.value;
+      });
+      return boxes;
+    }
+
+    // What the core gives a window to show: texts into boxes, SVG into drawings, rows into its grid.
+    function show(windowId, texts, table) {
+      for (const [name, text] of Object.entries(texts)) {
+        const c = control(windowId, name);
+        if (c.matches('input, textarea'))
+          showText(c, text);
+        else
+          c.innerHTML = text;
+      }
+      if (table) {
+        showTable(byId(windowId).querySelector('.grid'), table.columns, table.rows);
+        copies[windowId] = table.tsv;
+      }
+    }
+
+    function run(windowId) {
+      const shown = core.run(windowId, read(windowId), separator);
+      show(windowId, shown.texts, shown.table);
+      if (shown.message !== null)
+        showMessage(shown.message);
       else
-        announce(r.rows.length === 1 ? 'One row shown.' : r.rows.length + ' rows shown.');
+        announce(shown.spoken);
+    }
+
+    // A window opens in its design state, with what it carries from its
+    // opener, the focus on its first tab stop.
+    function open(windowId, openerId) {
+      const dialog = byId(windowId);
+      reset(windowId);
+      show(windowId, core.opening(windowId), null);
+      for (const [name, text] of Object.entries(core.carried(windowId, read(openerId))))
+        control(windowId, name).value = text;
+      dialog.showModal();
+      [...dialog.querySelectorAll('[data-name]')].find((c) => c.tabIndex >= 0).focus();
+    }
+
+    // Copy takes the text of the control its design names: a grid's rows as
+    // last shown, none after a refusal.
+    function copy(windowId, button) {
+      const source = control(windowId, button.dataset.buddy);
+      const text = source.matches('.grid') ? copies[windowId] : source.value;
+      if (text !== '' || !source.matches('.grid'))
+        navigator.clipboard.writeText(text);
+    }
+
+    // Save hands the drawing's SVG to the browser as a download.
+    function save(windowId, button) {
+      const drawing = control(windowId, button.dataset.buddy);
+      const link = document.createElement('a');
+      link.href = URL.createObjectURL(new Blob([drawing.innerHTML], { type: 'image/svg+xml' }));
+      link.download = drawing.dataset.file;
+      link.click();
+      setTimeout(() => URL.revokeObjectURL(link.href), 0);
     }
 
     function exit() {
@@ -221,38 +198,31 @@
       byId('ended').hidden = false;
     }
 
-    const handlers = {
-      frmMain: {
-        cmdGo: cmdGoClick,
-        cmdClear: formLoad,
-        cmdExit: exit,
-        cmdAssumptions: () => { openWindow('frmAssumptions', () => {}); control('frmAssumptions', 'cmdExit').focus(); },
-        cmdCredits: () => { openWindow('frmCredits', () => { control('frmCredits', 'Text1').scrollTop = 0; });
-                            control('frmCredits', 'cmdQuenloWebsite').focus(); },
-        picConf: openConverter,
-        cmdInterpret: openInterpretation,
-      },
-      frmInterpret: {
-        cmdGo: interpretGoClick,
-        cmdCopy: () => navigator.clipboard.writeText(interpretBox('txtReport').value),
-        cmdClose: () => byId('frmInterpret').close(),
-        cmdBatch: openBatch,
-      },
-      frmBatch: {
-        cmdGo: batchGoClick,
-        cmdCopy: () => { if (batchCopy !== '') navigator.clipboard.writeText(batchCopy); },
-        cmdClose: () => byId('frmBatch').close(),
-      },
-      frmConvert: { cmdDoIt: cmdDoItClick, cmdClose: () => byId('frmConvert').close() },
-      frmAssumptions: { cmdExit: () => byId('frmAssumptions').close() },
-      frmCredits: {
-        cmdQuenloWebsite: () => window.open(core.makerAddress(), '_blank', 'noopener,noreferrer'),
-        cmdExit: () => byId('frmCredits').close(),
-      },
-    };
-    for (const [windowId, buttons] of Object.entries(handlers))
-      for (const [name, handler] of Object.entries(buttons))
-        control(windowId, name).addEventListener('click', handler);
+    // Every window's buttons from its design: its calculation's command, the
+    // controls that open other windows, Copy, Save and Close.
+    document.querySelectorAll('.window:not(#msgbox)').forEach((w) => {
+      const command = core.command(w.id);
+      w.querySelectorAll('button[data-name]').forEach((button) => {
+        const name = button.dataset.name;
+        let act = null;
+        if (name === command)
+          act = () => run(w.id);
+        else if (button.dataset.opens)
+          act = () => open(button.dataset.opens, w.id);
+        else if (name === 'cmdCopy')
+          act = () => copy(w.id, button);
+        else if (name === 'cmdSave')
+          act = () => save(w.id, button);
+        else if (w.id === 'frmMain')
+          act = { cmdClear: () => reset('frmMain'), cmdExit: exit }[name];
+        else if (name === 'cmdClose' || name === 'cmdExit')
+          act = () => w.close();
+        else if (name === 'cmdQuenloWebsite')
+          act = () => window.open(core.makerAddress(), '_blank', 'noopener,noreferrer');
+        if (act)
+          button.addEventListener('click', act);
+      });
+    });
     byId('msgbox-ok').addEventListener('click', () => byId('msgbox').close());
 
     // No window has a cancel button: Escape closes none but the message box.
@@ -261,17 +231,19 @@
     });
 
     // Access keys (Alt and the underlined letter) act in the window on top,
-    // and F1 opens the converter and F2 the interpretation from the main window.
+    // and the function keys of the main window's openings from it alone.
     document.addEventListener('keydown', (e) => {
-      const open = openWindows();
-      const top = open.length ? open[open.length - 1] : byId('frmMain');
-      if (e.key === 'Escape' && top.id !== 'msgbox' && open.length) {
+      const opened = openWindows();
+      const top = opened.length ? opened[opened.length - 1] : byId('frmMain');
+      if (e.key === 'Escape' && top.id !== 'msgbox' && opened.length) {
         e.preventDefault();
         return;
       }
-      if ((e.key === 'F1' || e.key === 'F2') && !open.length && !byId('frmMain').hidden) {
+      const opener = /^F[0-9]+$/.test(e.key) && !opened.length && !byId('frmMain').hidden &&
+        byId('frmMain').querySelector('[aria-keyshortcuts="' + e.key + '"]');
+      if (opener) {
         e.preventDefault();
-        (e.key === 'F1' ? openConverter : openInterpretation)();
+        opener.click();
         return;
       }
       // By the key's place, not its character: Option+G on a Mac types "©".
@@ -306,7 +278,7 @@
     }
     showClock();
 
-    formLoad();
+    reset('frmMain');
     control('frmMain', 'txtScore').focus();
     document.documentElement.dataset.ready = 'true';
     performance.mark('mervane-interactive');
