@@ -287,12 +287,33 @@ MERVANE_FMA_CLONES std::optional<double> FastQuantile(double p, double mean, dou
     return RoundSigned(v, error);
 }
 
+// The refusals both components share, and the ends of the quantile.
+std::optional<StatOutcome> Refused(double x, double mean, double sd)
+{
+    if (const StatFailure why = CheckParameters(x, mean, sd); why != StatFailure::None)
+        return Fail(why);
+    return std::nullopt;
+}
+
+std::optional<StatOutcome> RefusedOrEnd(double p, double mean, double sd)
+{
+    if (const std::optional<StatOutcome> refused = Refused(p, mean, sd))
+        return refused;
+    if (p < 0 || p > 1)
+        return Fail(StatFailure::ProbabilityOutOfRange);
+    if (p == 0)
+        return StatOutcome{-HUGE_VAL, StatFailure::None};
+    if (p == 1)
+        return StatOutcome{HUGE_VAL, StatFailure::None};
+    return std::nullopt;
+}
+
 }  // namespace
 
 StatOutcome ExactNormal::NormalCdf(double x, double mean, double sd)
 {
-    if (const StatFailure why = CheckParameters(x, mean, sd); why != StatFailure::None)
-        return Fail(why);
+    if (const std::optional<StatOutcome> refused = Refused(x, mean, sd))
+        return *refused;
     if (const std::optional<double> fast = FastCdf(x, mean, sd))
         return {*fast, StatFailure::None};
     fallbacks.fetch_add(1, std::memory_order_relaxed);
@@ -301,17 +322,25 @@ StatOutcome ExactNormal::NormalCdf(double x, double mean, double sd)
 
 StatOutcome ExactNormal::NormalQuantile(double p, double mean, double sd)
 {
-    if (const StatFailure why = CheckParameters(p, mean, sd); why != StatFailure::None)
-        return Fail(why);
-    if (p < 0 || p > 1)
-        return Fail(StatFailure::ProbabilityOutOfRange);
-    if (p == 0)
-        return {-HUGE_VAL, StatFailure::None};
-    if (p == 1)
-        return {HUGE_VAL, StatFailure::None};
+    if (const std::optional<StatOutcome> end = RefusedOrEnd(p, mean, sd))
+        return *end;
     if (const std::optional<double> fast = FastQuantile(p, mean, sd))
         return {*fast, StatFailure::None};
     fallbacks.fetch_add(1, std::memory_order_relaxed);
+    return WideQuantile(p, mean, sd);
+}
+
+StatOutcome WideNormal::NormalCdf(double x, double mean, double sd)
+{
+    if (const std::optional<StatOutcome> refused = Refused(x, mean, sd))
+        return *refused;
+    return WideCdf(x, mean, sd);
+}
+
+StatOutcome WideNormal::NormalQuantile(double p, double mean, double sd)
+{
+    if (const std::optional<StatOutcome> end = RefusedOrEnd(p, mean, sd))
+        return *end;
     return WideQuantile(p, mean, sd);
 }
 

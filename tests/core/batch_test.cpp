@@ -72,13 +72,16 @@ TEST(InterpretBatch, EveryRowIsWhatInterpretScoreGives)
 
 TEST(InterpretBatch, KeepsTheRowsThatAreNoNumbersAndCopiesForASpreadsheet)
 {
-    const core::BatchTable table = core::InterpretBatch({"", "100", "15", "", "95", "115\n\nabsent\n 85,5 \n"}, ",");
+    // Only a score that is a number takes the locale's separator; a line that is none stays as pasted.
+    const core::BatchTable table =
+        core::InterpretBatch({"", "100", "15", "", "95", "115\n\nabsent\n 85,5 \n1.5.3\n"}, ",");
     ASSERT_FALSE(table.message.has_value());
     EXPECT_EQ(table.Tsv(),
               "Score\tz\tPercentile\tT\tStandard\tScaled\tStanine\tSten\tLabel\n"
               "115\t1\t84,13\t60\t115\t13\t7\t8\tHigh average\n"
               "absent\tnot a number\n"
-              "85,5\t-0,97\t16,69\t40,33\t85,5\t7,1\t3\t4\tLow average\n");
+              "85,5\t-0,97\t16,69\t40,33\t85,5\t7,1\t3\t4\tLow average\n"
+              "1.5.3\tnot a number\n");
 }
 
 TEST(InterpretBatch, ChecksTheMeasureBeforeAnyRowAndRefusesTooManyScores)

@@ -154,6 +154,9 @@ TEST(InterpretScore, StopsAtTheFirstMessage)
         {"empty level", Inputs("50", "10", "65", "0.9", ""), level, 9},
         {"retest without reliability", Inputs("50", "10", "65", "", "95", "72"),
          "Reliable change needs the measure's reliability.", 9},
+        // a later rule never replaces an earlier message
+        {"SD of 0, a retest and no reliability", Inputs("50", "0", "60", "", "95", "65"),
+         "The measure SD must be above 0.", 0},
         {"raw score too large", Inputs("50", "10", "1e999"), "The raw score is too large a number to work with.", 0},
     };
     for (const Row& row : rows) {
@@ -171,19 +174,24 @@ TEST(InterpretScore, StopsAtTheFirstMessage)
 
 namespace {
 
-TEST(CurveSvg, MarksTheScoreAndAnArrowAtTheEdgeBeyondFour)
+TEST(CurveSvg, MarksTheScoreAndAnArrowPointingOutAtTheEdgeBeyondFour)
 {
     struct Row {
         double z;
-        const char* x;  // where the mark stands: 16 + (z + 4) / 8 * 360, at most 4 either side
-        bool arrow;
+        const char* x;      // where the mark stands: 16 + (z + 4) / 8 * 360, at most 4 either side
+        const char* arrow;  // the arrow's tip and the base it points away from, or nothing
     };
-    const Row rows[] = {{1.5, "263.5", false}, {-4, "16", false}, {4, "376", false}, {5.2, "376", true}, {-9, "16", true}};
+    const Row rows[] = {{1.5, "263.5", ""},
+                        {-4, "16", ""},
+                        {4, "376", ""},
+                        {5.2, "376", "M386 22 L376 16 L376 28 Z"},
+                        {-9, "16", "M6 22 L16 16 L16 28 Z"}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.z);
         const std::string svg = core::CurveSvg({row.z, std::nullopt, std::nullopt, "a <b> & c"});
         EXPECT_NE(svg.find(std::string("<line id=\"score\" x1=\"") + row.x + "\""), std::string::npos) << svg;
-        EXPECT_EQ(svg.find("id=\"beyond\"") != std::string::npos, row.arrow);
+        const std::size_t at = svg.find("id=\"beyond\" d=\"") + 15;
+        EXPECT_EQ(at < 15 ? "" : svg.substr(at, svg.find('"', at) - at), row.arrow);
         EXPECT_NE(svg.find("<desc>a &lt;b&gt; &amp; c</desc>"), std::string::npos);
     }
 }

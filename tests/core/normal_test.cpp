@@ -158,4 +158,17 @@ TEST(ExactNormal, FallsBackNearARoundingBoundaryAndRoundsCorrectly)
     }
 }
 
+// The 113-bit path on its own: the fast path answers this input itself now.
+TEST(WideNormal, ScalesTheQuantileInWidePrecisionAndRoundsOnce)
+{
+    // sd times the quantile of 0.95 is 534457114103740.5589 (50 digits, mpmath); doubles here are 1/16
+    // apart. With the quantile rounded to double first, the product rounds to ...740.5 instead.
+    core::WideNormal wide;
+    EXPECT_EQ(wide.NormalQuantile(0.95, 0, 324926853883217).value, 534457114103740.5625);
+    EXPECT_EQ(wide.NormalQuantile(0.95, 0.5, 324926853883217).value, 534457114103741.0625);
+    EXPECT_EQ(wide.NormalCdf(1, 0, 1).value, 0.8413447460685429);
+    EXPECT_EQ(wide.NormalQuantile(0, 0, 1).value, -HUGE_VAL);
+    EXPECT_EQ(wide.NormalCdf(1, 0, 0).failure, StatFailure::NonPositiveSd);
+}
+
 }  // namespace

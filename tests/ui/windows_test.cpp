@@ -1,6 +1,8 @@
 #include "tests/ui/windows_test.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QLabel>
 #include <QClipboard>
 #include <QScopeGuard>
 #include <QSvgRenderer>
@@ -12,6 +14,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+#include <memory>
 
 #include "core/design/windows.h"
 #include "tests/ui/uitest.h"
@@ -417,6 +421,65 @@ void TestWindows::everyCaptionFits()
     if (frmMain* main = TheMainWindow())
         main->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+namespace {
+
+// Each window with boxes, built as the program builds it.
+std::unique_ptr<QWidget> Built(const core::design::Window& design)
+{
+    if (&design == &core::design::frmMain)
+        return std::make_unique<frmMain>();
+    if (&design == &core::design::frmConvert)
+        return std::make_unique<frmConvert>(nullptr);
+    if (&design == &core::design::frmAssumptions)
+        return std::make_unique<frmAssumptions>(nullptr);
+    if (&design == &core::design::frmCredits)
+        return std::make_unique<frmCredits>(nullptr);
+    if (&design == &core::design::frmSplash)
+        return nullptr;  // it has no boxes, and it starts the program
+    return std::make_unique<ui::CalculationWindow>(nullptr, design, nullptr);
+}
+
+QString Name(std::string_view name) { return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())); }
+
+}  // namespace
+
+void TestWindows::captionsAreTheLabelsOfTheirBoxes()
+{
+    for (const core::design::Window* design : core::design::kWindows) {
+        const std::unique_ptr<QWidget> w = Built(*design);
+        for (const core::design::Control& c : design->controls) {
+            if (!w || c.kind != core::design::Label || c.buddy.empty())
+                continue;
+            const QString what = Name(design->name) + "." + Name(c.name);
+            auto* label = w->findChild<QLabel*>(Name(c.name));
+            QWidget* box = w->findChild<QWidget*>(Name(c.buddy));
+            QVERIFY2(label && box && label->buddy() == box, qPrintable(what));
+            // What a screen reader sees over AT-SPI: the caption is the label of the box (labelled-by).
+            bool labelled = false;
+            for (const auto& [other, relation] :
+                 QAccessible::queryAccessibleInterface(box)->relations(QAccessible::Label))
+                labelled = labelled || other->object() == label;
+            QVERIFY2(labelled, qPrintable(what));
+        }
+    }
+}
+
+void TestWindows::everyNumberBoxRefusesALetter()
+{
+    for (const core::design::Window* design : core::design::kWindows) {
+        const std::unique_ptr<QWidget> w = Built(*design);
+        for (const core::design::Control& c : design->controls) {
+            if (!w || !c.Has(core::design::kNumeric))
+                continue;
+            QLineEdit* box = Box(w.get(), c.name.data());
+            box->clear();
+            for (QChar key : QStringLiteral("-9a,5"))
+                QTest::keyClick(box, key.toLatin1());
+            QVERIFY2(box->text() == QStringLiteral("95"), qPrintable(Name(design->name) + "." + Name(c.name)));
+        }
+    }
 }
 
 void TestWindows::setTopMostWindowRaisesItsFailureAgain()

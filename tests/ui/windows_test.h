@@ -36,6 +36,8 @@ private slots:
     void splashStartsTheProgram();
     void exitingDuringTheSplashLeavesItUntilItCloses();
     void everyCaptionFits();
+    void captionsAreTheLabelsOfTheirBoxes();
+    void everyNumberBoxRefusesALetter();
     void setTopMostWindowRaisesItsFailureAgain();
     void unexpectedFailuresAreReported();
 

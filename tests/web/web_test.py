@@ -278,9 +278,27 @@ class WebEdition:
         self.driver.execute_script(
             "navigator.clipboard.writeText = (t) => { window.copied = t; return Promise.resolve(); };")
         p.alt("p")
-        self.assertEqual(self.driver.execute_script("return window.copied"),
-                         "Score\tz\tPercentile\tT\tStandard\tScaled\tStanine\tSten\tLabel\n"
-                         "115\t1\t84.13\t60\t115\t13\t7\t8\tHigh average\nabsent\tnot a number\n")
+        copied = ("Score\tz\tPercentile\tT\tStandard\tScaled\tStanine\tSten\tLabel\n"
+                  "115\t1\t84.13\t60\t115\t13\t7\t8\tHigh average\nabsent\tnot a number\n")
+        self.assertEqual(self.driver.execute_script("return window.copied"), copied)
+        # After a refusal there is nothing to copy: the clipboard keeps what it held.
+        p.control("frmBatch", "txtSD").clear()
+        p.alt("g")
+        p.answer_message()
+        p.alt("p")
+        self.assertEqual(self.driver.execute_script("return window.copied"), copied)
+        # Rows are counted from the header, also those drawn once the table scrolls.
+        p.type("frmBatch", "txtSD", "15")
+        self.driver.execute_script("arguments[0].value = arguments[1]", p.control("frmBatch", "txtScores"),
+                                   "\n".join(str(1000 + i) for i in range(1000)))
+        p.alt("g")
+        row_of = """
+            const grid = document.querySelector('#frmBatch [data-name=grdScores]');
+            grid.scrollTop = arguments[1]; grid.dispatchEvent(new Event('scroll'));
+            const row = [...grid.querySelectorAll('tbody tr[aria-rowindex]')].find((r) => r.cells[0].textContent === arguments[0]);
+            return row && row.getAttribute('aria-rowindex');"""
+        self.assertEqual(self.driver.execute_script(row_of, "1000", 0), "2")
+        self.assertEqual(self.driver.execute_script(row_of, "1499", 499 * 18), "501")
 
     def test_tab_visits_the_design_order(self):
         from selenium.webdriver.common.keys import Keys
@@ -436,6 +454,26 @@ class AsOnTheDesktop(unittest.TestCase):
             p.alt("g")
             self.assertEqual([p.text("frmMain", n) for n in ("txtSD196", "txtZScore", "txtSD1")],
                              ["69,6", "1,55", "60"])
+        finally:
+            driver.quit()
+
+    def test_every_number_box_of_every_window_refuses_a_letter(self):
+        with open(DESIGN) as f:
+            designs = json.load(f)
+        driver = browser()
+        try:
+            p = Page(driver, "file://" + os.path.join(SITE, "index.html"))
+            p.wait_for_the_splash_to_close()
+            for window, design in designs.items():
+                if window != "frmMain" and design["numeric"]:
+                    driver.execute_script("document.getElementById(arguments[0]).showModal()", window)
+                for name in design["numeric"]:
+                    with self.subTest(window=window, box=name):
+                        p.control(window, name).clear()
+                        p.type(window, name, "-9a,5")
+                        self.assertEqual(p.text(window, name), "95")
+                if window != "frmMain" and design["numeric"]:
+                    driver.execute_script("document.getElementById(arguments[0]).close()", window)
         finally:
             driver.quit()
 
@@ -652,6 +690,17 @@ class AsAWebApplication(unittest.TestCase):
         p.press(Keys.F2)
         p.alt("g")
         spoken("Interpretation shown: z score 1.5, percentile 93.32.")
+        # A refusal is said by its message box alone.
+        d.execute_script("""window.said = [];
+            new MutationObserver(() => window.said.push(document.getElementById('announce').textContent))
+                .observe(document.getElementById('announce'), {childList: true, characterData: true, subtree: true});""")
+        p.control("frmInterpret", "txtMean").clear()
+        p.alt("g")
+        self.assertEqual(p.message(), ["Mervane", "Enter the measure's mean, its SD and a raw score."])
+        d.execute_async_script("requestAnimationFrame(() => requestAnimationFrame(arguments[0]))")
+        self.assertEqual(d.execute_script("return window.said"), [])
+        p.answer_message()
+        p.type("frmInterpret", "txtMean", "50")
         p.alt("m")
         self.driver.execute_script("arguments[0].focus()", p.control("frmBatch", "txtScores"))
         self.driver.execute_cdp_cmd("Input.insertText", {"text": "65\nabsent"})
