@@ -7,6 +7,7 @@
 #include "core/conversion.h"
 #include "core/curve.h"
 #include "core/interpretation.h"
+#include "core/profile.h"
 #include "core/scoreanalysis.h"
 
 namespace core {
@@ -81,6 +82,23 @@ Shown Batch(const Texts& boxes, std::string_view separator)
     return shown;
 }
 
+Shown Profile(const Texts& boxes, std::string_view separator)
+{
+    ProfileResults r = ProfileScores(Read(boxes, kProfileInputs), separator);
+    Shown shown;
+    const std::size_t n = r.table.rows.size();
+    shown.table = std::move(r.table);
+    shown.texts = {{"txtMeanScore", std::move(r.txtMeanScore)},
+                   {"picProfile", std::move(r.picProfile)},
+                   {"txtReport", std::move(r.txtReport)}};
+    shown.message = std::move(r.message);
+    shown.spoken = "Profile shown: " + (n == 1 ? std::string("one row") : std::to_string(n) + " rows") +
+                   (shown.texts["txtMeanScore"].empty() ? "." : ", mean standard score " + shown.texts["txtMeanScore"] + ".");
+    return shown;
+}
+
+Texts BlankProfile() { return {{"picProfile", ProfileSvg({})}}; }
+
 Texts Nothing() { return {}; }
 
 constexpr Calculation kCalculations[] = {
@@ -88,6 +106,7 @@ constexpr Calculation kCalculations[] = {
     {"frmConvert", "cmdDoIt", &Convert, &Nothing},
     {"frmInterpret", "cmdGo", &Interpret, &BlankCurve},
     {"frmBatch", "cmdGo", &Batch, &Nothing},
+    {"frmProfile", "cmdGo", &Profile, &BlankProfile},
 };
 
 }  // namespace

@@ -4,10 +4,15 @@
 #include <array>
 #include <cmath>
 
+#include "core/interpretation.h"
 #include "core/markup.h"
+#include "core/svg.h"
 
 namespace core {
 namespace {
+
+using svg::Num;
+using svg::Put;
 
 constexpr int kWidth = 392, kHeight = 192;
 constexpr double kLeft = 16, kRight = kWidth - 16, kBase = 150, kPeak = 24;
@@ -16,29 +21,13 @@ constexpr double kZMax = 4;
 double X(double z) { return kLeft + (std::clamp(z, -kZMax, kZMax) + kZMax) / (2 * kZMax) * (kRight - kLeft); }
 double Y(double z) { return kBase - (kBase - kPeak) * std::exp(-z * z / 2); }
 
-// One decimal, with a point whatever the locale: whole tenths through integers.
-std::string Num(double v)
-{
-    const long tenths = std::lround(v * 10);
-    std::string out = tenths < 0 ? "-" : "";
-    out += std::to_string(std::labs(tenths) / 10);
-    if (const long tenth = std::labs(tenths) % 10) {
-        out += '.';
-        out += static_cast<char>('0' + tenth);
-    }
-    return out;
-}
-
-// Appends each part in turn: one growing text, no temporaries.
-template <typename... Parts>
-void Put(std::string& out, const Parts&... parts)
-{
-    ((out += parts), ...);
-}
-
-// The z at which each label band of the standard score begins, as shown:
-// 69.5, 79.5, ... 129.5 on the scale of mean 100 and SD 15.
-constexpr std::array kBandEdges{-30.5 / 15, -20.5 / 15, -10.5 / 15, 9.5 / 15, 19.5 / 15, 29.5 / 15};
+// The z at which each label band of the standard score begins.
+constexpr std::array<double, kLabelBandEdges.size()> kBandEdges = [] {
+    std::array<double, kLabelBandEdges.size()> z{};
+    for (std::size_t i = 0; i < z.size(); ++i)
+        z[i] = (kLabelBandEdges[i] - 100) / 15;
+    return z;
+}();
 
 // The area under the curve between two z values, as a closed path.
 std::string Area(double from, double to)

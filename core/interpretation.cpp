@@ -68,13 +68,14 @@ private:
         return true;
     }
 
-    // 100 x the probability below x, as the main window shows a percentile.
+    // 100 x the probability below x, its ends shown as beyond 99.99 and 0.01.
     bool Percentile(double x, std::string InterpretResults::*field, std::string_view what)
     {
         const StatOutcome p = stats_.NormalCdf(x, m_, s_);
         if (!p.Ok())
             return Refuse(messages::StatisticsFailed(p.failure, what));
-        return Show(p.value * 100, field, what);
+        r_.*field = PercentText(p.value * 100, separator_);
+        return true;
     }
 
     void Whole(long value, std::string InterpretResults::*field) { r_.*field = std::to_string(value); }
@@ -222,21 +223,10 @@ private:
 
 std::string_view StandardScoreLabel(double shown)
 {
-    // The AACN's 2020 consensus labels (Guilmette et al.), on the score as
-    // shown to two places, which is the same as the whole score, halves up.
-    if (shown >= 129.5)
-        return "Exceptionally high";
-    if (shown >= 119.5)
-        return "Above average";
-    if (shown >= 109.5)
-        return "High average";
-    if (shown >= 89.5)
-        return "Average";
-    if (shown >= 79.5)
-        return "Low average";
-    if (shown >= 69.5)
-        return "Below average";
-    return "Exceptionally low";
+    std::size_t band = 0;
+    while (band < kLabelBandEdges.size() && shown >= kLabelBandEdges[band])
+        ++band;
+    return kStandardScoreLabels[band];
 }
 
 InterpretResults InterpretScore(const InterpretInputs& in, std::string_view decimalSeparator,

@@ -26,6 +26,9 @@ inline constexpr std::string_view kReliabilityOutOfRange = "The reliability must
 inline constexpr std::string_view kChangeNeedsReliability = "Reliable change needs the measure's reliability.";
 inline constexpr std::string_view kTooManyScores = "Paste at most 10,000 scores at a time.";
 
+// The profile window's.
+inline constexpr std::string_view kTooManyMeasures = "Paste at most 200 measures at a time.";
+
 // What a value is called in the messages about it.
 namespace subject {
 inline constexpr std::string_view kMean = "The measure mean";

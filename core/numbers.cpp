@@ -297,4 +297,14 @@ std::string NumberText(double v, std::string_view decimalSeparator)
     return out;
 }
 
+std::string PercentText(double percent, std::string_view decimalSeparator)
+{
+    const std::string text = NumberText(RoundTwoPlaces(percent), decimalSeparator);
+    if (text == "100")
+        return "> 99" + std::string(decimalSeparator) + "99";
+    if (text == "0")
+        return "< 0" + std::string(decimalSeparator) + "01";
+    return text;
+}
+
 }  // namespace core

@@ -33,6 +33,11 @@ double RoundTwoPlaces(double v);
 // and "-∞"; NaN is never produced by the computations and shows as "".
 std::string NumberText(double v, std::string_view decimalSeparator = ".");
 
+// A percentage of people (a percentile rank, a share of a population) as
+// shown: rounded to two places, and "> 99.99" or "< 0.01" where the text would
+// be "100" or "0", since no score leaves all or none of the people below it.
+std::string PercentText(double percent, std::string_view decimalSeparator = ".");
+
 }  // namespace core
 
 #endif

@@ -93,22 +93,25 @@
     // A grid draws only the rows in sight, between two spacers the height of
     // the others: ten thousand rows of cells would take seconds to lay out.
     // The table says how many rows it has, and each row where it stands.
+    // A row shorter than the table ends in a note, which runs across the columns it has no figures for.
     const gridRows = new Map();
     function drawRows(grid) {
-      const rows = gridRows.get(grid) || [];
+      const { columns, rows } = gridRows.get(grid) || { columns: 0, rows: [] };
+      const cell = (text, i, row) => '<td' + (i === row.length - 1 && row.length < columns
+        ? ' colspan="' + (columns - i) + '"' : '') + '>' + escaped(text) + '</td>';
       const rowPx = parseFloat(getComputedStyle(grid).getPropertyValue('--row'));
       const first = Math.max(0, Math.floor(grid.scrollTop / rowPx) - 10);
       const last = Math.min(rows.length, first + Math.ceil(grid.clientHeight / rowPx) + 20);
       const spacer = (n) => (n ? '<tr aria-hidden="true" style="height:' + n * rowPx + 'px"></tr>' : '');
       grid.querySelector('tbody').innerHTML = spacer(first) + rows.slice(first, last).map((row, i) =>
-        '<tr aria-rowindex="' + (first + i + 2) + '">' + row.map((cell) => '<td>' + escaped(cell) + '</td>').join('') +
+        '<tr aria-rowindex="' + (first + i + 2) + '">' + row.map(cell).join('') +
         '</tr>').join('') + spacer(rows.length - last);
     }
     function showTable(grid, columns, rows) {
       const table = grid.querySelector('table');
       table.setAttribute('aria-rowcount', String(rows.length + 1));
       table.tHead.rows[0].innerHTML = columns.map((c) => '<th scope="col">' + escaped(c) + '</th>').join('');
-      gridRows.set(grid, rows);
+      gridRows.set(grid, { columns: columns.length, rows });
       grid.scrollTop = 0;
       drawRows(grid);
     }

@@ -7,19 +7,21 @@
 #include "core/design/frmcredits.h"
 #include "core/design/frminterpret.h"
 #include "core/design/frmmain.h"
+#include "core/design/frmprofile.h"
 #include "core/design/frmsplash.h"
 
 namespace core::design {
 
 // Every window of the program: the main window first, as the page lists them.
-inline constexpr const Window* kWindows[] = {&frmMain, &frmConvert, &frmAssumptions, &frmCredits, &frmInterpret,
-                                             &frmBatch,   &frmSplash};
+inline constexpr const Window* kWindows[] = {&frmMain,  &frmConvert, &frmAssumptions, &frmCredits, &frmInterpret,
+                                             &frmBatch, &frmProfile, &frmSplash};
 
 inline constexpr Opening kOpenings[] = {
     {&frmMain, "picConf", "F1", &frmConvert},
     {&frmMain, "cmdAssumptions", "", &frmAssumptions},
     {&frmMain, "cmdCredits", "", &frmCredits},
     {&frmMain, "cmdInterpret", "F2", &frmInterpret},
+    {&frmMain, "cmdProfile", "F3", &frmProfile},
     {&frmInterpret, "cmdBatch", "", &frmBatch},
 };
 

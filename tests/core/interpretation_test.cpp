@@ -83,6 +83,31 @@ TEST(InterpretScore, LabelsTheStandardScoreAsShown)
     }
 }
 
+TEST(InterpretScore, NoPercentileIsZeroOrAHundred)
+{
+    struct Row {
+        const char* z;
+        const char* percentile;  // of the score, and of its true score's interval at a reliability of 0.9
+        const char* low;
+        const char* high;
+    };
+    const Row rows[] = {
+        // mpmath, 30 digits: 100 Phi(5) = 99.99997, Phi(3.912) = 99.99542, Phi(5.088) = 99.99998
+        {"5", "> 99.99", "> 99.99", "> 99.99"},
+        // 0.0032, 0.0014 and 0.1298
+        {"-4", "< 0.01", "< 0.01", "0.13"},
+        // 99.98999 (shown 99.99, not beyond it), 99.71021 and 99.99584
+        {"3.719", "99.99", "99.71", "> 99.99"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.z);
+        const InterpretResults r = core::InterpretScore(Inputs("0", "1", row.z, "0.9"));
+        EXPECT_EQ(r.txtPercentile, row.percentile);
+        EXPECT_EQ(r.txtTrueLowPercentile, row.low);
+        EXPECT_EQ(r.txtTrueHighPercentile, row.high);
+    }
+}
+
 TEST(InterpretScore, StanineAndStenTakeTheUpperBandOnABoundary)
 {
     struct Row {

@@ -9,6 +9,10 @@
 #include <QSvgWidget>
 #include <QTableView>
 #include <QDesktopServices>
+#include <QFile>
+#include <QFileDialog>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -335,6 +339,90 @@ void TestWindows::manyScoresArePastedReadAndCopied()
 
 namespace {
 
+// Saves through the save dialog that the next click opens, into `path`, and
+// answers the message that may follow it.
+void SaveAs(QPushButton* save, QWidget* window, const QString& path, uitest::Message* message = nullptr)
+{
+    uitest::OnNextModal(
+        [path, window, message](QWidget* w) {
+            auto* dialog = qobject_cast<QFileDialog*>(w);
+            QVERIFY(dialog);
+            QCOMPARE(dialog->selectedFiles().value(0).section('/', -1), QStringLiteral("profile.svg"));
+            dialog->selectFile(path);
+            if (message)
+                uitest::ExpectMessage(*message, window);
+            QMetaObject::invokeMethod(dialog, "accept");
+        },
+        window);
+    QTest::mouseClick(save, Qt::LeftButton);
+    uitest::ForgetWaits();
+}
+
+}  // namespace
+
+void TestWindows::profileOpensPrefilledAndIsWired()
+{
+    frmMain main;
+    uitest::ShowAndActivate(&main);
+    Box(&main, "txtMeasure")->setText(QStringLiteral("Word List"));
+    Type(&main, "txtMean", "50");
+    Type(&main, "txtSD", "10");
+    Type(&main, "txtScore", "44");
+    const QTemporaryDir dir;
+    bool checked = false;
+    uitest::OnNextModal([&](QWidget* w) {
+        const auto closeAnyway = qScopeGuard([w] { w->close(); });
+        QCOMPARE(w->objectName(), QStringLiteral("frmProfile"));
+        QCOMPARE(w->parentWidget(), &main);
+        auto* rows = w->findChild<QPlainTextEdit*>("txtRows");
+        QCOMPARE(rows->toPlainText(), QStringLiteral("Word List\t50\t10\t44"));
+        QCOMPARE(Box(w, "txtLevel")->text(), QStringLiteral("95"));
+        rows->appendPlainText(QStringLiteral("Vocabulary\t10\t3\t14\nno figures"));
+        QTest::mouseClick(Button(w, "cmdGo"), Qt::LeftButton);
+        QCOMPARE(w->findChild<QTableView*>("grdProfile")->model()->rowCount(), 3);
+        QCOMPARE(Box(w, "txtMeanScore")->text(), QStringLiteral("105.5"));
+        QTest::mouseClick(Button(w, "cmdCopy"), Qt::LeftButton);
+        QVERIFY(QApplication::clipboard()->text().startsWith(QStringLiteral("Measure\tScore\tz\t")));
+
+        const QString path = dir.filePath(QStringLiteral("battery.svg"));
+        SaveAs(Button(w, "cmdSave"), w, path);
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QXmlStreamReader svg(&saved);
+        int marks = 0;
+        while (!svg.atEnd())
+            if (svg.readNext() == QXmlStreamReader::StartElement &&
+                svg.attributes().value(QStringLiteral("class")).startsWith(QStringLiteral("score")))
+                ++marks;
+        QVERIFY2(!svg.hasError(), qPrintable(svg.errorString()));
+        QCOMPARE(marks, 2);  // one a measure computed
+
+        uitest::Message failed;
+        SaveAs(Button(w, "cmdSave"), w, dir.filePath(QStringLiteral("no such folder/profile.svg")), &failed);
+        QVERIFY(failed.seen);
+        QVERIFY2(failed.text.startsWith(QStringLiteral("The picture could not be saved: ")), qPrintable(failed.text));
+        QCOMPARE(w->findChild<QTableView*>("grdProfile")->model()->rowCount(), 3);
+        checked = true;
+    });
+    QTest::mouseClick(Button(&main, "cmdProfile"), Qt::LeftButton);
+    uitest::ForgetWaits();
+    QVERIFY(checked);
+
+    // F3 opens it too; without a raw score the main window's measure is no line of it.
+    Box(&main, "txtScore")->clear();
+    QString rows = QStringLiteral("unseen");
+    uitest::OnNextModal([&](QWidget* w) {
+        rows = w->findChild<QPlainTextEdit*>("txtRows")->toPlainText();
+        w->close();
+    });
+    QApplication::setActiveWindow(&main);
+    QTest::keyClick(&main, Qt::Key_F3);
+    uitest::ForgetWaits();
+    QCOMPARE(rows, QString());
+}
+
+namespace {
+
 // Records the order in which the named windows are shown.
 class ShowOrder : public QObject {
 public:
@@ -399,30 +487,6 @@ void TestWindows::exitingDuringTheSplashLeavesItUntilItCloses()
         QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));  // nothing left: the program ends
 }
 
-void TestWindows::everyCaptionFits()
-{
-    frmConvert convert(nullptr);
-    frmAssumptions assumptions(nullptr);
-    frmCredits credits(nullptr);
-    ui::CalculationWindow interpret(nullptr, core::design::frmInterpret, nullptr);
-    ui::CalculationWindow batch(nullptr, core::design::frmBatch, nullptr);
-    const std::pair<QWidget*, const core::design::Window*> windows[] = {
-        {&convert, &core::design::frmConvert},     {&assumptions, &core::design::frmAssumptions},
-        {&credits, &core::design::frmCredits},     {&interpret, &core::design::frmInterpret},
-        {&batch, &core::design::frmBatch}};
-    for (const auto& [w, design] : windows) {
-        uitest::ShowAndActivate(w);
-        QCOMPARE(uitest::CheckCaptionsFit(w), uitest::Captions(*design));
-        w->close();
-    }
-    QPointer<frmSplash> splash = new frmSplash();
-    QCOMPARE(uitest::CheckCaptionsFit(splash), uitest::Captions(core::design::frmSplash));
-    splash->close();
-    if (frmMain* main = TheMainWindow())
-        main->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 namespace {
 
 // Each window with boxes, built as the program builds it.
@@ -444,6 +508,22 @@ std::unique_ptr<QWidget> Built(const core::design::Window& design)
 QString Name(std::string_view name) { return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())); }
 
 }  // namespace
+
+void TestWindows::everyCaptionFits()
+{
+    for (const core::design::Window* design : core::design::kWindows) {
+        if (design == &core::design::frmMain)
+            continue;  // its own test counts the status bar's panels too
+        QPointer<QWidget> w = design == &core::design::frmSplash ? new frmSplash() : Built(*design).release();
+        uitest::ShowAndActivate(w);
+        QCOMPARE(uitest::CheckCaptionsFit(w), uitest::Captions(*design));
+        w->close();
+        delete w;
+    }
+    if (frmMain* main = TheMainWindow())
+        main->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 void TestWindows::captionsAreTheLabelsOfTheirBoxes()
 {

@@ -33,6 +33,7 @@ private slots:
     void creditsWebSiteButtonHandsOverTheAddressEachTime();
     void interpretationOpensPrefilledAndIsWired();
     void manyScoresArePastedReadAndCopied();
+    void profileOpensPrefilledAndIsWired();
     void splashStartsTheProgram();
     void exitingDuringTheSplashLeavesItUntilItCloses();
     void everyCaptionFits();

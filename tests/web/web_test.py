@@ -74,6 +74,11 @@ class Page:
         for key in text:
             box.send_keys(key)
 
+    def fill(self, window, **texts):
+        """Types each text into its box, in the order given."""
+        for name, text in texts.items():
+            self.type(window, name, text)
+
     def wait_for_the_splash_to_close(self):
         """It lies over the middle of the main window for its first two seconds."""
         from selenium.webdriver.support.ui import WebDriverWait
@@ -300,6 +305,38 @@ class WebEdition:
         self.assertEqual(self.driver.execute_script(row_of, "1000", 0), "2")
         self.assertEqual(self.driver.execute_script(row_of, "1499", 499 * 18), "501")
 
+    def test_the_profile_opens_prefilled_and_is_wired(self):
+        from selenium.webdriver.common.keys import Keys
+        p = self.page
+        p.fill("frmMain", txtMeasure="Word List", txtMean="50", txtSD="10", txtScore="44")
+        p.press(Keys.F3)
+        self.assertTrue(p.is_open("frmProfile"))
+        self.assertEqual([p.text("frmProfile", n) for n in ("txtRows", "txtLevel")], ["Word List\t50\t10\t44", "95"])
+        self.driver.execute_script("arguments[0].value += '\\nVocabulary;10;3;14\\nno figures'",
+                                   p.control("frmProfile", "txtRows"))
+        p.alt("g")
+        rows = self.driver.execute_script("""
+            return [...document.querySelectorAll('#frmProfile [data-name=grdProfile] tbody tr[aria-rowindex]')]
+                .map((r) => [...r.cells].map((c) => c.colSpan + ':' + c.textContent));""")
+        self.assertEqual([r[0] for r in rows], ["1:Word List", "1:Vocabulary", "1:no figures"])
+        self.assertEqual(rows[2][-1], "8:needs a name, mean, SD, score and, if known, a reliability and a direction")
+        self.assertEqual(p.text("frmProfile", "txtMeanScore"), "105.5")
+        self.driver.execute_script("""
+            navigator.clipboard.writeText = (t) => { window.copied = t; return Promise.resolve(); };
+            URL.createObjectURL = (blob) => { window.saved = blob; return 'blob:saved'; };
+            HTMLAnchorElement.prototype.click = function () { window.downloaded = this.download; };""")
+        p.alt("p")
+        self.assertTrue(self.driver.execute_script("return window.copied").startswith("Measure\tScore\tz\t"))
+        p.alt("s")
+        self.assertEqual(self.driver.execute_script("return window.downloaded"), "profile.svg")
+        svg = self.driver.execute_async_script("window.saved.text().then(arguments[0])")
+        self.assertTrue(svg.startswith("<svg") and svg.count('class="score') == 2, svg[:200])
+        p.alt("c")
+        p.wait_for_the_splash_to_close()
+        p.control("frmMain", "txtScore").clear()
+        p.control("frmMain", "cmdProfile").click()
+        self.assertEqual(p.text("frmProfile", "txtRows"), "", "without a raw score the measure is no line")
+
     def test_tab_visits_the_design_order(self):
         from selenium.webdriver.common.keys import Keys
         with open(DESIGN) as f:
@@ -515,18 +552,20 @@ class AsAWebApplication(unittest.TestCase):
         self.driver.quit()
 
     def open_each_window(self, check):
-        """Calls check(id) with the main window alone, then with each other window open over it."""
+        """Calls check(id) with the main window alone, then with each window that opens from it open over
+        it, and so on from each of those, as the design's openings lead; then with the message box."""
         d = self.driver
-        check("frmMain")
-        for window, opener in (("frmConvert", "picConf"), ("frmAssumptions", "cmdAssumptions"),
-                               ("frmCredits", "cmdCredits"), ("frmInterpret", "cmdInterpret")):
-            d.execute_script("document.querySelector('#frmMain [data-name=%s]').click()" % opener)
+
+        def visit(window):
             check(window)
-            if window == "frmInterpret":
-                d.execute_script("document.querySelector('#frmInterpret [data-name=cmdBatch]').click()")
-                check("frmBatch")
-                d.execute_script("document.getElementById('frmBatch').close()")
-            d.execute_script("document.getElementById(arguments[0]).close()", window)
+            for target, name in d.execute_script("""
+                    return [...document.getElementById(arguments[0]).querySelectorAll('[data-opens]')]
+                        .map((c) => [c.dataset.opens, c.dataset.name]);""", window):
+                d.execute_script("document.querySelector('#%s [data-name=%s]').click()" % (window, name))
+                visit(target)
+                d.execute_script("document.getElementById(arguments[0]).close()", target)
+
+        visit("frmMain")
         d.execute_script("document.querySelector('#frmMain [data-name=cmdGo]').click()")
         check("msgbox")
 

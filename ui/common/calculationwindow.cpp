@@ -53,16 +53,17 @@ CalculationWindow::CalculationWindow(QWidget* owner, const design::Window& desig
 
 void CalculationWindow::cmdGo_Click()
 {
-    const core::Shown shown = calculation_.run(form().Read(), DecimalSeparator());
-    form().Show(shown);
+    core::Shown shown = calculation_.run(form().Read(), DecimalSeparator());
     if (shown.table)
-        table_ = shown.table->tsv;
+        table_ = std::move(shown.table->tsv);
     for (const design::Control& c : form().Design().controls)
         if (c.kind == design::Drawing)
             if (const auto found = shown.texts.find(c.name); found != shown.texts.end())
                 drawings_[found->first] = found->second;
-    if (shown.message)
-        ShowMessage(this, QString::fromStdString(*shown.message));
+    const std::optional<std::string> message = std::move(shown.message);
+    form().Show(std::move(shown));
+    if (message)
+        ShowMessage(this, QString::fromStdString(*message));
 }
 
 // A refused command leaves no rows to copy, and the clipboard as it was.

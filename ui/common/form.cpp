@@ -11,7 +11,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QHeaderView>
-#include <QSvgWidget>
 #include <QTableView>
 
 #include <QStyle>
@@ -20,6 +19,7 @@
 #include <cstdint>
 
 #include "ui/common/controls.h"
+#include "ui/common/drawing.h"
 #include "ui/common/fonts.h"
 #include "ui/common/keypress.h"
 #include "ui/common/line.h"
@@ -99,6 +99,7 @@ QWidget* MakeTextBox(QWidget* window, QWidget* parent, const design::Control& c)
         return MakeCaption(parent, Name(c), Text(c.text), AlignmentOf(c.align));
     QLineEdit* box = MakeBox(parent, Name(c), Text(c.accessible));
     box->setText(Text(c.text));
+    box->setReadOnly(c.Has(design::kReadOnly));
     switch (c.colour) {
     case design::Face:  // a display field in a thin line
         StyleAsFlatBox(box);
@@ -177,8 +178,7 @@ QWidget* Make(QWidget* window, QWidget* parent, const design::Control& c)
         return frame;
     }
     case design::Drawing: {
-        auto* drawing = new QSvgWidget(parent);
-        drawing->setObjectName(Text(c.name));
+        auto* drawing = new Drawing(parent, Text(c.name));
         drawing->setAccessibleName(Text(c.accessible));
         return drawing;
     }
@@ -284,27 +284,40 @@ core::Texts Form::Read() const
 
 namespace {
 
-// Each column as wide as its heading and the widest of its first rows, and
-// no narrower than a box: measuring ten thousand rows would cost more than
-// computing them.
-void FitColumns(QTableView* grid, const core::Table& table)
+// A row shorter than the table, whose last cell is a note, lets the note run
+// across the columns it has no figures for.
+void SpanNotes(QTableView* grid, const TableModel& table)
 {
+    grid->clearSpans();
+    const std::size_t columns = table.Columns().size();
+    for (std::size_t r = 0; r < table.Rows().size(); ++r)
+        if (const std::size_t cells = table.Rows()[r].size(); cells > 0 && cells < columns)
+            grid->setSpan(static_cast<int>(r), static_cast<int>(cells - 1), 1, static_cast<int>(columns - cells + 1));
+}
+
+// Each column as wide as its heading and the widest of its first whole rows,
+// and no narrower than a box: measuring ten thousand rows would cost more
+// than computing them.
+void FitColumns(QTableView* grid, const TableModel& model)
+{
+    const auto& columns = model.Columns();
+    const auto& rows = model.Rows();
     constexpr std::size_t kRowsMeasured = 200;
     constexpr int kNarrowest = 1050;  // twips
     const QFontMetrics fm(grid->font());
     const int margin = 2 * grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 8;
-    for (std::size_t i = 0; i < table.columns.size(); ++i) {
-        int widest = fm.horizontalAdvance(QString::fromStdString(table.columns[i]));
-        for (std::size_t r = 0; r < std::min(table.rows.size(), kRowsMeasured); ++r)
-            if (i < table.rows[r].size())
-                widest = std::max(widest, fm.horizontalAdvance(QString::fromStdString(table.rows[r][i])));
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        int widest = fm.horizontalAdvance(QString::fromStdString(columns[i]));
+        for (std::size_t r = 0; r < std::min(rows.size(), kRowsMeasured); ++r)
+            if (rows[r].size() == columns.size())
+                widest = std::max(widest, fm.horizontalAdvance(QString::fromStdString(rows[r][i])));
         grid->setColumnWidth(static_cast<int>(i), std::max(design::Px(kNarrowest), widest + margin));
     }
 }
 
 }  // namespace
 
-void Form::Show(const core::Shown& shown) const
+void Form::Show(core::Shown shown) const
 {
     for (const auto& [name, text] : shown.texts) {
         QWidget* control = Find(name);
@@ -312,8 +325,8 @@ void Form::Show(const core::Shown& shown) const
             ShowText(box, QString::fromStdString(text));
         else if (auto* plain = qobject_cast<QPlainTextEdit*>(control))
             plain->setPlainText(QString::fromStdString(text));
-        else if (auto* drawing = qobject_cast<QSvgWidget*>(control))
-            drawing->load(QByteArray::fromStdString(text));
+        else if (auto* drawing = qobject_cast<Drawing*>(control))
+            drawing->Load(QByteArray::fromStdString(text));
     }
     for (const design::Control& c : design_.controls) {
         if (c.kind == design::Drawing && !c.buddy.empty())
@@ -321,8 +334,10 @@ void Form::Show(const core::Shown& shown) const
                 Find(c.name)->setAccessibleDescription(about->toPlainText());
         if (c.kind == design::Grid && shown.table) {
             auto* grid = static_cast<QTableView*>(Find(c.name));
-            static_cast<TableModel*>(grid->model())->SetTable(shown.table->columns, shown.table->rows);
-            FitColumns(grid, *shown.table);
+            auto* model = static_cast<TableModel*>(grid->model());
+            model->SetTable(std::move(shown.table->columns), std::move(shown.table->rows));
+            SpanNotes(grid, *model);
+            FitColumns(grid, *model);
         }
     }
 }

@@ -40,9 +40,10 @@ public:
 
     // Every box and check box by its design name, as it stands.
     core::Texts Read() const;
-    // Writes what a command shows into its boxes, drawings and grid; a
-    // drawing is described by the text of its buddy, as it then stands.
-    void Show(const core::Shown& shown) const;
+    // Writes what a command shows into its boxes, drawings and grid, which
+    // takes the rows; a drawing is described by the text of its buddy, as it
+    // then stands.
+    void Show(core::Shown shown) const;
     // Fills the boxes that the design carries over from the opener's.
     void Carry(const Form& opener) const;
 

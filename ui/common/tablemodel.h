@@ -17,6 +17,8 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
 
     void SetTable(std::vector<std::string> columns, std::vector<std::vector<std::string>> rows);
+    const std::vector<std::string>& Columns() const { return columns_; }
+    const std::vector<std::vector<std::string>>& Rows() const { return rows_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

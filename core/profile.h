@@ -1,0 +1,75 @@
+#ifndef MERVANE_CORE_PROFILE_H
+#define MERVANE_CORE_PROFILE_H
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/calculation.h"
+#include "core/scoreanalysis.h"
+
+namespace core {
+
+class StatisticsComponent;
+
+// The profile window's boxes, as pasted and typed.
+struct ProfileInputs {
+    std::string txtRows;  // one measure a line: name, mean, SD, score, reliability, direction
+    std::string txtLevel;
+};
+
+using ProfileInputBox = Box<ProfileInputs>;
+
+inline constexpr std::array<ProfileInputBox, 2> kProfileInputs{{
+    {"txtRows", &ProfileInputs::txtRows},
+    {"txtLevel", &ProfileInputs::txtLevel},
+}};
+
+// One measure of the battery on the standard-score scale (mean 100, SD 15).
+struct ProfileMeasure {
+    std::string name;        // as the report calls it: "(lower is better)" after a measure turned round
+    double standard = 0;     // unrounded
+    std::optional<double> low, high;  // the true-score interval, unrounded
+    int standing = 0;        // +1 a relative strength, -1 a relative weakness
+};
+
+// What the picture shows: each computable measure in table order, the
+// battery's mean (when there are two measures or more) and the report.
+struct ProfilePicture {
+    std::vector<ProfileMeasure> measures;
+    std::optional<double> mean;
+    std::string_view description;
+};
+
+inline constexpr std::size_t kMostMeasures = 200;
+
+// The table, the mean standard score, the picture as SVG, the report, and
+// the message that stopped the run, if one did: then nothing is computed.
+struct ProfileResults {
+    Table table;
+    std::string txtMeanScore;
+    std::string picProfile;
+    std::string txtReport;
+    std::optional<std::string> message;
+};
+
+// Puts every pasted measure on the standard-score scale by its own norms,
+// turning round those where a lower score is better, and marks the scores
+// that differ reliably from the person's own mean at the level. A line that
+// cannot be computed keeps its row, with a note in place of its figures.
+// Inputs are read with the point or `decimalSeparator`; figures are written
+// with `decimalSeparator`.
+ProfileResults ProfileScores(const ProfileInputs& in, std::string_view decimalSeparator, StatisticsComponent& stats);
+ProfileResults ProfileScores(const ProfileInputs& in, std::string_view decimalSeparator = ".");
+
+// The profile as an SVG text: the standard-score axis from 40 to 160 over
+// the seven label bands, one line per measure with its interval and its
+// score, the battery's mean dashed. Its numbers are written without the
+// process locale; its height grows with the measures.
+std::string ProfileSvg(const ProfilePicture& picture);
+
+}  // namespace core
+
+#endif

@@ -1,0 +1,225 @@
+#include "core/profile.h"
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Rows = std::vector<std::vector<std::string>>;
+
+std::size_t Count(const std::string& text, const std::string& part)
+{
+    std::size_t n = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++n;
+    return n;
+}
+
+// Both worked examples of the design, figures from an independent computation
+// (mpmath at 40 digits, rounded to two places).
+TEST(ProfileScores, TheWorkedExamples)
+{
+    struct Example {
+        const char* pasted;
+        Rows rows;
+        const char* mean;
+        const char* report;
+    };
+    const Example examples[] = {
+        {"Test\tMean\tSD\tScore\tReliability\n"
+         "Vocabulary\t10\t3\t14\t0.9\n"
+         "Matrix Reasoning\t10\t3\t9\t0.88\n"
+         "Digit Span\t10\t3\t10\t0.91\n"
+         "Processing Speed\t100\t15\t78\t0.86\n"
+         "Word List\t50\t10\t44\t0.8\n",
+         {{"Vocabulary", "14", "1.33", "90.88", "120", "Above average", "109.18", "126.82", "23.2", "Relative strength"},
+          {"Matrix Reasoning", "9", "-0.33", "36.94", "95", "Average", "86.05", "105.15", "-1.8", ""},
+          {"Digit Span", "10", "0", "50", "100", "Average", "91.59", "108.41", "3.2", ""},
+          {"Processing Speed", "78", "-1.47", "7.12", "78", "Below average", "70.88", "91.28", "-18.8",
+           "Relative weakness"},
+          {"Word List", "44", "-0.6", "27.43", "91", "Average", "81.04", "104.56", "-5.8", ""}},
+         "96.8",
+         "5 measures are on the standard-score scale, with a mean standard score of 96.8. At the 95% level, "
+         "Vocabulary with a standard score of 120 is a relative strength, and Processing Speed with a standard score "
+         "of 78 is a relative weakness."},
+        {"Trail Making B\t75\t25\t110\t0.86\tlower\r\nVocabulary\t10\t3\t14\t0.9\r\nDigit Span\t10\t3\t10\t0.91",
+         {{"Trail Making B", "110", "-1.4", "8.08", "79", "Below average", "71.74", "92.14", "-20.67",
+           "Relative weakness"},
+          {"Vocabulary", "14", "1.33", "90.88", "120", "Above average", "109.18", "126.82", "20.33",
+           "Relative strength"},
+          {"Digit Span", "10", "0", "50", "100", "Average", "91.59", "108.41", "0.33", ""}},
+         "99.67",
+         "3 measures are on the standard-score scale, with a mean standard score of 99.67. At the 95% level, "
+         "Vocabulary with a standard score of 120 is a relative strength, and Trail Making B (lower is better) with a "
+         "standard score of 79 is a relative weakness."},
+    };
+    for (const Example& e : examples) {
+        SCOPED_TRACE(e.pasted);
+        const core::ProfileResults r = core::ProfileScores({e.pasted, "95"});
+        EXPECT_FALSE(r.message.has_value());
+        EXPECT_EQ(r.table.columns, (std::vector<std::string>{"Measure", "Score", "z", "Percentile", "Standard", "Label",
+                                                             "Low", "High", "From mean", "Strength or weakness"}));
+        EXPECT_EQ(r.table.rows, e.rows);
+        EXPECT_EQ(r.txtMeanScore, e.mean);
+        EXPECT_EQ(r.txtReport, e.report);
+    }
+}
+
+// One line at a time: how it is split, read and turned, or the note it gets.
+TEST(ProfileScores, ReadsEachLineStrictly)
+{
+    struct Row {
+        const char* line;
+        const char* separator;
+        std::vector<std::string> cells;  // the figures up to the label, or the note
+    };
+    const Row rows[] = {
+        // semicolons where there is no tab; blanks around fields; an empty name
+        {" Speed ; 30 ; 6 ; 21 ; 0.8 ; LOWER ", ".", {"Speed", "21", "1.5", "93.32", "122.5", "Above average"}},
+        {"\t30\t6\t21", ".", {"", "21", "-1.5", "6.68", "77.5", "Below average"}},
+        {"Speed;30;6;21;;Lower", ".", {"Speed", "21", "1.5", "93.32", "122.5", "Above average"}},
+        {"Speed;30;6;21;0.8;higher", ".", {"Speed", "21", "-1.5", "6.68", "77.5", "Below average"}},
+        {"Speed;30;6;21;0.8;", ".", {"Speed", "21", "-1.5", "6.68", "77.5", "Below average"}},
+        // the comma locale reads either separator and writes its own
+        {"Reading\t100,5\t15\t128\t0,85", ",", {"Reading", "128", "1,83", "96,66", "127,5", "Above average"}},
+        {"Reading\t100.5\t15\t128\t0.85", ",", {"Reading", "128", "1,83", "96,66", "127,5", "Above average"}},
+        // no one is at a percentile of exactly 0 or 100
+        {"Errors;10;2;2;;lower", ".", {"Errors", "2", "4", "> 99.99", "160", "Exceptionally high"}},
+        {"Memory;100;15;40", ",", {"Memory", "40", "-4", "< 0,01", "40", "Exceptionally low"}},
+        // each note, in the order they are checked
+        {"Memory;100;15", ".", {"Memory", "", "needs a name, mean, SD, score and, if known, a reliability and a direction"}},
+        {"a;1;2;3;0.5;lower;x", ".", {"a", "", "needs a name, mean, SD, score and, if known, a reliability and a direction"}},
+        {"Memory;ten;3;4", ".", {"Memory", "4", "the mean is not a number"}},
+        {"Memory;10;;x", ".", {"Memory", "x", "the SD is not a number"}},
+        {"Memory;10;3;14,5", ".", {"Memory", "14,5", "the score is not a number"}},
+        {"Memory;10;3;14;.9.", ".", {"Memory", "14", "the reliability is not a number"}},
+        {"Memory;10;0;14;1;sideways", ".", {"Memory", "14", "the SD must be above 0"}},
+        {"Memory;10;-3;14", ".", {"Memory", "14", "the SD must be above 0"}},
+        {"Memory;10;3;14;1;sideways", ".", {"Memory", "14", "the reliability must be above 0 and below 1"}},
+        {"Memory;10;3;14;0;lower", ".", {"Memory", "14", "the reliability must be above 0 and below 1"}},
+        {"Memory;10;3;14;0.9;sideways", ".", {"Memory", "14", "the direction must be higher or lower"}},
+        {"Memory;1e999;3;14", ".", {"Memory", "14", "a figure is too large a number to work with"}},
+        {"Memory;0;1e-300;1e300", ".", {"Memory", "1e300", "a figure is too large a number to work with"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.line);
+        const core::ProfileResults r = core::ProfileScores({row.line, "95"}, row.separator);
+        ASSERT_FALSE(r.message.has_value());
+        ASSERT_EQ(r.table.rows.size(), 1u);
+        const std::vector<std::string>& cells = r.table.rows[0];
+        EXPECT_EQ(std::vector<std::string>(cells.begin(), cells.begin() + std::min(cells.size(), row.cells.size())),
+                  row.cells);
+    }
+}
+
+TEST(ProfileScores, IntervalsTheHeadingAndTheCopy)
+{
+    // A first line is a heading only when none of its mean, SD and score is a number.
+    const core::ProfileResults r = core::ProfileScores(
+        {"Name;Mean;SD;Score\nTop;100;15;175;0.9\n\n   \nReading;100,5;15;128;0,85\nbroken\n", "95"}, ",");
+    EXPECT_EQ(r.table.rows,
+              (Rows{{"Top", "175", "5", "> 99,99", "175", "Exceptionally high", "158,68", "176,32", "23,75", ""},
+                    {"Reading", "128", "1,83", "96,66", "127,5", "Above average", "112,88", "133,87", "-23,75", ""},
+                    {"broken", "", "needs a name, mean, SD, score and, if known, a reliability and a direction"}}));
+    EXPECT_EQ(r.txtMeanScore, "151,25");
+    EXPECT_EQ(r.table.tsv,
+              "Measure\tScore\tz\tPercentile\tStandard\tLabel\tLow\tHigh\tFrom mean\tStrength or weakness\n"
+              "Top\t175\t5\t> 99,99\t175\tExceptionally high\t158,68\t176,32\t23,75\t\n"
+              "Reading\t128\t1,83\t96,66\t127,5\tAbove average\t112,88\t133,87\t-23,75\t\n"
+              "broken\t\tneeds a name, mean, SD, score and, if known, a reliability and a direction\n");
+    // A first line with a number among its figures is a measure.
+    EXPECT_EQ(core::ProfileScores({"Name;Mean;SD;12\n", "95"}).table.rows[0][2], "the mean is not a number");
+    EXPECT_EQ(core::ProfileScores({"Name;Mean;SD\nTop;100;15;175\n", "95"}).table.rows.size(), 2u);
+}
+
+TEST(ProfileScores, RefusesTooManyMeasuresAndALevelOutsideItsRange)
+{
+    std::string measures = "Test;Mean;SD;Score\n";
+    for (int i = 0; i < 200; ++i)
+        measures += "m;10;3;" + std::to_string(i % 20) + "\n";
+    EXPECT_EQ(core::ProfileScores({measures, "95"}).table.rows.size(), 200u);
+    struct Row {
+        std::string pasted, level, message;
+    };
+    const std::string level = "Your confidence level must be below 100 and above 0.";
+    const Row rows[] = {
+        {measures + "m;10;3;4\n", "95", "Paste at most 200 measures at a time."},
+        {"m;10;3;4", "100", level},
+        {"m;10;3;4", "0", level},
+        {"m;10;3;4", "", level},
+        {"m;10;3;4", "95%", level},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.level);
+        const core::ProfileResults r = core::ProfileScores({row.pasted, row.level});
+        EXPECT_EQ(r.message, row.message);
+        EXPECT_TRUE(r.table.rows.empty());
+        EXPECT_EQ(r.txtMeanScore, "");
+    }
+    EXPECT_EQ(core::ProfileScores({"m;10;3;4", "99,5"}, ",").message, std::nullopt);
+    // A megabyte in one line is one row with a note; in many lines, too many measures.
+    std::string megabyte;
+    while (megabyte.size() < (1 << 20))
+        megabyte += "1;";
+    const core::ProfileResults long_line = core::ProfileScores({megabyte, "95"});
+    ASSERT_EQ(long_line.table.rows.size(), 1u);
+    EXPECT_EQ(long_line.table.rows[0][2],
+              "needs a name, mean, SD, score and, if known, a reliability and a direction");
+    EXPECT_EQ(core::ProfileScores({std::string(1 << 20, '\n') + std::string(1 << 19, 'x') + "\n1;2;3;4\n", "95"})
+                  .table.rows.size(),
+              2u);
+}
+
+TEST(ProfileScores, SaysWhenTheTestCannotBeMadeOrNothingStandsOut)
+{
+    struct Row {
+        const char* pasted;
+        const char* report;
+    };
+    const Row rows[] = {
+        {"A;10;3;14;0.9\nB;10;3;9;0.88",
+         "2 measures are on the standard-score scale, with a mean standard score of 107.5. Relative strengths and "
+         "weaknesses need at least three measures."},
+        {"A;10;3;14;0.9\nB;10;3;9\nC;10;3;10;0.91\nD;1;2",
+         "3 measures are on the standard-score scale, with a mean standard score of 105. 1 line could not be computed; "
+         "the table says why. Relative strengths and weaknesses need every measure's reliability, and B has none."},
+        {"A;10;3;11;0.9\nB;10;3;9;0.88\nC;10;3;10;0.91",
+         "3 measures are on the standard-score scale, with a mean standard score of 100. At the 95% level, no score "
+         "differs reliably from the person's own mean."},
+        {";10;3;16;0.9;lower",
+         "One measure is on the standard-score scale: row 1 (lower is better), at 70 (Below average)."},
+        {"x\ny", "No measure could be put on the standard-score scale; each line's note says why."},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.pasted);
+        const core::ProfileResults r = core::ProfileScores({row.pasted, "95"});
+        EXPECT_EQ(r.txtReport, row.report);
+    }
+}
+
+TEST(ProfileSvg, DrawsEachComputedMeasureAndMarksWhatStandsOut)
+{
+    const core::ProfileResults r = core::ProfileScores(
+        {"Trail Making B;75;25;110;0.86;lower\nVocabulary;10;3;14;0.9\nDigit Span;10;3;10;0.91\nno;figures\n"
+         "Beyond <top> & more;100;15;175;0.9\nBelow;100;15;25;0.9",
+         "95"});
+    const std::string& svg = r.picProfile;
+    EXPECT_EQ(Count(svg, "class=\"score"), 5u);  // one mark a computed measure
+    EXPECT_EQ(Count(svg, "class=\"interval\""), 5u);
+    EXPECT_EQ(Count(svg, "class=\"mean\""), 1u);
+    EXPECT_NE(svg.find(">Trail Making B (lower is better)</text>"), std::string::npos);
+    EXPECT_NE(svg.find(">Beyond &lt;top&gt; &amp; more</text>"), std::string::npos);
+    EXPECT_NE(svg.find("<title>Score profile</title><desc>" + std::string("5 measures")), std::string::npos);
+    // Beyond the axis at 40 and 160 (x 236 and 506), at the edge with an arrow pointing out.
+    EXPECT_NE(svg.find("<path class=\"beyond\" d=\"M520 "), std::string::npos) << svg;
+    EXPECT_NE(svg.find("<path class=\"beyond\" d=\"M222 "), std::string::npos) << svg;
+    EXPECT_EQ(Count(svg, "class=\"beyond\""), 2u);
+    // Vocabulary and Beyond stand out above the mean, Trail Making B and Below beneath it: by shape and by
+    // word, not by colour alone.
+    for (const char* mark : {"class=\"score strength\"", ">strength</text>", "class=\"score weakness\"", ">weakness</text>"})
+        EXPECT_EQ(Count(svg, mark), 2u) << mark;
+}
+
+}  // namespace
