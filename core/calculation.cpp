@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/batch.h"
+#include "core/compare.h"
 #include "core/conversion.h"
 #include "core/curve.h"
 #include "core/interpretation.h"
@@ -99,6 +100,14 @@ Shown Profile(const Texts& boxes, std::string_view separator)
 
 Texts BlankProfile() { return {{"picProfile", ProfileSvg({})}}; }
 
+Shown Compare(const Texts& boxes, std::string_view separator)
+{
+    Shown shown = Write(CompareScores(Read(boxes, kCompareInputs), separator), kCompareResults);
+    const std::string& d = shown.texts["txtDifference"];
+    shown.spoken = d.empty() ? "" : "Comparison shown: a difference of " + d + ".";
+    return shown;
+}
+
 Texts Nothing() { return {}; }
 
 constexpr Calculation kCalculations[] = {
@@ -107,6 +116,7 @@ constexpr Calculation kCalculations[] = {
     {"frmInterpret", "cmdGo", &Interpret, &BlankCurve},
     {"frmBatch", "cmdGo", &Batch, &Nothing},
     {"frmProfile", "cmdGo", &Profile, &BlankProfile},
+    {"frmCompare", "cmdGo", &Compare, &Nothing},
 };
 
 }  // namespace

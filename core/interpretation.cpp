@@ -7,6 +7,7 @@
 #include "core/messages.h"
 #include "core/normal.h"
 #include "core/numbers.h"
+#include "core/steps.h"
 
 namespace core {
 namespace {
@@ -26,9 +27,9 @@ std::string InWords(const std::string& change)
 }
 
 // One run: results accumulate until the first message, which ends it.
-class Interpretation {
+class Interpretation : Steps<InterpretResults> {
 public:
-    Interpretation(std::string_view separator, StatisticsComponent& stats) : separator_(separator), stats_(stats) {}
+    Interpretation(std::string_view separator, StatisticsComponent& stats) : Steps(separator, stats) {}
 
     InterpretResults Run(const InterpretInputs& in, bool withReport)
     {
@@ -44,30 +45,6 @@ public:
     }
 
 private:
-    bool Refuse(std::string message)
-    {
-        r_.message = std::move(message);
-        return false;
-    }
-
-    bool Parse(const std::string& text, std::string_view what, double& value)
-    {
-        value = LenientParse(text);
-        return std::isfinite(value) || Refuse(messages::TooLarge(what));
-    }
-
-    // The value rounded to two places into the field, and that rounded value; false when it does not fit a double.
-    bool Show(double v, std::string InterpretResults::*field, std::string_view what, double* shown = nullptr)
-    {
-        if (!std::isfinite(v))
-            return Refuse(messages::TooLarge(what));
-        const double rounded = RoundTwoPlaces(v);
-        r_.*field = NumberText(rounded, separator_);
-        if (shown)
-            *shown = rounded;
-        return true;
-    }
-
     // 100 x the probability below x, its ends shown as beyond 99.99 and 0.01.
     bool Percentile(double x, std::string InterpretResults::*field, std::string_view what)
     {
@@ -117,13 +94,9 @@ private:
             return Refuse(std::string(messages::kReliabilityOutOfRange));
         reliability_ = r;
         level_ = LenientParse(in.txtLevel);
-        if (!(level_ > 0 && level_ < 100))
-            return Refuse(std::string(messages::kConfidenceOutOfRange));
-        // The converter's steps: the share beyond the interval on one side.
-        const StatOutcome q = stats_.NormalQuantile((100 - level_) / 200, 0, 1);
-        if (!q.Ok())
-            return Refuse(messages::StatisticsFailed(q.failure, subject::kCriticalZ));
-        const double zc = -q.value;
+        double zc = 0;
+        if (!CriticalZ(level_, zc))
+            return false;
         const double sem = s_ * std::sqrt(1 - r);
         const double trueScore = m_ + r * (x_ - m_);
         const double see = s_ * std::sqrt(r * (1 - r));
@@ -170,13 +143,8 @@ private:
         if (!Show(sdiff, &InterpretResults::txtSdiff, subject::kSdiff) ||
             !Show(((x2 - x_) - d) / sdiff, &InterpretResults::txtRCI, subject::kRci, &rci))
             return;
-        // The main window's steps for its confidence, from the index as shown.
-        const StatOutcome P = stats_.NormalCdf(std::fabs(rci), 0, 1);
-        if (!P.Ok()) {
-            Refuse(messages::StatisticsFailed(P.failure, subject::kRciConf));
-            return;
-        }
-        if (!Show(100 - 100 * ((1 - P.value) * 2), &InterpretResults::txtRCIConf, subject::kRciConf, &conf))
+        if (!Confidence(rci, subject::kRciConf, conf) ||
+            !Show(conf, &InterpretResults::txtRCIConf, subject::kRciConf, &conf))
             return;
         if (conf < level_)
             r_.txtChange = "No reliable change";
@@ -212,9 +180,6 @@ private:
         return t;
     }
 
-    InterpretResults r_;
-    std::string_view separator_;
-    StatisticsComponent& stats_;
     double m_ = 0, s_ = 0, x_ = 0, reliability_ = 0, level_ = 0;
     std::optional<double> z_, low_, high_;
 };

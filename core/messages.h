@@ -29,6 +29,11 @@ inline constexpr std::string_view kTooManyScores = "Paste at most 10,000 scores 
 // The profile window's.
 inline constexpr std::string_view kTooManyMeasures = "Paste at most 200 measures at a time.";
 
+// The two-scores window's.
+inline constexpr std::string_view kEachScoreRequired = "Enter each score's mean, SD and raw score.";
+inline constexpr std::string_view kDifferenceNeedsBothReliabilities = "A reliable difference needs both reliabilities.";
+inline constexpr std::string_view kCorrelationOutOfRange = "The correlation must be above -1 and below 1.";
+
 // What a value is called in the messages about it.
 namespace subject {
 inline constexpr std::string_view kMean = "The measure mean";
@@ -70,6 +75,12 @@ inline constexpr std::string_view kPractice = "The practice effect";
 inline constexpr std::string_view kSdiff = "The standard error of the difference";
 inline constexpr std::string_view kRci = "The reliable change index";
 inline constexpr std::string_view kRciConf = "The confidence of the change";
+inline constexpr std::string_view kDifference = "The difference";
+inline constexpr std::string_view kCriticalDifference = "The critical difference";
+inline constexpr std::string_view kDifferenceZ = "The z of the difference";
+inline constexpr std::string_view kDifferenceConfidence = "The confidence of the difference";
+inline constexpr std::string_view kCorrelation = "The correlation";
+inline constexpr std::string_view kRarity = "The share of the population with a larger difference";
 }  // namespace subject
 
 // The message for a value that does not fit a double.

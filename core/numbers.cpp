@@ -297,14 +297,16 @@ std::string NumberText(double v, std::string_view decimalSeparator)
     return out;
 }
 
+std::string ConfidenceText(double confidence, std::string_view decimalSeparator)
+{
+    const std::string text = NumberText(RoundTwoPlaces(confidence), decimalSeparator);
+    return text == "100" ? "> 99" + std::string(decimalSeparator) + "99" : text;
+}
+
 std::string PercentText(double percent, std::string_view decimalSeparator)
 {
-    const std::string text = NumberText(RoundTwoPlaces(percent), decimalSeparator);
-    if (text == "100")
-        return "> 99" + std::string(decimalSeparator) + "99";
-    if (text == "0")
-        return "< 0" + std::string(decimalSeparator) + "01";
-    return text;
+    const std::string text = ConfidenceText(percent, decimalSeparator);
+    return text == "0" ? "< 0" + std::string(decimalSeparator) + "01" : text;
 }
 
 }  // namespace core

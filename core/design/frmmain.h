@@ -35,6 +35,7 @@ inline constexpr Control kFrmMainControls[] = {
     {TextBox,   "txtUserPercentileAnswer",      3960, 7320,  855,  285, "",                        "User stipulated %ile equates to a score of",               Field,      Sans, Left,   kTab,   kNoFlags},
     {Button,    "cmdInterpret",                 1080, 7800, 1095,  255, "&Interpret",              "",                                                         Face,       Sans, Centre, kTab,   kNoFlags},
     {Button,    "cmdProfile",                   2280, 7800, 1095,  255, "&Profile",                "",                                                         Face,       Sans, Centre, kTab,   kNoFlags},
+    {Button,    "cmdCompare",                   3480, 7800, 1095,  255, "T&wo Scores",             "",                                                         Face,       Sans, Centre, kTab,   kNoFlags},
     // echo boxes
     {TextBox,   "txtSDUser",                    1800, 6765,  615,  195, "",                        "User stipulated SD of",                                    Face,       Sans, Centre, kNoTab, kBorder},
     {TextBox,   "txtPercentileUser",            1800, 7365,  615,  195, "",                        "User stipulated %ile of",                                  Face,       Sans, Centre, kNoTab, kBorder},

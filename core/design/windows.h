@@ -3,6 +3,7 @@
 
 #include "core/design/frmassumptions.h"
 #include "core/design/frmbatch.h"
+#include "core/design/frmcompare.h"
 #include "core/design/frmconvert.h"
 #include "core/design/frmcredits.h"
 #include "core/design/frminterpret.h"
@@ -14,7 +15,7 @@ namespace core::design {
 
 // Every window of the program: the main window first, as the page lists them.
 inline constexpr const Window* kWindows[] = {&frmMain,  &frmConvert, &frmAssumptions, &frmCredits, &frmInterpret,
-                                             &frmBatch, &frmProfile, &frmSplash};
+                                             &frmBatch, &frmProfile, &frmCompare, &frmSplash};
 
 inline constexpr Opening kOpenings[] = {
     {&frmMain, "picConf", "F1", &frmConvert},
@@ -22,6 +23,7 @@ inline constexpr Opening kOpenings[] = {
     {&frmMain, "cmdCredits", "", &frmCredits},
     {&frmMain, "cmdInterpret", "F2", &frmInterpret},
     {&frmMain, "cmdProfile", "F3", &frmProfile},
+    {&frmMain, "cmdCompare", "F4", &frmCompare},
     {&frmInterpret, "cmdBatch", "", &frmBatch},
 };
 

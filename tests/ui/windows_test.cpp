@@ -1,6 +1,7 @@
 #include "tests/ui/windows_test.h"
 
 #include <QAccessible>
+#include <QCheckBox>
 #include <QApplication>
 #include <QLabel>
 #include <QClipboard>
@@ -419,6 +420,51 @@ void TestWindows::profileOpensPrefilledAndIsWired()
     QTest::keyClick(&main, Qt::Key_F3);
     uitest::ForgetWaits();
     QCOMPARE(rows, QString());
+}
+
+void TestWindows::twoScoresOpenPrefilledAndAreWired()
+{
+    frmMain main;
+    uitest::ShowAndActivate(&main);
+    Box(&main, "txtMeasure")->setText(QStringLiteral("Trail Making B"));
+    Type(&main, "txtMean", "75");
+    Type(&main, "txtSD", "25");
+    Type(&main, "txtScore", "110");
+    for (const bool byKey : {false, true}) {
+        bool checked = false;
+        uitest::OnNextModal([&](QWidget* w) {
+            const auto closeAnyway = qScopeGuard([w] { w->close(); });
+            QCOMPARE(w->objectName(), QStringLiteral("frmCompare"));
+            QCOMPARE(w->parentWidget(), &main);
+            QStringList opened;
+            for (const char* name : {"txtNameA", "txtMeanA", "txtSDA", "txtScoreA", "txtLevel", "txtNameB"})
+                opened << Box(w, name)->text();
+            QCOMPARE(opened, (QStringList{"Trail Making B", "75", "25", "110", "95", ""}));
+            QTest::keyClick(w->findChild<QCheckBox*>("chkLowerA"), Qt::Key_Space);
+            Type(w, "txtReliabilityA", "0.86");
+            Type(w, "txtMeanB", "10");
+            Type(w, "txtSDB", "3");
+            Type(w, "txtScoreB", "14");
+            QCOMPARE(uitest::ClickAnsweringMessages(Button(w, "cmdGo"), w),
+                     QStringLiteral("A reliable difference needs both reliabilities."));
+            QCOMPARE(Box(w, "txtStandardA")->text(), QStringLiteral("79"));
+            Type(w, "txtReliabilityB", "0.9");
+            Type(w, "txtCorrelation", "0.4");
+            QTest::mouseClick(Button(w, "cmdGo"), Qt::LeftButton);
+            QCOMPARE(Box(w, "txtRarity")->text(), QStringLiteral("0.63"));
+            QTest::mouseClick(Button(w, "cmdCopy"), Qt::LeftButton);
+            QCOMPARE(QApplication::clipboard()->text(), w->findChild<QPlainTextEdit*>("txtReport")->toPlainText());
+            QVERIFY(QApplication::clipboard()->text().startsWith(QStringLiteral("Trail Making B (lower is better)")));
+            checked = true;
+        });
+        QApplication::setActiveWindow(&main);
+        if (byKey)
+            QTest::keyClick(&main, Qt::Key_F4);
+        else
+            QTest::mouseClick(Button(&main, "cmdCompare"), Qt::LeftButton);
+        uitest::ForgetWaits();
+        QVERIFY(checked);
+    }
 }
 
 namespace {

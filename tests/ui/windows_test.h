@@ -34,6 +34,7 @@ private slots:
     void interpretationOpensPrefilledAndIsWired();
     void manyScoresArePastedReadAndCopied();
     void profileOpensPrefilledAndIsWired();
+    void twoScoresOpenPrefilledAndAreWired();
     void splashStartsTheProgram();
     void exitingDuringTheSplashLeavesItUntilItCloses();
     void everyCaptionFits();

@@ -337,6 +337,33 @@ class WebEdition:
         p.control("frmMain", "cmdProfile").click()
         self.assertEqual(p.text("frmProfile", "txtRows"), "", "without a raw score the measure is no line")
 
+    def test_two_scores_open_prefilled_and_are_wired(self):
+        from selenium.webdriver.common.keys import Keys
+        p = self.page
+        p.fill("frmMain", txtMeasure="Trail Making B", txtMean="75", txtSD="25", txtScore="110")
+        p.press(Keys.F4)
+        self.assertTrue(p.is_open("frmCompare"))
+        self.assertEqual([p.text("frmCompare", n) for n in ("txtNameA", "txtMeanA", "txtSDA", "txtScoreA", "txtLevel")],
+                         ["Trail Making B", "75", "25", "110", "95"])
+        p.control("frmCompare", "chkLowerA").send_keys(Keys.SPACE)
+        p.fill("frmCompare", txtReliabilityA="0.86", txtMeanB="10", txtSDB="3", txtScoreB="14")
+        p.alt("g")
+        self.assertEqual(p.message(), ["Mervane", "A reliable difference needs both reliabilities."])
+        p.answer_message()
+        self.assertEqual(p.text("frmCompare", "txtStandardA"), "79")
+        p.fill("frmCompare", txtReliabilityB="0.9", txtCorrelation="0.4")
+        p.alt("g")
+        self.assertEqual(p.text("frmCompare", "txtRarity"), "0.63")
+        self.driver.execute_script(
+            "navigator.clipboard.writeText = (t) => { window.copied = t; return Promise.resolve(); };")
+        p.alt("p")
+        self.assertEqual(self.driver.execute_script("return window.copied"), p.text("frmCompare", "txtReport"))
+        p.alt("c")
+        p.wait_for_the_splash_to_close()
+        p.control("frmMain", "cmdCompare").click()
+        self.assertEqual([p.text("frmCompare", "txtRarity"), p.control("frmCompare", "chkLowerA").is_selected()],
+                         ["", False], "each opening starts from the design")
+
     def test_tab_visits_the_design_order(self):
         from selenium.webdriver.common.keys import Keys
         with open(DESIGN) as f:

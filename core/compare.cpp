@@ -1,0 +1,155 @@
+#include "core/compare.h"
+
+#include <cmath>
+
+#include "core/interpretation.h"
+#include "core/steps.h"
+
+namespace core {
+namespace {
+
+namespace subject = messages::subject;
+
+// One score's boxes and what the comparison calls it.
+struct Score {
+    const std::string& name;
+    const std::string& mean;
+    const std::string& sd;
+    const std::string& raw;
+    const std::string& reliability;
+    bool lower;
+    std::string_view what;  // "Score A" in the messages about it
+};
+
+class Comparison : Steps<CompareResults> {
+public:
+    Comparison(std::string_view separator, StatisticsComponent& stats) : Steps(separator, stats) {}
+
+    CompareResults Run(const CompareInputs& in)
+    {
+        const Score a{in.txtNameA, in.txtMeanA, in.txtSDA, in.txtScoreA, in.txtReliabilityA, !in.chkLowerA.empty(), "A"};
+        const Score b{in.txtNameB, in.txtMeanB, in.txtSDB, in.txtScoreB, in.txtReliabilityB, !in.chkLowerB.empty(), "B"};
+        const bool reliabilities = !in.txtReliabilityA.empty() || !in.txtReliabilityB.empty();
+        if (Standard(a, b) && (!reliabilities || Reliable(in)) && !in.txtCorrelation.empty())
+            Rare(in);
+        r_.txtReport = Report(in, a, b);
+        return std::move(r_);
+    }
+
+private:
+    // Both scores on the standard-score scale, and their difference.
+    bool Standard(const Score& a, const Score& b)
+    {
+        for (const Score* s : {&a, &b})
+            if (s->mean.empty() || s->sd.empty() || s->raw.empty())
+                return Refuse(std::string(messages::kEachScoreRequired));
+        double m[2], sd[2], x[2];
+        for (int i = 0; i < 2; ++i) {
+            const Score& s = i == 0 ? a : b;
+            if (!Parse(s.mean, subject::kMean, m[i]) || !Parse(s.sd, subject::kSd, sd[i]) ||
+                !Parse(s.raw, subject::kRawScore, x[i]))
+                return false;
+        }
+        if (!(sd[0] > 0) || !(sd[1] > 0))
+            return Refuse(std::string(messages::kSdMustBePositive));
+        double shown = 0;
+        for (int i = 0; i < 2; ++i) {
+            const Score& s = i == 0 ? a : b;
+            z_[i] = s.lower ? (m[i] - x[i]) / sd[i] : (x[i] - m[i]) / sd[i];
+            standard_[i] = 100 + 15 * z_[i];
+            if (!Show(standard_[i], i == 0 ? &CompareResults::txtStandardA : &CompareResults::txtStandardB,
+                      subject::kStandardScore, &shown))
+                return false;
+            r_.*(i == 0 ? &CompareResults::txtLabelA : &CompareResults::txtLabelB) = StandardScoreLabel(shown);
+        }
+        return Show(standard_[0] - standard_[1], &CompareResults::txtDifference, subject::kDifference);
+    }
+
+    // Whether the difference is larger than the two tests' errors of measurement allow at the level.
+    bool Reliable(const CompareInputs& in)
+    {
+        if (in.txtReliabilityA.empty() || in.txtReliabilityB.empty())
+            return Refuse(std::string(messages::kDifferenceNeedsBothReliabilities));
+        double ra = 0, rb = 0, zc = 0;
+        if (!Parse(in.txtReliabilityA, subject::kReliability, ra) || !Parse(in.txtReliabilityB, subject::kReliability, rb))
+            return false;
+        if (!(ra > 0 && ra < 1) || !(rb > 0 && rb < 1))
+            return Refuse(std::string(messages::kReliabilityOutOfRange));
+        const double level = LenientParse(in.txtLevel);
+        if (!CriticalZ(level, zc))
+            return false;
+        const double sed = 15 * std::sqrt(2 - ra - rb);
+        double z = 0, conf = 0;
+        if (!Show(sed, &CompareResults::txtSEDiff, subject::kSdiff) ||
+            !Show(zc * sed, &CompareResults::txtCritical, subject::kCriticalDifference) ||
+            !Show((standard_[0] - standard_[1]) / sed, &CompareResults::txtDiffZ, subject::kDifferenceZ, &z) ||
+            !Confidence(z, subject::kDifferenceConfidence, conf))
+            return false;
+        r_.txtDiffConf = ConfidenceText(conf, separator_);
+        r_.txtReliable = RoundTwoPlaces(conf) >= level ? "Reliable difference" : "No reliable difference";
+        return true;
+    }
+
+    // How many people show a difference at least this large, in the same direction.
+    void Rare(const CompareInputs& in)
+    {
+        double rho = 0, za = 0, below = 0;
+        if (!Parse(in.txtCorrelation, subject::kCorrelation, rho))
+            return;
+        if (!(rho > -1 && rho < 1)) {
+            Refuse(std::string(messages::kCorrelationOutOfRange));
+            return;
+        }
+        const double abnormal = (z_[0] - z_[1]) / std::sqrt(2 - 2 * rho);
+        if (!Show(abnormal, &CompareResults::txtAbnormalZ, subject::kDifferenceZ, &za) ||
+            !Ask(stats_.NormalCdf(-std::fabs(abnormal), 0, 1), subject::kRarity, below))
+            return;
+        r_.txtRarity = PercentText(100 * below, separator_);
+    }
+
+    // A score as the report calls it, at the start of a sentence or within one.
+    static std::string Called(const Score& s, bool first = false)
+    {
+        return (s.name.empty() ? (first ? "Score " : "score ") + std::string(s.what) : s.name) +
+               (s.lower ? " (lower is better)" : "");
+    }
+
+    // One paragraph from the texts as shown, as far as they were computed. A
+    // reliable difference and a rare one are two findings, each named for itself.
+    std::string Report(const CompareInputs& in, const Score& a, const Score& b) const
+    {
+        if (r_.txtDifference.empty())
+            return {};
+        std::string t = Called(a, true) + " has a standard score of " + r_.txtStandardA + " (" + r_.txtLabelA + ") and " +
+                        Called(b) + " one of " + r_.txtStandardB + " (" + r_.txtLabelB + "): a difference of " +
+                        r_.txtDifference + " points.";
+        if (!r_.txtReliable.empty()) {
+            const bool reliable = r_.txtReliable == "Reliable difference";
+            t += " With reliabilities of " + in.txtReliabilityA + " and " + in.txtReliabilityB + ", the difference " +
+                 (reliable ? "is reliable at the " : "is not reliable at the ") + in.txtLevel + "% level: " +
+                 (reliable ? "larger than measurement error alone would give" : "measurement error alone could give it") +
+                 " (z = " + r_.txtDiffZ + ", " + r_.txtDiffConf + "% confidence; the critical difference is " +
+                 r_.txtCritical + ").";
+        }
+        if (!r_.txtRarity.empty())
+            t += " With a correlation of " + in.txtCorrelation + " between the tests, " + r_.txtRarity +
+                 "% of the population would show a difference at least this large in the same direction.";
+        return t;
+    }
+
+    double z_[2] = {0, 0}, standard_[2] = {0, 0};
+};
+
+}  // namespace
+
+CompareResults CompareScores(const CompareInputs& in, std::string_view decimalSeparator, StatisticsComponent& stats)
+{
+    return Comparison(decimalSeparator, stats).Run(in);
+}
+
+CompareResults CompareScores(const CompareInputs& in, std::string_view decimalSeparator)
+{
+    return CompareScores(in, decimalSeparator, SharedStatistics());
+}
+
+}  // namespace core

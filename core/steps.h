@@ -1,0 +1,85 @@
+#ifndef MERVANE_CORE_STEPS_H
+#define MERVANE_CORE_STEPS_H
+
+#include <cmath>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "core/messages.h"
+#include "core/normal.h"
+#include "core/numbers.h"
+
+namespace core {
+
+// What the window computations share: one run's results, which accumulate
+// until the first message; it ends the run, and nothing replaces it.
+template <typename Results>
+class Steps {
+protected:
+    Steps(std::string_view separator, StatisticsComponent& stats) : separator_(separator), stats_(stats) {}
+
+    bool Refuse(std::string message)
+    {
+        r_.message = std::move(message);
+        return false;
+    }
+
+    // A box read leniently, as the main window reads it; false for a number too large for a double.
+    bool Parse(const std::string& text, std::string_view what, double& value)
+    {
+        value = LenientParse(text);
+        return std::isfinite(value) || Refuse(messages::TooLarge(what));
+    }
+
+    // The value rounded to two places into the field, and that rounded value; false when it does not fit a double.
+    bool Show(double v, std::string Results::*field, std::string_view what, double* shown = nullptr)
+    {
+        if (!std::isfinite(v))
+            return Refuse(messages::TooLarge(what));
+        const double rounded = RoundTwoPlaces(v);
+        r_.*field = NumberText(rounded, separator_);
+        if (shown)
+            *shown = rounded;
+        return true;
+    }
+
+    // A call of the statistics component, or false with the message that names what it was for.
+    bool Ask(StatOutcome outcome, std::string_view what, double& value)
+    {
+        if (!outcome.Ok())
+            return Refuse(messages::StatisticsFailed(outcome.failure, what));
+        value = outcome.value;
+        return true;
+    }
+
+    // The two-sided critical z of a confidence level in percent, as the converter computes it.
+    bool CriticalZ(double level, double& zc)
+    {
+        if (!(level > 0 && level < 100))
+            return Refuse(std::string(messages::kConfidenceOutOfRange));
+        double q = 0;
+        if (!Ask(stats_.NormalQuantile((100 - level) / 200, 0, 1), messages::subject::kCriticalZ, q))
+            return false;
+        zc = -q;
+        return true;
+    }
+
+    // The main window's two-sided confidence, in percent, that a z as shown differs from 0.
+    bool Confidence(double zShown, std::string_view what, double& confidence)
+    {
+        double p = 0;
+        if (!Ask(stats_.NormalCdf(std::fabs(zShown), 0, 1), what, p))
+            return false;
+        confidence = 100 - 100 * ((1 - p) * 2);
+        return true;
+    }
+
+    Results r_;
+    std::string_view separator_;
+    StatisticsComponent& stats_;
+};
+
+}  // namespace core
+
+#endif
