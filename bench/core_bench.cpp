@@ -5,8 +5,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include "core/casecontrols.h"
+#include "core/compare.h"
 #include "core/conversion.h"
 #include "core/numbers.h"
+#include "core/profile.h"
 #include "core/scoreanalysis.h"
 
 namespace {
@@ -62,6 +65,34 @@ void ConvertBothWays(benchmark::State& state)
     }
 }
 BENCHMARK(ConvertBothWays)->Unit(benchmark::kMicrosecond);
+
+// One Go of the small-sample window: the two roots of the non-central t are its cost.
+void CaseAgainstControls(benchmark::State& state)
+{
+    const core::CaseInputs in{"100", "15", std::to_string(state.range(0)), "70", "95"};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(core::CompareCaseToControls(in));
+}
+BENCHMARK(CaseAgainstControls)->Arg(20)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+void CompareTwoScores(benchmark::State& state)
+{
+    const core::CompareInputs in{"", "100", "15", "112", "0.94", "", "", "100", "15", "91", "0.9", "", "0.6", "95"};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(core::CompareScores(in));
+}
+BENCHMARK(CompareTwoScores)->Unit(benchmark::kMicrosecond);
+
+// A battery of the most measures, each with a reliability, and its picture.
+void ProfileOfTheMostMeasures(benchmark::State& state)
+{
+    std::string rows;
+    for (int i = 0; i < 200; ++i)
+        rows += "Measure " + std::to_string(i) + "\t10\t3\t" + std::to_string(4 + i % 13) + "\t0.9\n";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(core::ProfileScores({rows, "95"}));
+}
+BENCHMARK(ProfileOfTheMostMeasures)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/batch.h"
+#include "core/casecontrols.h"
 #include "core/compare.h"
 #include "core/conversion.h"
 #include "core/curve.h"
@@ -108,6 +109,13 @@ Shown Compare(const Texts& boxes, std::string_view separator)
     return shown;
 }
 
+Shown CaseAgainstControls(const Texts& boxes, std::string_view separator)
+{
+    Shown shown = Write(CompareCaseToControls(Read(boxes, kCaseInputs), separator), kCaseResults);
+    shown.spoken = "Case against controls shown: t " + shown.texts["txtT"] + ", one-tailed p " + shown.texts["txtPOne"] + ".";
+    return shown;
+}
+
 Texts Nothing() { return {}; }
 
 constexpr Calculation kCalculations[] = {
@@ -117,6 +125,7 @@ constexpr Calculation kCalculations[] = {
     {"frmBatch", "cmdGo", &Batch, &Nothing},
     {"frmProfile", "cmdGo", &Profile, &BlankProfile},
     {"frmCompare", "cmdGo", &Compare, &Nothing},
+    {"frmCase", "cmdGo", &CaseAgainstControls, &Nothing},
 };
 
 }  // namespace

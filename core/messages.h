@@ -34,6 +34,13 @@ inline constexpr std::string_view kEachScoreRequired = "Enter each score's mean,
 inline constexpr std::string_view kDifferenceNeedsBothReliabilities = "A reliable difference needs both reliabilities.";
 inline constexpr std::string_view kCorrelationOutOfRange = "The correlation must be above -1 and below 1.";
 
+// The small-sample window's.
+inline constexpr std::string_view kCaseAndControlsRequired =
+    "Enter the controls' mean, SD and size, and the case's score.";
+inline constexpr std::string_view kControlsSampleSize = "The control sample size must be a whole number of 2 or more.";
+inline constexpr std::string_view kLimitsNotComputed =
+    "The confidence limits cannot be computed for figures this extreme.";
+
 // What a value is called in the messages about it.
 namespace subject {
 inline constexpr std::string_view kMean = "The measure mean";
@@ -81,6 +88,13 @@ inline constexpr std::string_view kDifferenceZ = "The z of the difference";
 inline constexpr std::string_view kDifferenceConfidence = "The confidence of the difference";
 inline constexpr std::string_view kCorrelation = "The correlation";
 inline constexpr std::string_view kRarity = "The share of the population with a larger difference";
+inline constexpr std::string_view kControlsMean = "The controls' mean";
+inline constexpr std::string_view kControlsSd = "The controls' SD";
+inline constexpr std::string_view kControls = "The number of controls";
+inline constexpr std::string_view kCaseScore = "The case's score";
+inline constexpr std::string_view kT = "The t of the case";
+inline constexpr std::string_view kEffectSize = "The effect size";
+inline constexpr std::string_view kBelowCase = "The percentage of controls below the case";
 }  // namespace subject
 
 // The message for a value that does not fit a double.

@@ -33,9 +33,10 @@ inline constexpr Control kFrmMainControls[] = {
     {TextBox,   "txtUserStipulatedPercentile",  2520, 3120, 1815,  285, "",                        "User Stipulated Percentile",                               Optional,   Sans, Left,   kTab,   kNumeric},
     {TextBox,   "txtUserSDAnswer",              3960, 6720,  855,  285, "",                        "User stipulated SD equates to a score of",                 Field,      Sans, Left,   kTab,   kNoFlags},
     {TextBox,   "txtUserPercentileAnswer",      3960, 7320,  855,  285, "",                        "User stipulated %ile equates to a score of",               Field,      Sans, Left,   kTab,   kNoFlags},
-    {Button,    "cmdInterpret",                 1080, 7800, 1095,  255, "&Interpret",              "",                                                         Face,       Sans, Centre, kTab,   kNoFlags},
-    {Button,    "cmdProfile",                   2280, 7800, 1095,  255, "&Profile",                "",                                                         Face,       Sans, Centre, kTab,   kNoFlags},
-    {Button,    "cmdCompare",                   3480, 7800, 1095,  255, "T&wo Scores",             "",                                                         Face,       Sans, Centre, kTab,   kNoFlags},
+    {Button,    "cmdInterpret",                  240, 7800, 1065,  255, "&Interpret",              "",                                                         Face,       Sans, Centre, kTab,   kNoFlags},
+    {Button,    "cmdProfile",                   1330, 7800, 1065,  255, "&Profile",                "",                                                         Face,       Sans, Centre, kTab,   kNoFlags},
+    {Button,    "cmdCompare",                   2420, 7800, 1065,  255, "T&wo Scores",             "",                                                         Face,       Sans, Centre, kTab,   kNoFlags},
+    {Button,    "cmdCase",                      3510, 7800, 1065,  255, "Small &Sample",           "",                                                         Face,       Sans, Centre, kTab,   kNoFlags},
     // echo boxes
     {TextBox,   "txtSDUser",                    1800, 6765,  615,  195, "",                        "User stipulated SD of",                                    Face,       Sans, Centre, kNoTab, kBorder},
     {TextBox,   "txtPercentileUser",            1800, 7365,  615,  195, "",                        "User stipulated %ile of",                                  Face,       Sans, Centre, kNoTab, kBorder},

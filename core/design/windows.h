@@ -3,6 +3,7 @@
 
 #include "core/design/frmassumptions.h"
 #include "core/design/frmbatch.h"
+#include "core/design/frmcase.h"
 #include "core/design/frmcompare.h"
 #include "core/design/frmconvert.h"
 #include "core/design/frmcredits.h"
@@ -15,7 +16,7 @@ namespace core::design {
 
 // Every window of the program: the main window first, as the page lists them.
 inline constexpr const Window* kWindows[] = {&frmMain,  &frmConvert, &frmAssumptions, &frmCredits, &frmInterpret,
-                                             &frmBatch, &frmProfile, &frmCompare, &frmSplash};
+                                             &frmBatch, &frmProfile, &frmCompare, &frmCase,   &frmSplash};
 
 inline constexpr Opening kOpenings[] = {
     {&frmMain, "picConf", "F1", &frmConvert},
@@ -24,6 +25,7 @@ inline constexpr Opening kOpenings[] = {
     {&frmMain, "cmdInterpret", "F2", &frmInterpret},
     {&frmMain, "cmdProfile", "F3", &frmProfile},
     {&frmMain, "cmdCompare", "F4", &frmCompare},
+    {&frmMain, "cmdCase", "F5", &frmCase},
     {&frmInterpret, "cmdBatch", "", &frmBatch},
 };
 

@@ -467,6 +467,43 @@ void TestWindows::twoScoresOpenPrefilledAndAreWired()
     }
 }
 
+void TestWindows::caseAgainstControlsOpensPrefilledAndIsWired()
+{
+    frmMain main;
+    uitest::ShowAndActivate(&main);
+    Type(&main, "txtMean", "100");
+    Type(&main, "txtSD", "15");
+    Type(&main, "txtScore", "70");
+    for (const bool byKey : {false, true}) {
+        bool checked = false;
+        uitest::OnNextModal([&](QWidget* w) {
+            const auto closeAnyway = qScopeGuard([w] { w->close(); });
+            QCOMPARE(w->objectName(), QStringLiteral("frmCase"));
+            QCOMPARE(w->parentWidget(), &main);
+            QStringList opened;
+            for (const char* name : {"txtMean", "txtSD", "txtN", "txtScore", "txtLevel"})
+                opened << Box(w, name)->text();
+            QCOMPARE(opened, (QStringList{"100", "15", "", "70", "95"}));
+            QCOMPARE(uitest::ClickAnsweringMessages(Button(w, "cmdGo"), w),
+                     QStringLiteral("Enter the controls' mean, SD and size, and the case's score."));
+            Type(w, "txtN", "20");
+            QTest::mouseClick(Button(w, "cmdGo"), Qt::LeftButton);
+            QCOMPARE(Box(w, "txtBelowHigh")->text(), QStringLiteral("11.07"));
+            QTest::mouseClick(Button(w, "cmdCopy"), Qt::LeftButton);
+            QCOMPARE(QApplication::clipboard()->text(), w->findChild<QPlainTextEdit*>("txtReport")->toPlainText());
+            QVERIFY(QApplication::clipboard()->text().startsWith(QStringLiteral("A case score of 70 against 20 controls")));
+            checked = true;
+        });
+        QApplication::setActiveWindow(&main);
+        if (byKey)
+            QTest::keyClick(&main, Qt::Key_F5);
+        else
+            QTest::mouseClick(Button(&main, "cmdCase"), Qt::LeftButton);
+        uitest::ForgetWaits();
+        QVERIFY(checked);
+    }
+}
+
 namespace {
 
 // Records the order in which the named windows are shown.

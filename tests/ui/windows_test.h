@@ -35,6 +35,7 @@ private slots:
     void manyScoresArePastedReadAndCopied();
     void profileOpensPrefilledAndIsWired();
     void twoScoresOpenPrefilledAndAreWired();
+    void caseAgainstControlsOpensPrefilledAndIsWired();
     void splashStartsTheProgram();
     void exitingDuringTheSplashLeavesItUntilItCloses();
     void everyCaptionFits();

@@ -364,6 +364,29 @@ class WebEdition:
         self.assertEqual([p.text("frmCompare", "txtRarity"), p.control("frmCompare", "chkLowerA").is_selected()],
                          ["", False], "each opening starts from the design")
 
+    def test_the_case_against_controls_opens_prefilled_and_is_wired(self):
+        from selenium.webdriver.common.keys import Keys
+        p = self.page
+        p.fill("frmMain", txtMean="100", txtSD="15", txtScore="70")
+        p.press(Keys.F5)
+        self.assertTrue(p.is_open("frmCase"))
+        self.assertEqual([p.text("frmCase", n) for n in ("txtMean", "txtSD", "txtN", "txtScore", "txtLevel")],
+                         ["100", "15", "", "70", "95"])
+        p.alt("g")
+        self.assertEqual(p.message(), ["Mervane", "Enter the controls' mean, SD and size, and the case's score."])
+        p.answer_message()
+        p.type("frmCase", "txtN", "20")
+        p.alt("g")
+        self.assertEqual(p.text("frmCase", "txtBelowHigh"), "11.07")
+        self.driver.execute_script(
+            "navigator.clipboard.writeText = (t) => { window.copied = t; return Promise.resolve(); };")
+        p.alt("p")
+        self.assertEqual(self.driver.execute_script("return window.copied"), p.text("frmCase", "txtReport"))
+        p.alt("c")
+        p.wait_for_the_splash_to_close()
+        p.control("frmMain", "cmdCase").click()
+        self.assertEqual(p.text("frmCase", "txtT"), "", "each opening starts from the design")
+
     def test_tab_visits_the_design_order(self):
         from selenium.webdriver.common.keys import Keys
         with open(DESIGN) as f:

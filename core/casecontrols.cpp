@@ -1,0 +1,156 @@
+#include "core/casecontrols.h"
+
+#include <cmath>
+#include <cstdint>
+#include <exception>
+#include <optional>
+
+#include <boost/math/distributions/non_central_t.hpp>
+#include <boost/math/distributions/students_t.hpp>
+#include <boost/math/tools/toms748_solve.hpp>
+
+#include "core/steps.h"
+
+namespace core {
+namespace {
+
+namespace subject = messages::subject;
+
+// Domain and evaluation errors throw, and the run turns them into its message;
+// the arguments are checked before, so only a value beyond what the
+// distributions can evaluate is left. Evaluated in double, not promoted to
+// long double: the browser's long double is a 128-bit software type, which made
+// one Go thirty times slower there, and both editions then compute alike.
+using Policy = boost::math::policies::policy<
+    boost::math::policies::domain_error<boost::math::policies::throw_on_error>,
+    boost::math::policies::overflow_error<boost::math::policies::throw_on_error>,
+    boost::math::policies::evaluation_error<boost::math::policies::throw_on_error>,
+    boost::math::policies::promote_double<false>>;
+
+constexpr int kDoublings = 80;      // brackets up to 2^80 from the observed t
+constexpr std::uintmax_t kSteps = 100;  // TOMS 748 iterations, far more than a root to 50 bits needs
+
+// The non-centrality at which the non-central t on df degrees of freedom has
+// P(T <= tObserved) = target. The probability falls as the non-centrality
+// grows, so the root lies below tObserved for a target above the median.
+std::optional<double> NonCentrality(double df, double tObserved, double target)
+{
+    const auto f = [&](double delta) {
+        return boost::math::cdf(boost::math::non_central_t_distribution<double, Policy>(df, delta), tObserved) - target;
+    };
+    const double outward = f(tObserved) > 0 ? 1 : -1;
+    double step = 1, far = tObserved;
+    for (int i = 0; i < kDoublings && (f(far) > 0) == (outward > 0); ++i, step *= 2)
+        far = tObserved + outward * step;
+    if ((f(far) > 0) == (outward > 0))
+        return std::nullopt;
+    std::uintmax_t steps = kSteps;
+    const auto [lo, hi] = boost::math::tools::toms748_solve(f, std::min(tObserved, far), std::max(tObserved, far),
+                                                            boost::math::tools::eps_tolerance<double>(50), steps);
+    if (steps >= kSteps)
+        return std::nullopt;
+    return lo + (hi - lo) / 2;
+}
+
+class CaseAgainstControls : Steps<CaseResults> {
+public:
+    CaseAgainstControls(std::string_view separator, StatisticsComponent& stats) : Steps(separator, stats) {}
+
+    CaseResults Run(const CaseInputs& in)
+    {
+        bool done = false;
+        try {
+            done = Test(in);
+        } catch (const std::exception&) {
+            done = Refuse(std::string(messages::kLimitsNotComputed));
+        }
+        if (!done) {
+            CaseResults refused;
+            refused.message = std::move(r_.message);
+            return refused;
+        }
+        r_.txtReport = Report(in);
+        return std::move(r_);
+    }
+
+private:
+    bool Test(const CaseInputs& in)
+    {
+        if (in.txtMean.empty() || in.txtSD.empty() || in.txtN.empty() || in.txtScore.empty())
+            return Refuse(std::string(messages::kCaseAndControlsRequired));
+        double m = 0, s = 0, n = 0, x = 0;
+        if (!Parse(in.txtMean, subject::kControlsMean, m) || !Parse(in.txtN, subject::kControls, n) ||
+            !Parse(in.txtSD, subject::kControlsSd, s) || !Parse(in.txtScore, subject::kCaseScore, x))
+            return false;
+        if (!(n >= 2) || n != std::floor(n))
+            return Refuse(std::string(messages::kControlsSampleSize));
+        if (!(s > 0))
+            return Refuse(std::string(messages::kSdMustBePositive));
+        level_ = LenientParse(in.txtLevel);
+        double zc = 0;
+        if (!CriticalZ(level_, zc))
+            return false;
+
+        const double df = n - 1;
+        const double t = (x - m) / (s * std::sqrt((n + 1) / n));
+        const double zcc = (x - m) / s;
+        if (!Show(t, &CaseResults::txtT, subject::kT) || !Show(zcc, &CaseResults::txtZcc, subject::kEffectSize))
+            return false;
+        r_.txtDF = NumberText(df, separator_);
+        const double below = boost::math::cdf(boost::math::students_t_distribution<double, Policy>(df), t);
+        const double tail = t < 0 ? below : 1 - below;
+        r_.txtPOne = PText(tail);
+        r_.txtPTwo = PText(2 * tail);
+        r_.txtBelow = PercentText(100 * below, separator_);
+
+        // Crawford and Garthwaite's limits: the non-centralities that put the
+        // observed t at each end of the interval, scaled back to z.
+        const double alpha = 1 - level_ / 100, root = std::sqrt(n);
+        const std::optional<double> low = NonCentrality(df, zcc * root, 1 - alpha / 2);
+        const std::optional<double> high = NonCentrality(df, zcc * root, alpha / 2);
+        if (!low || !high)
+            return Refuse(std::string(messages::kLimitsNotComputed));
+        double pLow = 0, pHigh = 0;
+        if (!Show(*low / root, &CaseResults::txtZccLow, subject::kEffectSize) ||
+            !Show(*high / root, &CaseResults::txtZccHigh, subject::kEffectSize) ||
+            !Ask(stats_.NormalCdf(*low / root, 0, 1), subject::kBelowCase, pLow) ||
+            !Ask(stats_.NormalCdf(*high / root, 0, 1), subject::kBelowCase, pHigh))
+            return false;
+        r_.txtBelowLow = PercentText(100 * pLow, separator_);
+        r_.txtBelowHigh = PercentText(100 * pHigh, separator_);
+        return true;
+    }
+
+    // A probability to four places, as two places would put 0.048 at 0.05, on
+    // the wrong side of the usual threshold; no p is exactly 0.
+    std::string PText(double p) const
+    {
+        const double product = p * 10000.0;
+        const std::string text = NumberText(std::nearbyint(product) / 10000.0, separator_);
+        return text == "0" ? "< 0" + std::string(separator_) + "0001" : text;
+    }
+
+    std::string Report(const CaseInputs& in) const
+    {
+        const std::string level = in.txtLevel + "%";
+        return "A case score of " + in.txtScore + " against " + in.txtN + " controls with a mean of " + in.txtMean +
+               " and an SD of " + in.txtSD + " gives t = " + r_.txtT + " on " + r_.txtDF +
+               " degrees of freedom, one-tailed p " + (r_.txtPOne[0] == '<' ? "" : "= ") + r_.txtPOne +
+               ". An estimated " + r_.txtBelow + "% of the control population would score below the case (" + level +
+               " confidence limits " + r_.txtBelowLow + "% and " + r_.txtBelowHigh + "%), and the effect size is z = " +
+               r_.txtZcc + " (" + level + " confidence limits " + r_.txtZccLow + " and " + r_.txtZccHigh +
+               "). The test treats the controls as a sample, not as the population (Crawford and Howell's modified "
+               "t test, with Crawford and Garthwaite's limits).";
+    }
+
+    double level_ = 0;
+};
+
+}  // namespace
+
+CaseResults CompareCaseToControls(const CaseInputs& in, std::string_view decimalSeparator)
+{
+    return CaseAgainstControls(decimalSeparator, SharedStatistics()).Run(in);
+}
+
+}  // namespace core
