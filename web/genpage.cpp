@@ -19,6 +19,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "core/design/windows.h"
@@ -263,7 +264,7 @@ bool IsHeading(const Control& c)
 constexpr int kOneRow = 300;  // twips
 
 // The tab stop a control that is none stands with in one column: its buddy's;
-// for a heading, the first in tab order of those under it, down to the next
+// for a heading, the first in column order of those under it, down to the next
 // heading; for a line's height, the nearest on its row to its right; else the
 // nearest below it that it overlaps across, or failing that the nearest below.
 const Control* Anchor(const Window& w, const Control& c, const std::vector<const Control*>& stops)
@@ -280,7 +281,7 @@ const Control* Anchor(const Window& w, const Control& c, const std::vector<const
         for (const Control& h : w.controls)
             if (&h != &c && IsHeading(h) && h.top > c.top && under(h))
                 end = std::min(end, h.top);
-        for (const Control* s : stops)  // in tab order
+        for (const Control* s : stops)  // in column order
             if (under(*s) && s->top < end)
                 return s;
     }
@@ -305,15 +306,62 @@ const Control* Anchor(const Window& w, const Control& c, const std::vector<const
     return best(below, [&](const Control& s) { return dx(s) * dx(s) + dy(s) * dy(s); });
 }
 
-// Where each control stands in one column: the tab stops in tab order, each
-// after the controls that stand with it, in reading order; the rest (the
-// status bar) at the end.
+// Where each control stands in one column: the tab stops in their narrow
+// order, each after the controls that stand with it, in reading order; the
+// rest (the status bar) at the end.
+bool IsInput(const Control& c)
+{
+    return c.kind == CheckBox || (c.kind == TextBox && (c.Has(kNumeric) || c.Has(kInput)));
+}
+
+// Reading order: column by column, where vertical lines divide the window,
+// then from the top down and from the left.
+auto ReadingKey(const Window& w)
+{
+    return [&w](const Control* c) {
+        int column = 0;
+        for (const Control& line : w.controls)
+            column += line.kind == Line && line.left == line.width && line.left <= c->left;
+        return std::tuple(column, c->top, c->left);
+    };
+}
+
+// The tab stops in the order they stand in one column: the tab order, but
+// where it reaches the window's first button before boxes it is to read (the
+// main window's), the boxes come first as a form is filled in, the
+// compulsory and plain ones before the optional, each in reading order; then
+// that button's row; then the rest in reading order.
+std::vector<const Control*> NarrowOrder(const Window& w, const std::vector<const Control*>& stops)
+{
+    const auto command = std::find_if(stops.begin(), stops.end(), [](const Control* c) { return c->kind == Button; });
+    if (std::none_of(command, stops.end(), [](const Control* c) { return IsInput(*c); }))
+        return stops;
+    const auto key = ReadingKey(w);
+    const auto group = [&](const Control* c) {
+        if (IsInput(*c))
+            return c->colour == Optional ? 1 : 0;
+        return c->kind == Button && c->top == (*command)->top ? 2 : 3;
+    };
+    std::vector<const Control*> order = stops;
+    std::stable_sort(order.begin(), order.end(), [&](const Control* a, const Control* b) {
+        return std::pair(group(a), key(a)) < std::pair(group(b), key(b));
+    });
+    return order;
+}
+
+// A control that begins above every tab stop (the instructions) stands before them all.
+bool AboveAll(const Control& c, const std::vector<const Control*>& stops)
+{
+    return std::all_of(stops.begin(), stops.end(), [&c](const Control* s) { return c.top < s->top; });
+}
+
 Order ColumnOrder(const Window& w)
 {
-    std::vector<const Control*> stops;
+    std::vector<const Control*> tabStops;
     for (const Control& c : w.controls)
         if (c.tab != kNoTab && c.container.empty())
-            stops.push_back(&c);
+            tabStops.push_back(&c);
+    const std::vector<const Control*> stops = NarrowOrder(w, tabStops);
     struct Standing {
         const Control* control;
         const Control* anchor;  // the tab stop it stands before, or else after
@@ -323,7 +371,9 @@ Order ColumnOrder(const Window& w)
     for (const Control& c : w.controls) {
         if (c.tab != kNoTab || !c.container.empty())
             continue;
-        const Control* before = c.kind == StatusBar ? nullptr : Anchor(w, c, stops);
+        const Control* before = c.kind == StatusBar                     ? nullptr
+                                : !stops.empty() && AboveAll(c, stops) ? stops.front()
+                                                                       : Anchor(w, c, stops);
         const Control* after = nullptr;  // with no tab stop below: after the nearest above
         if (!before && c.kind != StatusBar)
             for (const Control* s : stops)
@@ -379,9 +429,13 @@ std::string ColumnCss(const Window& w, const std::string& columnTemplate, const 
     return Fill(splashTemplate, {{"@window@", id}, {"@max@", max}, {"@scale@", scale}});
 }
 
-std::string IconFile(Icon icon)
+// The title bar's icon, and the same drawn twice the size for screens of twice the density.
+std::string IconImage(Icon icon)
 {
-    return icon == Icon::Question ? "question.png" : "calculator-16.png";
+    const auto [one, two] = icon == Icon::Question ? std::pair("question.png", "question@2x.png")
+                                                   : std::pair("calculator-16.png", "calculator-32.png");
+    return "<img src=\"" + std::string(one) + "\" srcset=\"" + one + " 1x, " + two +
+           " 2x\" width=\"16\" height=\"16\" alt=\"\">";
 }
 
 std::string WindowMarkup(const Window& design)
@@ -401,8 +455,8 @@ std::string WindowMarkup(const Window& design)
     const std::string inert = main ? " inert" : "";
     return "  <" + element + " id=\"" + name + "\" class=\"window\" aria-labelledby=\"" + name + "-title\"" + inert +
            ">\n" +
-           "    <" + heading + " class=\"titlebar\" id=\"" + name + "-title\"><img src=\"" + IconFile(design.icon) +
-           "\" alt=\"\">" + Escape(design.caption) + "</" + heading + ">\n" +
+           "    <" + heading + " class=\"titlebar\" id=\"" + name + "-title\">" + IconImage(design.icon) +
+           Escape(design.caption) + "</" + heading + ">\n" +
            "    <div class=\"client\" style=\"width:" + std::to_string(width) +
            "px;height:" + std::to_string(height) + "px\">\n" + Children(w, "", "      ") + "    </div>\n  </" +
            element + ">\n";

@@ -7,15 +7,21 @@
   // A control of a window by its design name: some names stand in two windows.
   function control(windowId, name) { return byId(windowId).querySelector('[data-name="' + name + '"]'); }
 
+  // The browser's language as Intl takes it, or undefined, for the default
+  // locale, where Intl refuses it: WebKit under the POSIX locale reports "C".
+  function language() {
+    try {
+      return Intl.getCanonicalLocales(navigator.language)[0];
+    } catch (e) {
+      return undefined;
+    }
+  }
+
   // The decimal separator of the browser's language, as the desktop edition
   // takes its locale's.
   function decimalSeparator() {
-    try {
-      const part = new Intl.NumberFormat(navigator.language).formatToParts(1.5).find((p) => p.type === 'decimal');
-      return part ? part.value : '.';
-    } catch (e) {
-      return '.';
-    }
+    const part = new Intl.NumberFormat(language()).formatToParts(1.5).find((p) => p.type === 'decimal');
+    return part ? part.value : '.';
   }
 
   // Shows the start of a filled box's text, as a printed form would.
@@ -269,13 +275,13 @@
 
     // The status bar's date and time, current at every minute, in the
     // browser's language (marked as such) and in the results' Latin digits.
-    const language = navigator.language;
-    byId('StatusDate').lang = byId('StatusTime').lang = language;
+    const lang = language();
+    byId('StatusDate').lang = byId('StatusTime').lang = lang || '';
     function showClock() {
       const now = new Date();
-      byId('StatusDate').textContent = now.toLocaleDateString(language,
+      byId('StatusDate').textContent = now.toLocaleDateString(lang,
         { day: 'numeric', month: 'short', year: 'numeric', numberingSystem: 'latn' });
-      byId('StatusTime').textContent = now.toLocaleTimeString(language,
+      byId('StatusTime').textContent = now.toLocaleTimeString(lang,
         { hour: '2-digit', minute: '2-digit', numberingSystem: 'latn' });
       setTimeout(showClock, 60000 - (now.getTime() % 60000));
     }
@@ -292,6 +298,8 @@
     'with (iOS Lockdown Mode, for one, turns it off): open it in another browser, or use Mervane for the desktop.';
   const NO_CORE = 'Mervane cannot run here because its calculation core, mervane-core.js, did not load: ' +
     'reload the page, or use Mervane for the desktop.';
+  const NO_START = 'Mervane cannot run here because it could not start in this browser: ' +
+    'open it in another browser, or use Mervane for the desktop.';
   function cannotRun(why) {
     byId('frmSplash').hidden = true;
     document.querySelectorAll('.window').forEach((w) => {
@@ -318,7 +326,7 @@
         failed(NO_CORE);
         return;
       }
-      MervaneCore({ onAbort: () => failed(NO_CORE) }).then(started);
+      MervaneCore({ onAbort: () => failed(NO_CORE) }).then(started, () => failed(NO_CORE));
     };
     document.head.append(script);
   }
@@ -343,7 +351,16 @@
     let waiting = 2;
     const done = () => { if (--waiting === 0) splash.hidden = true; };
     setTimeout(done, Number(splash.dataset.ms));
-    loadCore((core) => { start(core); done(); }, cannotRun);
+    // A failure while starting ends on the page's sentence, never under a splash that stays.
+    loadCore((core) => {
+      try {
+        start(core);
+      } catch (e) {
+        cannotRun(NO_START);
+        return;
+      }
+      done();
+    }, cannotRun);
   }
   if (document.readyState === 'loading')
     document.addEventListener('DOMContentLoaded', begin);

@@ -41,6 +41,7 @@ enum Flag : unsigned {
     kNumeric = 1u << 4,   // typed keys pass the keystroke rule, in both editions
     kAutoSize = 1u << 5,  // a label sized to its text (a centred one keeps its centre)
     kScrollBars = 1u << 6,  // a multi-line box scrolls when its text is longer than it
+    kInput = 1u << 7,       // a box the user fills in with any text (a number box is one anyway)
 };
 
 // Whether Tab reaches a control. The tab stops follow one another in the

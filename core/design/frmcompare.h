@@ -8,13 +8,13 @@ namespace core::design {
 // Two of a person's scores compared: whether the difference is reliable, and how rare it is.
 inline constexpr Control kFrmCompareControls[] = {
     // kind   name               left   top  width height text                 accessible                    colour      font  align   tab     flags
-    {TextBox,  "txtNameA",         2010,  405, 1500,  285, "",                  "Score A: Measure Name",      Field,      Sans, Left,   kTab,   kNoFlags},
+    {TextBox,  "txtNameA",         2010,  405, 1500,  285, "",                  "Score A: Measure Name",      Field,      Sans, Left,   kTab,   kInput},
     {TextBox,  "txtMeanA",         2010,  765, 1500,  285, "",                  "Score A: Measure Mean",      Compulsory, Sans, Left,   kTab,   kNumeric},
     {TextBox,  "txtSDA",           2010, 1125, 1500,  285, "",                  "Score A: Measure SD",        Compulsory, Sans, Left,   kTab,   kNumeric},
     {TextBox,  "txtScoreA",        2010, 1485, 1500,  285, "",                  "Score A: Raw Score",         Compulsory, Sans, Left,   kTab,   kNumeric},
     {TextBox,  "txtReliabilityA",  2010, 1845, 1500,  285, "",                  "Score A: Reliability",       Optional,   Sans, Left,   kTab,   kNumeric},
     {CheckBox, "chkLowerA",        2010, 2205, 1700,  285, "Lower is better",   "Score A: lower is better",   Face,       Sans, Left,   kTab,   kNoFlags},
-    {TextBox,  "txtNameB",         5850,  405, 1500,  285, "",                  "Score B: Measure Name",      Field,      Sans, Left,   kTab,   kNoFlags},
+    {TextBox,  "txtNameB",         5850,  405, 1500,  285, "",                  "Score B: Measure Name",      Field,      Sans, Left,   kTab,   kInput},
     {TextBox,  "txtMeanB",         5850,  765, 1500,  285, "",                  "Score B: Measure Mean",      Compulsory, Sans, Left,   kTab,   kNumeric},
     {TextBox,  "txtSDB",           5850, 1125, 1500,  285, "",                  "Score B: Measure SD",        Compulsory, Sans, Left,   kTab,   kNumeric},
     {TextBox,  "txtScoreB",        5850, 1485, 1500,  285, "",                  "Score B: Raw Score",         Compulsory, Sans, Left,   kTab,   kNumeric},

@@ -11,7 +11,7 @@ inline constexpr Control kFrmInterpretControls[] = {
     // kind  name                       left    top  width height text                      accessible                 colour      font  align   tab     flags
     // inputs: each caption names the box to its right
     {Label,   "lblMeasure",                120,   135,  2250,  255, "Measure Name:",           "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtMeasure"},
-    {TextBox, "txtMeasure",               2460,   120,  1800,  285, "",                        "Measure Name",            Field,      Sans, Left,   kTab,   kNoFlags},
+    {TextBox, "txtMeasure",               2460,   120,  1800,  285, "",                        "Measure Name",            Field,      Sans, Left,   kTab,   kInput},
     {Label,   "lblMean",                   120,   495,  2250,  255, "Measure Mean:",           "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtMean"},
     {TextBox, "txtMean",                  2460,   480,  1800,  285, "",                        "Measure Mean",            Compulsory, Sans, Left,   kTab,   kNumeric},
     {Label,   "lblSD",                     120,   855,  2250,  255, "Measure SD:",             "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtSD"},

@@ -14,7 +14,7 @@ inline constexpr Control kFrmMainControls[] = {
     {Button,    "cmdGo",                         360, 3600,  975,  375, "&Go!",                    "",                                                         Face,       Bold, Centre, kTab,   kNoFlags},
     {TextBox,   "txtMean",                      5280, 1920, 3735,  285, "",                        "Measure Mean",                                             Compulsory, Sans, Left,   kTab,   kNumeric},
     {TextBox,   "txtSD",                        5280, 3120, 3735,  285, "",                        "Measure SD",                                               Compulsory, Sans, Left,   kTab,   kNumeric},
-    {TextBox,   "txtMeasure",                   5280,  720, 3735,  285, "",                        "Measure Name",                                             Field,      Sans, Left,   kTab,   kNoFlags},
+    {TextBox,   "txtMeasure",                   5280,  720, 3735,  285, "",                        "Measure Name",                                             Field,      Sans, Left,   kTab,   kInput},
     {Button,    "cmdClear",                     1920, 3600,  975,  375, "&Clear",                  "",                                                         Face,       Sans, Centre, kTab,   kNoFlags},
     {Button,    "cmdExit",                      3600, 3600,  975,  375, "E&xit",                   "",                                                         Face,       Sans, Centre, kTab,   kNoFlags},
     {TextBox,   "txtZScore",                    2520, 4920, 2295,  285, "",                        "Z Score of Raw Score",                                     Field,      Sans, Left,   kTab,   kNoFlags},
