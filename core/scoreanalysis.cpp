@@ -6,6 +6,7 @@
 #include "core/messages.h"
 #include "core/normal.h"
 #include "core/numbers.h"
+#include "core/steps.h"
 
 namespace core {
 namespace {
@@ -39,66 +40,47 @@ constexpr std::array kPercentiles{
 };
 
 // One run: results accumulate until the first message, which ends it.
-class Analysis {
+class Analysis : Steps<ScoreResults> {
 public:
-    Analysis(std::string_view separator, StatisticsComponent& stats) : separator_(separator), stats_(stats) {}
+    Analysis(std::string_view separator, StatisticsComponent& stats) : Steps(separator, stats) {}
 
     ScoreResults Run(const ScoreInputs& in)
     {
         if (in.txtMean.empty() || in.txtSD.empty()) {
             Refuse(std::string(messages::kMeanAndSdRequired));
-            return std::move(results_);
+            return std::move(r_);
         }
 
         double m = 0, s = 0;
         if (!Parse(in.txtMean, subject::kMean, m) || !Parse(in.txtSD, subject::kSd, s))
-            return std::move(results_);
+            return std::move(r_);
 
         for (const Cutoff& c : kCutoffs)
             if (!Show(c.sds * s + m, c.field, c.what))
-                return std::move(results_);
+                return std::move(r_);
 
         for (const Percentile& q : kPercentiles)
             if (!Show(stats_.NormalQuantile(q.probability, m, s), q.field, q.what))
-                return std::move(results_);
+                return std::move(r_);
 
         if (!in.txtScore.empty() && !RawScore(in.txtScore, m, s))
-            return std::move(results_);
+            return std::move(r_);
         if (!in.txtUserStipulatedSD.empty() && !StipulatedSd(in.txtUserStipulatedSD, m, s))
-            return std::move(results_);
+            return std::move(r_);
         if (!in.txtUserStipulatedPercentile.empty())
             StipulatedPercentile(in.txtUserStipulatedPercentile, m, s);
-        return std::move(results_);
+        return std::move(r_);
     }
 
 private:
-    bool Refuse(std::string message)
-    {
-        results_.message = std::move(message);
-        return false;
-    }
-
-    bool Parse(const std::string& text, std::string_view what, double& value)
-    {
-        value = LenientParse(text);
-        return std::isfinite(value) || Refuse(messages::TooLarge(what));
-    }
-
-    // Rounds v to two places into the field, unless it does not fit a double.
-    bool Show(double v, std::string ScoreResults::*field, std::string_view what)
-    {
-        if (!std::isfinite(v))
-            return Refuse(messages::TooLarge(what));
-        results_.*field = NumberText(RoundTwoPlaces(v), separator_);
-        return true;
-    }
+    using Steps::Show;
 
     // A quantile may be infinite at p = 0 or 1, and is shown as such.
     bool Show(const StatOutcome& out, std::string ScoreResults::*field, std::string_view what)
     {
         if (!out.Ok())
             return Refuse(messages::StatisticsFailed(out.failure, what));
-        results_.*field = NumberText(RoundTwoPlaces(out.value), separator_);
+        r_.*field = NumberText(RoundTwoPlaces(out.value), separator_);
         return true;
     }
 
@@ -112,17 +94,17 @@ private:
             return Refuse(messages::TooLarge(subject::kZScore));
         // The confidence is taken from the z score as shown, so the two boxes agree.
         const double z = RoundTwoPlaces(unrounded);
-        results_.txtZScore = NumberText(z, separator_);
+        r_.txtZScore = NumberText(z, separator_);
 
         const StatOutcome c1 = stats_.NormalCdf(x, m, s);
         if (!c1.Ok())
             return Refuse(messages::StatisticsFailed(c1.failure, subject::kRawPercentile));
-        results_.txtPercentile = NumberText(RoundTwoPlaces(c1.value * 100), separator_);
+        r_.txtPercentile = NumberText(RoundTwoPlaces(c1.value * 100), separator_);
 
         const StatOutcome c2 = stats_.NormalCdf(std::fabs(z), 0, 1);
         if (!c2.Ok())
             return Refuse(messages::StatisticsFailed(c2.failure, subject::kRawConfidence));
-        results_.txtConf = NumberText(RoundTwoPlaces(100 - 100 * ((1 - c2.value) * 2)), separator_);
+        r_.txtConf = NumberText(RoundTwoPlaces(100 - 100 * ((1 - c2.value) * 2)), separator_);
         return true;
     }
 
@@ -131,7 +113,7 @@ private:
         double k = 0;
         if (!Parse(text, subject::kStipulatedSd, k))
             return false;
-        results_.txtSDUser = NumberText(k, separator_);
+        r_.txtSDUser = NumberText(k, separator_);
         return Show(k * s + m, &ScoreResults::txtUserSDAnswer, subject::kScoreAtStipulatedSd);
     }
 
@@ -142,14 +124,11 @@ private:
             Refuse(std::string(messages::kPercentileOutOfRange));
             return;
         }
-        results_.txtPercentileUser = NumberText(p, separator_);
+        r_.txtPercentileUser = NumberText(p, separator_);
         Show(stats_.NormalQuantile(p / 100, m, s), &ScoreResults::txtUserPercentileAnswer,
              subject::kScoreAtStipulatedPercentile);
     }
 
-    ScoreResults results_;
-    std::string_view separator_;
-    StatisticsComponent& stats_;
 };
 
 }  // namespace

@@ -98,8 +98,9 @@
 
     // A grid draws only the rows in sight, between two spacers the height of
     // the others: ten thousand rows of cells would take seconds to lay out.
-    // The table says how many rows it has, and each row where it stands.
-    // A row shorter than the table ends in a note, which runs across the columns it has no figures for.
+    // The table says how many rows it has, and each row where it stands. A
+    // row shorter than the table ends in a note, which runs across the
+    // columns it has no figures for.
     const gridRows = new Map();
     function drawRows(grid) {
       const { columns, rows } = gridRows.get(grid) || { columns: 0, rows: [] };
