@@ -247,14 +247,6 @@ std::string Children(const Drawn& w, std::string_view container, const std::stri
     return out;
 }
 
-const Control* Find(const Window& w, std::string_view name)
-{
-    for (const Control& c : w.controls)
-        if (c.name == name)
-            return &c;
-    return nullptr;
-}
-
 bool IsHeading(const Control& c)
 {
     return c.buddy.empty() && (c.kind == Label || (c.kind == TextBox && c.Has(kMultiLine) && c.colour == Face));

@@ -96,6 +96,15 @@ struct Window {
     std::span<const Carry> carried = {};
 };
 
+// The control of that design name, or nullptr.
+constexpr const Control* Find(const Window& w, std::string_view name)
+{
+    for (const Control& c : w.controls)
+        if (c.name == name)
+            return &c;
+    return nullptr;
+}
+
 // A control of one window that opens another, and the function key that
 // does the same anywhere in the first; both editions wire them from here.
 struct Opening {

@@ -8,14 +8,6 @@ namespace {
 
 namespace design = core::design;
 
-const design::Control* Find(const design::Window& w, std::string_view name)
-{
-    for (const design::Control& c : w.controls)
-        if (c.name == name)
-            return &c;
-    return nullptr;
-}
-
 // Rules that every window's table keeps, so that a slip in one row shows.
 TEST(Designs, RedAndBlueBoxesTakeNumbersAndEveryNameItUsesExists)
 {

@@ -23,14 +23,6 @@ namespace design = core::design;
 
 QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-const design::Control* Find(const design::Window& w, std::string_view name)
-{
-    for (const design::Control& c : w.controls)
-        if (c.name == name)
-            return &c;
-    return nullptr;
-}
-
 }  // namespace
 
 CalculationWindow::CalculationWindow(QWidget* owner, const design::Window& design, const Form* opener)
