@@ -8,12 +8,12 @@
 #include "core/interpretation.h"
 #include "core/messages.h"
 #include "core/normal.h"
+#include "core/numbers.h"
 
 namespace core {
 namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The same answers as the component it wraps, each asked once: every row
 // asks for the same critical z.
@@ -52,41 +52,9 @@ ScoreLine ReadScoreLine(std::string_view line, std::string_view decimalSeparator
     read.text = std::string(line.substr(from, to - from));
     if (read.text.empty())
         return read;
-    read.kind = ScoreLine::Kind::NotANumber;
-    std::string number;
-    std::string_view t = read.text;
-    std::size_t i = 0;
-    if (t[i] == '+' || t[i] == '-')
-        number += t[i++];
-    bool digits = false, separator = false;
-    while (i < t.size()) {
-        if (IsDigit(t[i])) {
-            digits = true;
-            number += t[i++];
-        } else if (!separator && (t[i] == '.' || (!decimalSeparator.empty() && t.substr(i).starts_with(decimalSeparator)))) {
-            separator = true;
-            number += '.';
-            i += t[i] == '.' ? 1 : decimalSeparator.size();
-        } else {
-            break;
-        }
-    }
-    if (!digits)
-        return read;
-    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
-        number += t[i++];
-        if (i < t.size() && (t[i] == '+' || t[i] == '-'))
-            number += t[i++];
-        const std::size_t start = i;
-        while (i < t.size() && IsDigit(t[i]))
-            number += t[i++];
-        if (i == start)
-            return read;
-    }
-    if (i != t.size())
-        return read;
-    read.kind = ScoreLine::Kind::Number;
-    read.number = std::move(number);
+    std::optional<std::string> number = NumberSyntax(read.text, decimalSeparator);
+    read.kind = number ? ScoreLine::Kind::Number : ScoreLine::Kind::NotANumber;
+    read.number = std::move(number).value_or("");
     return read;
 }
 

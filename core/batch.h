@@ -42,9 +42,8 @@ struct ScoreLine {
     std::string number;  // a Number's text with the point as its separator
 };
 
-// A line counts as a number when, trimmed, it is an optional sign, digits
-// with at most one decimal separator (the point or `decimalSeparator`) and an
-// optional exponent (e or E, an optional sign, digits).
+// A line counts as a number when NumberSyntax accepts it: the one strict
+// reading that the boxes of these windows get too.
 ScoreLine ReadScoreLine(std::string_view line, std::string_view decimalSeparator);
 
 // The table: its column names, one row per non-empty line in the pasted

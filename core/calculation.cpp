@@ -153,6 +153,35 @@ Texts Carried(const design::Window& window, const Texts& opener)
     return carried;
 }
 
+Texts Kept(const design::Window& window, const Texts& boxes)
+{
+    Texts kept;
+    if (window.keeps)
+        for (const design::Control& c : window.controls)
+            if (const auto found = boxes.find(c.name); design::IsInput(c) && found != boxes.end())
+                kept.emplace(c.name, found->second);
+    return kept;
+}
+
+Reopening Reopened(const design::Window& window, const Texts& kept, const Texts& opener)
+{
+    Reopening r{Kept(window, kept), {}};
+    for (auto& [to, text] : Carried(window, opener)) {
+        const design::Carry* carry = nullptr;
+        for (const design::Carry& c : window.carried)
+            if (c.to == to)
+                carry = &c;
+        const std::string_view before = TextOf(r.texts, to);
+        if (text.empty() || (carry->into == design::kIntoEmpty && !before.empty()))
+            continue;
+        const design::Control* box = design::Find(window, to);
+        if (box && box->Has(design::kMultiLine))
+            r.selected.push_back(to);
+        r.texts[to] = std::move(text);
+    }
+    return r;
+}
+
 const Calculation* CalculationOf(std::string_view window)
 {
     for (const Calculation& c : kCalculations)

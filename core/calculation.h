@@ -51,6 +51,20 @@ struct Calculation {
 // design's list of what it carries.
 Texts Carried(const design::Window& window, const Texts& opener);
 
+// What a window that keeps its inputs keeps of its boxes as it closes: the
+// texts of its input boxes and check boxes; nothing for the others.
+Texts Kept(const design::Window& window, const Texts& boxes);
+
+// A window's input boxes as it opens again: what it kept, and over it what it
+// carries from its opener, by the rules of its design's Carry. `selected`
+// names the multi-line boxes it carried into, whose text is selected so that
+// a paste replaces it.
+struct Reopening {
+    Texts texts;
+    std::vector<std::string> selected;
+};
+Reopening Reopened(const design::Window& window, const Texts& kept, const Texts& opener);
+
 // The calculation of the window of that design name, or nullptr for a window
 // that has none. Both editions run every window's command through here.
 const Calculation* CalculationOf(std::string_view window);

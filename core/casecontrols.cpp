@@ -86,9 +86,8 @@ private:
             return Refuse(std::string(messages::kControlsSampleSize));
         if (!(s > 0))
             return Refuse(std::string(messages::kSdMustBePositive));
-        level_ = LenientParse(in.txtLevel);
         double zc = 0;
-        if (!CriticalZ(level_, zc))
+        if (!Level(in.txtLevel, level_, zc))
             return false;
 
         const double df = n - 1;

@@ -30,7 +30,7 @@ public:
         const Score a{in.txtNameA, in.txtMeanA, in.txtSDA, in.txtScoreA, in.txtReliabilityA, !in.chkLowerA.empty(), "A"};
         const Score b{in.txtNameB, in.txtMeanB, in.txtSDB, in.txtScoreB, in.txtReliabilityB, !in.chkLowerB.empty(), "B"};
         const bool reliabilities = !in.txtReliabilityA.empty() || !in.txtReliabilityB.empty();
-        if (Standard(a, b) && (!reliabilities || Reliable(in)) && !in.txtCorrelation.empty())
+        if (Standard(a, b) && (!reliabilities || Reliable(in, a, b)) && !in.txtCorrelation.empty())
             Rare(in);
         r_.txtReport = Report(in, a, b);
         return std::move(r_);
@@ -46,8 +46,8 @@ private:
         double m[2], sd[2], x[2];
         for (int i = 0; i < 2; ++i) {
             const Score& s = i == 0 ? a : b;
-            if (!Parse(s.mean, subject::kMean, m[i]) || !Parse(s.sd, subject::kSd, sd[i]) ||
-                !Parse(s.raw, subject::kRawScore, x[i]))
+            if (!Parse(s.mean, Of(subject::kMean, s), m[i]) || !Parse(s.sd, Of(subject::kSd, s), sd[i]) ||
+                !Parse(s.raw, Of(subject::kRawScore, s), x[i]))
                 return false;
         }
         if (!(sd[0] > 0) || !(sd[1] > 0))
@@ -65,18 +65,25 @@ private:
         return Show(standard_[0] - standard_[1], &CompareResults::txtDifference, subject::kDifference);
     }
 
+    // What the messages call one score's box: "The measure mean of score A".
+    static std::string Of(std::string_view subject, const Score& s)
+    {
+        return std::string(subject) + " of score " + std::string(s.what);
+    }
+
     // Whether the difference is larger than the two tests' errors of measurement allow at the level.
-    bool Reliable(const CompareInputs& in)
+    bool Reliable(const CompareInputs& in, const Score& a, const Score& b)
     {
         if (in.txtReliabilityA.empty() || in.txtReliabilityB.empty())
             return Refuse(std::string(messages::kDifferenceNeedsBothReliabilities));
         double ra = 0, rb = 0, zc = 0;
-        if (!Parse(in.txtReliabilityA, subject::kReliability, ra) || !Parse(in.txtReliabilityB, subject::kReliability, rb))
+        if (!Parse(in.txtReliabilityA, Of(subject::kReliability, a), ra) ||
+            !Parse(in.txtReliabilityB, Of(subject::kReliability, b), rb))
             return false;
         if (!(ra > 0 && ra < 1) || !(rb > 0 && rb < 1))
             return Refuse(std::string(messages::kReliabilityOutOfRange));
-        const double level = LenientParse(in.txtLevel);
-        if (!CriticalZ(level, zc))
+        double level = 0;
+        if (!Level(in.txtLevel, level, zc))
             return false;
         const double sed = 15 * std::sqrt(2 - ra - rb);
         double z = 0, conf = 0;

@@ -14,4 +14,14 @@ std::int16_t FilterNumericKey(std::int16_t code, std::string_view currentText, s
     return code;
 }
 
+std::int16_t FilterSignedKey(std::int16_t code, std::string_view currentText, std::size_t selectionStart,
+                             std::size_t selectionEnd, std::int16_t decimalSeparator)
+{
+    if (code != keycode::kMinus)
+        return FilterNumericKey(code, currentText, decimalSeparator);
+    const bool first = selectionStart == 0;
+    const bool another = selectionEnd < currentText.size() && currentText[selectionEnd] == '-';
+    return first && !another ? code : 0;
+}
+
 }  // namespace core

@@ -1,6 +1,7 @@
 #ifndef MERVANE_CORE_FILTERNUMERICKEY_H
 #define MERVANE_CORE_FILTERNUMERICKEY_H
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -10,6 +11,7 @@ namespace core {
 namespace keycode {
 constexpr std::int16_t kBackspace = 8;
 constexpr std::int16_t kPoint = '.';
+constexpr std::int16_t kMinus = '-';
 constexpr std::int16_t kZero = '0';
 constexpr std::int16_t kNine = '9';
 }  // namespace keycode
@@ -22,6 +24,13 @@ constexpr std::int16_t kNine = '9';
 // its key (the keypad's decimal key among them) becomes a point, for the
 // numbers are read with one and the key would otherwise be lost unseen.
 std::int16_t FilterNumericKey(std::int16_t code, std::string_view currentText, std::int16_t decimalSeparator);
+
+// The keystroke rule of a box whose value may be negative: a minus passes
+// where it would stand first, before no other minus; the text typed replaces
+// the characters from `selectionStart` up to `selectionEnd` (equal for a
+// caret). Every other key as FilterNumericKey.
+std::int16_t FilterSignedKey(std::int16_t code, std::string_view currentText, std::size_t selectionStart,
+                             std::size_t selectionEnd, std::int16_t decimalSeparator);
 
 }  // namespace core
 

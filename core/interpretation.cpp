@@ -93,9 +93,8 @@ private:
         if (!(r > 0 && r < 1))
             return Refuse(std::string(messages::kReliabilityOutOfRange));
         reliability_ = r;
-        level_ = LenientParse(in.txtLevel);
         double zc = 0;
-        if (!CriticalZ(level_, zc))
+        if (!Level(in.txtLevel, level_, zc))
             return false;
         const double sem = s_ * std::sqrt(1 - r);
         const double trueScore = m_ + r * (x_ - m_);

@@ -2,6 +2,11 @@
 
 namespace core::messages {
 
+std::string NotANumber(std::string_view what)
+{
+    return std::string(what) + " is not a number.";
+}
+
 std::string TooLarge(std::string_view what)
 {
     return std::string(what) + " is too large a number to work with.";

@@ -28,6 +28,7 @@ inline constexpr std::string_view kTooManyScores = "Paste at most 10,000 scores 
 
 // The profile window's.
 inline constexpr std::string_view kTooManyMeasures = "Paste at most 200 measures at a time.";
+inline constexpr std::string_view kNoMeasures = "Paste the measures, one a line.";
 
 // The two-scores window's.
 inline constexpr std::string_view kEachScoreRequired = "Enter each score's mean, SD and raw score.";
@@ -44,6 +45,7 @@ inline constexpr std::string_view kLimitsNotComputed =
 // What a value is called in the messages about it.
 namespace subject {
 inline constexpr std::string_view kMean = "The measure mean";
+inline constexpr std::string_view kLevel = "The confidence level";
 inline constexpr std::string_view kSd = "The measure SD";
 inline constexpr std::string_view kRawScore = "The raw score";
 inline constexpr std::string_view kStipulatedSd = "The user stipulated SD";
@@ -97,6 +99,8 @@ inline constexpr std::string_view kEffectSize = "The effect size";
 inline constexpr std::string_view kBelowCase = "The percentage of controls below the case";
 }  // namespace subject
 
+// The message for a box whose text is not wholly a number.
+std::string NotANumber(std::string_view what);
 // The message for a value that does not fit a double.
 std::string TooLarge(std::string_view what);
 // The message for a failed call of the statistics component while computing `what`.

@@ -238,6 +238,56 @@ double LenientParse(std::string_view text)
     return ReadDecimal(in);
 }
 
+std::optional<std::string> NumberSyntax(std::string_view text, std::string_view decimalSeparator)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    std::string number;
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        number += text[i++];
+    bool digits = false, separator = false;
+    while (i < text.size()) {
+        if (IsDigit(text[i])) {
+            digits = true;
+            number += text[i++];
+        } else if (!separator && (text[i] == '.' || (!decimalSeparator.empty() &&
+                                                     text.substr(i).starts_with(decimalSeparator)))) {
+            separator = true;
+            number += '.';
+            i += text[i] == '.' ? 1 : decimalSeparator.size();
+        } else {
+            break;
+        }
+    }
+    if (!digits)
+        return std::nullopt;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        number += text[i++];
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            number += text[i++];
+        const std::size_t start = i;
+        while (i < text.size() && IsDigit(text[i]))
+            number += text[i++];
+        if (i == start)
+            return std::nullopt;
+    }
+    if (i != text.size())
+        return std::nullopt;
+    return number;
+}
+
+std::optional<double> StrictParse(std::string_view text, std::string_view decimalSeparator)
+{
+    const std::optional<std::string> number = NumberSyntax(text, decimalSeparator);
+    if (!number)
+        return std::nullopt;
+    return LenientParse(*number);
+}
+
 double RoundTwoPlaces(double v)
 {
     const double product = v * 100.0;

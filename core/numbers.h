@@ -1,6 +1,7 @@
 #ifndef MERVANE_CORE_NUMBERS_H
 #define MERVANE_CORE_NUMBERS_H
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,18 @@ namespace core {
 // A number too large for a double gives +/- infinity, which callers refuse with
 // a message; one too small for a double gives 0.
 double LenientParse(std::string_view text);
+
+// A text that is wholly a number, as the windows beyond the main window and
+// the converter read their boxes: blanks, tabs and carriage returns around it
+// ignored; an optional sign; digits with at most one decimal separator, the
+// point or `decimalSeparator`; an optional exponent (e or E, an optional sign,
+// digits); nothing else. The same text trimmed, with the point as its
+// separator, or nullopt.
+std::optional<std::string> NumberSyntax(std::string_view text, std::string_view decimalSeparator);
+
+// The value of a text that NumberSyntax accepts, as LenientParse reads it
+// (correctly rounded, +/- infinity beyond a double), or nullopt.
+std::optional<double> StrictParse(std::string_view text, std::string_view decimalSeparator);
 
 // Rounds to two decimals: v * 100 in double arithmetic, to the nearest whole
 // number with exact halves to even, then / 100. Infinities pass unchanged, and

@@ -17,7 +17,8 @@ const std::vector<std::string> kColumns{"Measure", "Score", "z",    "Percentile"
 
 // What a row that cannot be computed says in place of its figures.
 namespace note {
-constexpr std::string_view kFields = "needs a name, mean, SD, score and, if known, a reliability and a direction";
+constexpr std::string_view kFields =
+    "needs a name, mean, SD, score and, if known, a reliability and a direction, separated by tabs or semicolons";
 constexpr std::string_view kSdNotPositive = "the SD must be above 0";
 constexpr std::string_view kReliability = "the reliability must be above 0 and below 1";
 constexpr std::string_view kDirection = "the direction must be higher or lower";
@@ -35,10 +36,13 @@ std::string_view Trim(std::string_view s)
     return s;
 }
 
-// A line's fields: split at tabs, or at semicolons in a line without a tab.
-std::vector<std::string_view> Fields(std::string_view line)
+// A line's fields: split at tabs; in a line without a tab, at semicolons; in
+// a line with neither, typed by hand, at commas where the comma is no
+// decimal separator.
+std::vector<std::string_view> Fields(std::string_view line, std::string_view separator)
 {
-    const char at = line.find('\t') != std::string_view::npos ? '\t' : ';';
+    const auto has = [line](char c) { return line.find(c) != std::string_view::npos; };
+    const char at = has('\t') ? '\t' : has(';') || separator == "," ? ';' : ',';
     std::vector<std::string_view> fields;
     for (std::size_t start = 0;;) {
         const std::size_t end = line.find(at, start);
@@ -77,7 +81,7 @@ struct Row {
 // The fields read strictly, checked in the order the notes are listed.
 Row ReadRow(std::string_view line, std::string_view separator)
 {
-    const std::vector<std::string_view> fields = Fields(line);
+    const std::vector<std::string_view> fields = Fields(line, separator);
     Row row;
     row.name = std::string(fields[0]);
     if (fields.size() < 4 || fields.size() > 6) {
@@ -160,7 +164,8 @@ public:
     ProfileResults Run(const ProfileInputs& in)
     {
         std::vector<std::string_view> lines;
-        for (std::size_t start = 0; start <= in.txtRows.size();) {
+        // Past one line more than a heading and the most measures, the rest need not be read.
+        for (std::size_t start = 0; start <= in.txtRows.size() && lines.size() <= kMostMeasures + 1;) {
             const std::size_t end = std::min(in.txtRows.find('\n', start), in.txtRows.size());
             // A line of blanks is no line; a leading tab before an empty name is its first field.
             if (const std::string_view line = std::string_view(in.txtRows).substr(start, end - start); !Trim(line).empty())
@@ -169,13 +174,16 @@ public:
         }
         if (!lines.empty() && IsHeading(lines.front()))
             lines.erase(lines.begin());
+        if (lines.empty())
+            return Refused(std::string(messages::kNoMeasures));
         if (lines.size() > kMostMeasures)
             return Refused(std::string(messages::kTooManyMeasures));
-        const ScoreLine level = ReadScoreLine(in.txtLevel, separator_);
-        const double c = level.kind == ScoreLine::Kind::Number ? LenientParse(level.number) : 0;
-        if (!(c > 0 && c < 100))
+        const std::optional<double> c = in.txtLevel.empty() ? 0.0 : StrictParse(in.txtLevel, separator_);
+        if (!c)
+            return Refused(messages::NotANumber(messages::subject::kLevel));
+        if (!(*c > 0 && *c < 100))
             return Refused(std::string(messages::kConfidenceOutOfRange));
-        const StatOutcome q = stats_.NormalQuantile((100 - c) / 200, 0, 1);
+        const StatOutcome q = stats_.NormalQuantile((100 - *c) / 200, 0, 1);
         if (!q.Ok())
             return Refused(messages::StatisticsFailed(q.failure, messages::subject::kCriticalZ));
         zc_ = -q.value;
@@ -214,7 +222,7 @@ private:
     // none of its mean, SD and score is a number.
     bool IsHeading(std::string_view line) const
     {
-        const std::vector<std::string_view> fields = Fields(line);
+        const std::vector<std::string_view> fields = Fields(line, separator_);
         if (fields.size() < 4)
             return false;
         for (std::size_t i = 1; i <= 3; ++i)

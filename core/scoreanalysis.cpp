@@ -52,7 +52,7 @@ public:
         }
 
         double m = 0, s = 0;
-        if (!Parse(in.txtMean, subject::kMean, m) || !Parse(in.txtSD, subject::kSd, s))
+        if (!ParseLeniently(in.txtMean, subject::kMean, m) || !ParseLeniently(in.txtSD, subject::kSd, s))
             return std::move(r_);
 
         for (const Cutoff& c : kCutoffs)
@@ -87,7 +87,7 @@ private:
     bool RawScore(const std::string& text, double m, double s)
     {
         double x = 0;
-        if (!Parse(text, subject::kRawScore, x))
+        if (!ParseLeniently(text, subject::kRawScore, x))
             return false;
         const double unrounded = (x - m) / s;
         if (!std::isfinite(unrounded))
@@ -111,7 +111,7 @@ private:
     bool StipulatedSd(const std::string& text, double m, double s)
     {
         double k = 0;
-        if (!Parse(text, subject::kStipulatedSd, k))
+        if (!ParseLeniently(text, subject::kStipulatedSd, k))
             return false;
         r_.txtSDUser = NumberText(k, separator_);
         return Show(k * s + m, &ScoreResults::txtUserSDAnswer, subject::kScoreAtStipulatedSd);

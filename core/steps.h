@@ -2,6 +2,7 @@
 #define MERVANE_CORE_STEPS_H
 
 #include <cmath>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -26,10 +27,29 @@ protected:
     }
 
     // A box read leniently, as the main window reads it; false for a number too large for a double.
-    bool Parse(const std::string& text, std::string_view what, double& value)
+    bool ParseLeniently(const std::string& text, std::string_view what, double& value)
     {
         value = LenientParse(text);
         return std::isfinite(value) || Refuse(messages::TooLarge(what));
+    }
+
+    // A box read strictly, as every other window reads it: a text that is not
+    // wholly a number is refused, never read as its numeric beginning.
+    bool Parse(const std::string& text, std::string_view what, double& value)
+    {
+        const std::optional<double> read = StrictParse(text, separator_);
+        if (!read)
+            return Refuse(messages::NotANumber(what));
+        value = *read;
+        return std::isfinite(value) || Refuse(messages::TooLarge(what));
+    }
+
+    // The confidence level box and its two-sided critical z; an empty box is
+    // a level of 0, which is out of range.
+    bool Level(const std::string& text, double& level, double& zc)
+    {
+        level = 0;
+        return (text.empty() || Parse(text, messages::subject::kLevel, level)) && CriticalZ(level, zc);
     }
 
     // The value rounded to two places into the field, and that rounded value; false when it does not fit a double.

@@ -6,6 +6,7 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <algorithm>
 #include <string>
 
 #include "core/calculation.h"
@@ -92,28 +93,46 @@ val Opening(const std::string& window)
     return Object(c ? c->opening() : core::Texts());
 }
 
-// The texts a window takes from its opener's boxes as it opens.
-val Carried(const std::string& window, val openerBoxes)
+// What a window that keeps its inputs keeps of its boxes as it closes.
+val Kept(const std::string& window, val boxes)
 {
-    return Object(core::Carried(*WindowNamed(window), Texts(openerBoxes)));
+    return Object(core::Kept(*WindowNamed(window), Texts(boxes)));
 }
 
-// What typing `typed` into a number box that holds `current` puts in: the
-// keystroke rule on each character in turn, all of them or none (""), the
-// language's decimal separator as a point.
-std::string Typed(const std::wstring& typed, const std::wstring& current, const std::wstring& separator)
+// A window's input boxes as it opens: what it kept, and what it carries from
+// its opener's boxes; `selected`, the multi-line boxes whose carried text is selected.
+val Reopened(const std::string& window, val kept, val openerBoxes)
+{
+    const core::Reopening r = core::Reopened(*WindowNamed(window), Texts(kept), Texts(openerBoxes));
+    val out = val::object();
+    out.set("texts", Object(r.texts));
+    out.set("selected", Array(r.selected));
+    return out;
+}
+
+// What typing `typed` into a number box that holds `current`, over the
+// characters from `start` up to `end`, puts in: the keystroke rule on each
+// character in turn (a minus first in a box that is `isSigned`), all of them
+// or none (""), the language's decimal separator as a point.
+std::string Typed(const std::wstring& typed, const std::wstring& current, int start, int end,
+                  const std::wstring& separator, bool isSigned)
 {
     const auto code = [](wchar_t c) { return static_cast<std::int16_t>(c <= 0xFF ? c : -1); };
     const std::int16_t separatorCode = separator.size() == 1 ? code(separator[0]) : std::int16_t{'.'};
     std::string text;
     for (wchar_t c : current)
         text.push_back(c <= 0x7F ? static_cast<char>(c) : '?');
+    std::size_t from = std::min(static_cast<std::size_t>(std::max(start, 0)), text.size());
+    std::size_t to = std::clamp(static_cast<std::size_t>(std::max(end, 0)), from, text.size());
     std::string kept;
     for (wchar_t c : typed) {
-        const std::int16_t k = core::FilterNumericKey(code(c), text + kept, separatorCode);
+        const std::int16_t k = isSigned ? core::FilterSignedKey(code(c), text, from, to, separatorCode)
+                                        : core::FilterNumericKey(code(c), text, separatorCode);
         if (k == 0)
             return {};
         kept.push_back(static_cast<char>(k));
+        text.replace(from, to - from, 1, static_cast<char>(k));
+        to = ++from;
     }
     return kept;
 }
@@ -128,7 +147,8 @@ EMSCRIPTEN_BINDINGS(mervane)
     emscripten::function("command", &Command);
     emscripten::function("run", &Run);
     emscripten::function("opening", &Opening);
-    emscripten::function("carried", &Carried);
+    emscripten::function("kept", &Kept);
+    emscripten::function("reopened", &Reopened);
     emscripten::function("typed", &Typed);
     emscripten::function("makerAddress", &MakerAddress);
 }

@@ -125,7 +125,10 @@ std::string TextBoxMarkup(const Drawn& w, const Control& c)
                                                         {c.colour == Compulsory, "compulsory"},
                                                         {c.colour == Optional, "optional"}});
     const std::string required = c.colour == Compulsory ? " aria-required=\"true\"" : "";
-    const std::string numeric = c.Has(kNumeric) ? " data-numeric inputmode=\"decimal\"" : "";
+    // A phone's decimal keypad may have no minus: a box that takes one keeps the whole keyboard.
+    const std::string numeric = !c.Has(kNumeric) ? ""
+                                : c.Has(kSigned) ? " data-numeric data-signed"
+                                                 : " data-numeric inputmode=\"decimal\"";
     const std::string value = c.text.empty() ? "" : " value=\"" + Escape(c.text) + "\"";
     return "<input type=\"text\" " + Attributes(w, c, cls) + label + tab + required + numeric + value +
            " autocomplete=\"off\" spellcheck=\"false\"" + readOnly + ">";
@@ -298,14 +301,6 @@ const Control* Anchor(const Window& w, const Control& c, const std::vector<const
     return best(below, [&](const Control& s) { return dx(s) * dx(s) + dy(s) * dy(s); });
 }
 
-// Where each control stands in one column: the tab stops in their narrow
-// order, each after the controls that stand with it, in reading order; the
-// rest (the status bar) at the end.
-bool IsInput(const Control& c)
-{
-    return c.kind == CheckBox || (c.kind == TextBox && (c.Has(kNumeric) || c.Has(kInput)));
-}
-
 // Reading order: column by column, where vertical lines divide the window,
 // then from the top down and from the left.
 auto ReadingKey(const Window& w)
@@ -347,6 +342,9 @@ bool AboveAll(const Control& c, const std::vector<const Control*>& stops)
     return std::all_of(stops.begin(), stops.end(), [&c](const Control* s) { return c.top < s->top; });
 }
 
+// Where each control stands in one column: the tab stops in their narrow
+// order, each after the controls that stand with it, in reading order; the
+// rest (the status bar) at the end.
 Order ColumnOrder(const Window& w)
 {
     std::vector<const Control*> tabStops;
@@ -472,7 +470,8 @@ std::string Json()
         out += std::string(out.size() > 1 ? ", " : "") + "\"" + std::string(w->name) + "\": {\"controls\": " +
                Names(*w, [](const Control&) { return true; }) +
                ", \"tabOrder\": " + Names(*w, [](const Control& c) { return c.tab == kTab; }) +
-               ", \"numeric\": " + Names(*w, [](const Control& c) { return c.Has(kNumeric); }) + "}";
+               ", \"numeric\": " + Names(*w, [](const Control& c) { return c.Has(kNumeric); }) +
+               ", \"signed\": " + Names(*w, [](const Control& c) { return c.Has(kSigned); }) + "}";
     return out + "}\n";
 }
 

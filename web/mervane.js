@@ -50,18 +50,19 @@
     const separator = decimalSeparator();
 
     // The keystroke rule of the number boxes, from the core: a key's
-    // characters pass whole or not at all, a composed text's one by one, and
-    // the language's decimal key types a point. A paste is not filtered, as on
-    // the desktop.
+    // characters pass whole or not at all, a composed text's one by one, the
+    // language's decimal key types a point, and a box whose value may be
+    // negative takes a minus first. A paste is not filtered, as on the desktop.
     function insert(box, text) {
       box.setRangeText(text, box.selectionStart, box.selectionEnd, 'end');
       box.dispatchEvent(new Event('input', { bubbles: true }));
     }
     function filterTyping(box) {
+      const signed = box.hasAttribute('data-signed');
       box.addEventListener('beforeinput', (e) => {
         if (e.inputType !== 'insertText' || e.data === null)
           return;
-        const kept = core.typed(e.data, box.value, separator);
+        const kept = core.typed(e.data, box.value, box.selectionStart, box.selectionEnd, separator, signed);
         if (kept === e.data)
           return;
         e.preventDefault();
@@ -77,11 +78,15 @@
           return;
         const { value, start, end } = before;
         before = null;
-        let kept = '';
-        for (const c of e.data || '')
-          kept += core.typed(c, value + kept, separator);
-        box.value = value.slice(0, start) + kept + value.slice(end);
-        box.setSelectionRange(start + kept.length, start + kept.length);
+        let text = value.slice(0, start) + value.slice(end);
+        let at = start;
+        for (const c of e.data || '') {
+          const kept = core.typed(c, text, at, at, separator, signed);
+          text = text.slice(0, at) + kept + text.slice(at);
+          at += kept.length;
+        }
+        box.value = text;
+        box.setSelectionRange(at, at);
       });
     }
     document.querySelectorAll('[data-numeric]').forEach(filterTyping);
@@ -172,17 +177,30 @@
         announce(shown.spoken);
     }
 
-    // A window opens in its design state, with what it carries from its
-    // opener, the focus on its first tab stop.
+    // A window opens in its design state, with the inputs it kept when it
+    // last closed and what it carries from its opener, the focus on its first
+    // tab stop and a carried text that a paste is to replace selected.
+    const kept = {};
     function open(windowId, openerId) {
       const dialog = byId(windowId);
       reset(windowId);
       show(windowId, core.opening(windowId), null);
-      for (const [name, text] of Object.entries(core.carried(windowId, read(openerId))))
-        control(windowId, name).value = text;
+      const opening = core.reopened(windowId, kept[windowId] || {}, read(openerId));
+      for (const [name, text] of Object.entries(opening.texts)) {
+        const box = control(windowId, name);
+        if (box.type === 'checkbox')
+          box.checked = text !== '';
+        else
+          box.value = text;
+      }
       dialog.showModal();
       [...dialog.querySelectorAll('[data-name]')].find((c) => c.tabIndex >= 0).focus();
+      for (const name of opening.selected)
+        control(windowId, name).select();
     }
+    document.querySelectorAll('dialog.window').forEach((dialog) => dialog.addEventListener('close', () => {
+      kept[dialog.id] = core.kept(dialog.id, read(dialog.id));
+    }));
 
     // Copy takes the text of the control its design names: a grid's rows as
     // last shown, none after a refusal.

@@ -42,6 +42,7 @@ enum Flag : unsigned {
     kAutoSize = 1u << 5,  // a label sized to its text (a centred one keeps its centre)
     kScrollBars = 1u << 6,  // a multi-line box scrolls when its text is longer than it
     kInput = 1u << 7,       // a box the user fills in with any text (a number box is one anyway)
+    kSigned = 1u << 8,      // a number box whose value may be negative: a minus may be typed first
 };
 
 // Whether Tab reaches a control. The tab stops follow one another in the
@@ -80,10 +81,15 @@ struct Control {
 // A box that a window fills from its opener's boxes each time it opens.
 // From one box, its text; from several, their texts joined by tabs as one
 // line of a pasted table, and only when every box after the first (the
-// figures of that line) holds a text.
+// figures of that line) holds a text. What it carries replaces what the
+// window kept, unless it carries nothing, or the box takes it only when
+// empty (a pasted battery is never replaced by one line).
+enum CarryInto : bool { kReplacing = false, kIntoEmpty = true };
+
 struct Carry {
     std::string_view to;
     std::array<std::string_view, 4> from;
+    CarryInto into = kReplacing;
 };
 
 struct Window {
@@ -94,7 +100,16 @@ struct Window {
     Icon icon;
     std::span<const Control> controls;  // the tab stops among them in tab order
     std::span<const Carry> carried = {};
+    // Whether it keeps the texts of its input boxes from one opening to the
+    // next, until the program ends; each opening of the others starts afresh.
+    bool keeps = false;
 };
+
+// A box or check box that the user fills in, whose text a window may keep.
+constexpr bool IsInput(const Control& c)
+{
+    return c.kind == Kind::CheckBox || (c.kind == Kind::TextBox && (c.Has(kNumeric) || c.Has(kInput)));
+}
 
 // The control of that design name, or nullptr.
 constexpr const Control* Find(const Window& w, std::string_view name)

@@ -11,7 +11,7 @@ inline constexpr Control kFrmBatchControls[] = {
     {Label,   "lblMeasure",      120,  135, 2250,  255, "Measure Name:",        "",             Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtMeasure"},
     {TextBox, "txtMeasure",     2460,  120, 1800,  285, "",                     "Measure Name", Field,      Sans, Left,   kTab,   kInput},
     {Label,   "lblMean",         120,  495, 2250,  255, "Measure Mean:",        "",             Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtMean"},
-    {TextBox, "txtMean",        2460,  480, 1800,  285, "",                     "Measure Mean", Compulsory, Sans, Left,   kTab,   kNumeric},
+    {TextBox, "txtMean",        2460,  480, 1800,  285, "",                     "Measure Mean", Compulsory, Sans, Left,   kTab,   kNumeric | kSigned},
     {Label,   "lblSD",           120,  855, 2250,  255, "Measure SD:",          "",             Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtSD"},
     {TextBox, "txtSD",          2460,  840, 1800,  285, "",                     "Measure SD",   Compulsory, Sans, Left,   kTab,   kNumeric},
     {Label,   "lblReliability",  120, 1215, 2250,  255, "Reliability:",         "",             Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtReliability"},
@@ -34,7 +34,7 @@ inline constexpr Carry kFrmBatchCarried[] = {{"txtMeasure", {"txtMeasure"}},
                                              {"txtLevel", {"txtLevel"}}};
 
 inline constexpr Window frmBatch{"frmBatch", "Many Scores", 15000, 8100, Border::FixedSingle, Icon::Calculator,
-                                 kFrmBatchControls, kFrmBatchCarried};
+                                 kFrmBatchControls, kFrmBatchCarried, true};
 
 }  // namespace core::design
 

@@ -8,10 +8,10 @@ namespace core::design {
 // One person against a small control sample.
 inline constexpr Control kFrmCaseControls[] = {
     // kind   name            left   top  width height text                        accessible                                  colour      font  align   tab     flags
-    {TextBox, "txtMean",      3090,  120, 1320,  285, "",                         "Controls' mean",                           Compulsory, Sans, Left,   kTab,   kNumeric},
+    {TextBox, "txtMean",      3090,  120, 1320,  285, "",                         "Controls' mean",                           Compulsory, Sans, Left,   kTab,   kNumeric | kSigned},
     {TextBox, "txtSD",        3090,  480, 1320,  285, "",                         "Controls' SD",                             Compulsory, Sans, Left,   kTab,   kNumeric},
     {TextBox, "txtN",         3090,  840, 1320,  285, "",                         "Number of controls",                       Compulsory, Sans, Left,   kTab,   kNumeric},
-    {TextBox, "txtScore",     3090, 1200, 1320,  285, "",                         "Case's score",                             Compulsory, Sans, Left,   kTab,   kNumeric},
+    {TextBox, "txtScore",     3090, 1200, 1320,  285, "",                         "Case's score",                             Compulsory, Sans, Left,   kTab,   kNumeric | kSigned},
     {TextBox, "txtLevel",     3090, 1560, 1320,  285, "95",                       "Confidence Level (%)",                     Optional,   Sans, Left,   kTab,   kNumeric},
     {Button,  "cmdGo",         120, 2040,  975,  375, "&Go!",                     "",                                         Face,       Bold, Centre, kTab,   kNoFlags},
     {TextBox, "txtT",         3090, 2880, 1320,  285, "",                         "t",                                        Field,      Sans, Left,   kTab,   kNoFlags},
@@ -49,7 +49,7 @@ inline constexpr Control kFrmCaseControls[] = {
 inline constexpr Carry kFrmCaseCarried[] = {{"txtMean", {"txtMean"}}, {"txtSD", {"txtSD"}}, {"txtScore", {"txtScore"}}};
 
 inline constexpr Window frmCase{"frmCase", "Case Against Controls", 7290, 7110, Border::FixedSingle, Icon::Calculator,
-                                kFrmCaseControls, kFrmCaseCarried};
+                                kFrmCaseControls, kFrmCaseCarried, true};
 
 }  // namespace core::design
 

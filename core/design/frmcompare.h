@@ -9,18 +9,18 @@ namespace core::design {
 inline constexpr Control kFrmCompareControls[] = {
     // kind   name               left   top  width height text                 accessible                    colour      font  align   tab     flags
     {TextBox,  "txtNameA",         2010,  405, 1500,  285, "",                  "Score A: Measure Name",      Field,      Sans, Left,   kTab,   kInput},
-    {TextBox,  "txtMeanA",         2010,  765, 1500,  285, "",                  "Score A: Measure Mean",      Compulsory, Sans, Left,   kTab,   kNumeric},
+    {TextBox,  "txtMeanA",         2010,  765, 1500,  285, "",                  "Score A: Measure Mean",      Compulsory, Sans, Left,   kTab,   kNumeric | kSigned},
     {TextBox,  "txtSDA",           2010, 1125, 1500,  285, "",                  "Score A: Measure SD",        Compulsory, Sans, Left,   kTab,   kNumeric},
-    {TextBox,  "txtScoreA",        2010, 1485, 1500,  285, "",                  "Score A: Raw Score",         Compulsory, Sans, Left,   kTab,   kNumeric},
+    {TextBox,  "txtScoreA",        2010, 1485, 1500,  285, "",                  "Score A: Raw Score",         Compulsory, Sans, Left,   kTab,   kNumeric | kSigned},
     {TextBox,  "txtReliabilityA",  2010, 1845, 1500,  285, "",                  "Score A: Reliability",       Optional,   Sans, Left,   kTab,   kNumeric},
     {CheckBox, "chkLowerA",        2010, 2205, 1700,  285, "Lower is better",   "Score A: lower is better",   Face,       Sans, Left,   kTab,   kNoFlags},
     {TextBox,  "txtNameB",         5850,  405, 1500,  285, "",                  "Score B: Measure Name",      Field,      Sans, Left,   kTab,   kInput},
-    {TextBox,  "txtMeanB",         5850,  765, 1500,  285, "",                  "Score B: Measure Mean",      Compulsory, Sans, Left,   kTab,   kNumeric},
+    {TextBox,  "txtMeanB",         5850,  765, 1500,  285, "",                  "Score B: Measure Mean",      Compulsory, Sans, Left,   kTab,   kNumeric | kSigned},
     {TextBox,  "txtSDB",           5850, 1125, 1500,  285, "",                  "Score B: Measure SD",        Compulsory, Sans, Left,   kTab,   kNumeric},
-    {TextBox,  "txtScoreB",        5850, 1485, 1500,  285, "",                  "Score B: Raw Score",         Compulsory, Sans, Left,   kTab,   kNumeric},
+    {TextBox,  "txtScoreB",        5850, 1485, 1500,  285, "",                  "Score B: Raw Score",         Compulsory, Sans, Left,   kTab,   kNumeric | kSigned},
     {TextBox,  "txtReliabilityB",  5850, 1845, 1500,  285, "",                  "Score B: Reliability",       Optional,   Sans, Left,   kTab,   kNumeric},
     {CheckBox, "chkLowerB",        5850, 2205, 1700,  285, "Lower is better",   "Score B: lower is better",   Face,       Sans, Left,   kTab,   kNoFlags},
-    {TextBox,  "txtCorrelation",   9990,  405, 1290,  285, "",                  "Correlation between the tests", Optional, Sans, Left,  kTab,   kNumeric},
+    {TextBox,  "txtCorrelation",   9990,  405, 1290,  285, "",                  "Correlation between the tests", Optional, Sans, Left,  kTab,   kNumeric | kSigned},
     {TextBox,  "txtLevel",         9990, 1125, 1290,  285, "95",                "Confidence Level (%)",       Optional,   Sans, Left,   kTab,   kNumeric},
     {Button,   "cmdGo",             120, 2700,  975,  375, "&Go!",              "",                           Face,       Bold, Centre, kTab,   kNoFlags},
     {TextBox,  "txtStandardA",     2010, 3600, 1500,  285, "",                  "Standard Score A",           Field,      Sans, Left,   kTab,   kNoFlags},
@@ -77,7 +77,7 @@ inline constexpr Carry kFrmCompareCarried[] = {
     {"txtNameA", {"txtMeasure"}}, {"txtMeanA", {"txtMean"}}, {"txtSDA", {"txtSD"}}, {"txtScoreA", {"txtScore"}}};
 
 inline constexpr Window frmCompare{"frmCompare", "Two Scores", 11400, 7410, Border::FixedSingle, Icon::Calculator,
-                                   kFrmCompareControls, kFrmCompareCarried};
+                                   kFrmCompareControls, kFrmCompareCarried, true};
 
 }  // namespace core::design
 

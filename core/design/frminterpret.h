@@ -13,19 +13,19 @@ inline constexpr Control kFrmInterpretControls[] = {
     {Label,   "lblMeasure",                120,   135,  2250,  255, "Measure Name:",           "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtMeasure"},
     {TextBox, "txtMeasure",               2460,   120,  1800,  285, "",                        "Measure Name",            Field,      Sans, Left,   kTab,   kInput},
     {Label,   "lblMean",                   120,   495,  2250,  255, "Measure Mean:",           "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtMean"},
-    {TextBox, "txtMean",                  2460,   480,  1800,  285, "",                        "Measure Mean",            Compulsory, Sans, Left,   kTab,   kNumeric},
+    {TextBox, "txtMean",                  2460,   480,  1800,  285, "",                        "Measure Mean",            Compulsory, Sans, Left,   kTab,   kNumeric | kSigned},
     {Label,   "lblSD",                     120,   855,  2250,  255, "Measure SD:",             "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtSD"},
     {TextBox, "txtSD",                    2460,   840,  1800,  285, "",                        "Measure SD",              Compulsory, Sans, Left,   kTab,   kNumeric},
     {Label,   "lblScore",                  120,  1215,  2250,  255, "Raw Score:",              "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtScore"},
-    {TextBox, "txtScore",                 2460,  1200,  1800,  285, "",                        "Raw Score",               Compulsory, Sans, Left,   kTab,   kNumeric},
+    {TextBox, "txtScore",                 2460,  1200,  1800,  285, "",                        "Raw Score",               Compulsory, Sans, Left,   kTab,   kNumeric | kSigned},
     {Label,   "lblReliability",            120,  1575,  2250,  255, "Reliability:",            "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtReliability"},
     {TextBox, "txtReliability",           2460,  1560,  1800,  285, "",                        "Reliability",             Optional,   Sans, Left,   kTab,   kNumeric},
     {Label,   "lblLevel",                  120,  1935,  2250,  255, "Confidence Level (%):",   "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtLevel"},
     {TextBox, "txtLevel",                 2460,  1920,  1800,  285, "95",                      "Confidence Level (%)",    Optional,   Sans, Left,   kTab,   kNumeric},
     {Label,   "lblRetest",                 120,  2295,  2250,  255, "Retest Score:",           "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtRetest"},
-    {TextBox, "txtRetest",                2460,  2280,  1800,  285, "",                        "Retest Score",            Optional,   Sans, Left,   kTab,   kNumeric},
+    {TextBox, "txtRetest",                2460,  2280,  1800,  285, "",                        "Retest Score",            Optional,   Sans, Left,   kTab,   kNumeric | kSigned},
     {Label,   "lblPractice",               120,  2655,  2250,  255, "Practice Effect:",        "",                        Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtPractice"},
-    {TextBox, "txtPractice",              2460,  2640,  1800,  285, "",                        "Practice Effect",         Optional,   Sans, Left,   kTab,   kNumeric},
+    {TextBox, "txtPractice",              2460,  2640,  1800,  285, "",                        "Practice Effect",         Optional,   Sans, Left,   kTab,   kNumeric | kSigned},
     // Go and the curve
     {Button,  "cmdGo",                     120,  3120,   975,  375, "&Go!",                    "",                        Face,       Bold, Centre, kTab,   kNoFlags},
     {Drawing, "picCurve",                 4500,   120,  5880, 2880, "",                        "Normal curve",            Face,       Sans, Left,   kNoTab, kNoFlags, {}, "txtReport"},
@@ -99,7 +99,7 @@ inline constexpr Carry kFrmInterpretCarried[] = {
     {"txtMeasure", {"txtMeasure"}}, {"txtMean", {"txtMean"}}, {"txtSD", {"txtSD"}}, {"txtScore", {"txtScore"}}};
 
 inline constexpr Window frmInterpret{"frmInterpret", "Score Interpretation", 10500, 9900, Border::FixedSingle,
-                                     Icon::Calculator, kFrmInterpretControls, kFrmInterpretCarried};
+                                     Icon::Calculator, kFrmInterpretControls, kFrmInterpretCarried, true};
 
 }  // namespace core::design
 

@@ -19,7 +19,7 @@ inline constexpr Control kFrmProfileControls[] = {
     {Button,  "cmdSave",       2670,  3780, 1500,  375, "&Save Picture...",  "",                    Face,     Sans, Centre, kTab,   kNoFlags, {}, "picProfile"},
     {Button,  "cmdClose",      4290,  3780,  975,  375, "&Close",            "",                    Face,     Sans, Centre, kTab,   kNoFlags},
     // captions and the picture
-    {Label,   "lblRows",        120,   135, 6600,  255, "Measures, one a line: name, mean, SD, score, reliability, direction:", "", Face, Sans, Left, kNoTab, kNoFlags, {}, "txtRows"},
+    {Label,   "lblRows",        120,     0, 6600,  405, "Measures, one a line: name, mean, SD, score, reliability, direction, separated by tabs or semicolons:", "", Face, Sans, Left, kNoTab, kWordWrap, {}, "txtRows"},
     {Label,   "lblLevel",       120,  3375, 2250,  255, "Confidence Level (%):", "",                Face,     Sans, Right,  kNoTab, kNoFlags, {}, "txtLevel"},
     {Label,   "lblMeanScore",  3780,  3375, 1770,  255, "Mean standard score:", "",                 Face,     Sans, Right,  kNoTab, kNoFlags, {}, "txtMeanScore"},
     {Drawing, "picProfile",    6840,   120, 7440, 4080, "profile.svg",       "Score profile",       Face,     Sans, Left,   kNoTab, kNoFlags, {}, "txtReport"},
@@ -27,10 +27,10 @@ inline constexpr Control kFrmProfileControls[] = {
 };
 
 // It opens with the main window's measure as the first line, when it has a mean, an SD and a raw score.
-inline constexpr Carry kFrmProfileCarried[] = {{"txtRows", {"txtMeasure", "txtMean", "txtSD", "txtScore"}}};
+inline constexpr Carry kFrmProfileCarried[] = {{"txtRows", {"txtMeasure", "txtMean", "txtSD", "txtScore"}, kIntoEmpty}};
 
 inline constexpr Window frmProfile{"frmProfile", "Score Profile", 14400, 10080, Border::FixedSingle, Icon::Calculator,
-                                   kFrmProfileControls, kFrmProfileCarried};
+                                   kFrmProfileControls, kFrmProfileCarried, true};
 
 }  // namespace core::design
 

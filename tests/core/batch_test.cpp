@@ -1,5 +1,7 @@
 #include "core/batch.h"
 
+#include <limits>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -7,12 +9,15 @@
 #include <gtest/gtest.h>
 
 #include "core/interpretation.h"
+#include "core/numbers.h"
 
 namespace {
 
 using Kind = core::ScoreLine::Kind;
 
-TEST(ReadScoreLine, ReadsAPastedColumnStrictly)
+// The one strict reader, of a pasted line and of a box of every window but
+// the main window and the converter: wholly a number, or refused.
+TEST(StrictReading, AcceptsOnlyAWholeNumber)
 {
     struct Row {
         const char* line;
@@ -20,23 +25,29 @@ TEST(ReadScoreLine, ReadsAPastedColumnStrictly)
         Kind kind;
         const char* text;
         const char* number;
+        double value;
     };
     const Row rows[] = {
-        {"12", ".", Kind::Number, "12", "12"},
-        {" 12.5 ", ".", Kind::Number, "12.5", "12.5"},
-        {"\t12,5\r", ",", Kind::Number, "12,5", "12.5"},
-        {"12.5", ",", Kind::Number, "12.5", "12.5"},  // the point is read under any locale
-        {"12,5", ".", Kind::NotANumber, "12,5", ""},
-        {"-3", ".", Kind::Number, "-3", "-3"},
-        {"1e2", ".", Kind::Number, "1e2", "1e2"},
-        {"+1.5E-3", ".", Kind::Number, "+1.5E-3", "+1.5E-3"},
-        {"1.2.3", ".", Kind::NotANumber, "1.2.3", ""},
-        {"1e", ".", Kind::NotANumber, "1e", ""},
-        {".", ".", Kind::NotANumber, ".", ""},
-        {"abc", ".", Kind::NotANumber, "abc", ""},
-        {"12 13", ".", Kind::NotANumber, "12 13", ""},
-        {"", ".", Kind::Empty, "", ""},
-        {" \t ", ".", Kind::Empty, "", ""},
+        {"12", ".", Kind::Number, "12", "12", 12},
+        {" 12.5 ", ".", Kind::Number, "12.5", "12.5", 12.5},
+        {"\t12,5\r", ",", Kind::Number, "12,5", "12.5", 12.5},
+        {"12.5", ",", Kind::Number, "12.5", "12.5", 12.5},  // the point is read under any locale
+        {"12,5", ".", Kind::NotANumber, "12,5", "", 0},
+        {"-3", ".", Kind::Number, "-3", "-3", -3},
+        {"-,5", ",", Kind::Number, "-,5", "-.5", -0.5},
+        {"1e2", ".", Kind::Number, "1e2", "1e2", 100},
+        {"+1.5E-3", ".", Kind::Number, "+1.5E-3", "+1.5E-3", 0.0015},
+        {"1.2.3", ".", Kind::NotANumber, "1.2.3", "", 0},
+        {"1e", ".", Kind::NotANumber, "1e", "", 0},
+        {"--1", ".", Kind::NotANumber, "--1", "", 0},
+        {"1-", ".", Kind::NotANumber, "1-", "", 0},
+        {".", ".", Kind::NotANumber, ".", "", 0},
+        {"abc", ",", Kind::NotANumber, "abc", "", 0},
+        {"n/a", ".", Kind::NotANumber, "n/a", "", 0},
+        {"12 13", ".", Kind::NotANumber, "12 13", "", 0},
+        {"&H10", ".", Kind::NotANumber, "&H10", "", 0},
+        {"", ".", Kind::Empty, "", "", 0},
+        {" \t ", ".", Kind::Empty, "", "", 0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string("\"") + row.line + "\" with " + row.separator);
@@ -44,7 +55,11 @@ TEST(ReadScoreLine, ReadsAPastedColumnStrictly)
         EXPECT_EQ(read.kind, row.kind);
         EXPECT_EQ(read.text, row.text);
         EXPECT_EQ(read.number, row.number);
+        const std::optional<double> value = core::StrictParse(row.line, row.separator);
+        EXPECT_EQ(value.has_value(), row.kind == Kind::Number);
+        EXPECT_EQ(value.value_or(0), row.value);
     }
+    EXPECT_EQ(core::StrictParse("1e999", "."), std::numeric_limits<double>::infinity());
 }
 
 TEST(InterpretBatch, EveryRowIsWhatInterpretScoreGives)

@@ -72,6 +72,10 @@ TEST(CompareCaseToControls, AMessageLeavesEveryResultEmpty)
         {{"100", "0", "20", "70", "100"}, "The measure SD must be above 0."},
         {{"100", "15", "20", "70", "100"}, "Your confidence level must be below 100 and above 0."},
         {{"100", "15", "20", "70", ""}, "Your confidence level must be below 100 and above 0."},
+        // read strictly: never as the text's numeric beginning
+        {{"100", "2,5", "20", "70", "95"}, "The controls' SD is not a number."},
+        {{"100", "15", "20", "n/a", "95"}, "The case's score is not a number."},
+        {{"100", "15", "20", "70", "95%"}, "The confidence level is not a number."},
         // beyond what the non-central t can be evaluated at: a message, never a hang or a wrong figure
         {{"100", "15", "1e300", "70", "95"}, "The confidence limits cannot be computed for figures this extreme."},
         {{"100", "15", "20", "1e9", "95"}, "The confidence limits cannot be computed for figures this extreme."},

@@ -81,6 +81,8 @@ TEST(CompareScores, StopsAtTheFirstMessageAndKeepsWhatCameBefore)
         {"no mean A, and SD B of 0", Inputs({"", "15", "112", "", ""}, {"100", "0", "91", "", ""}),
          "Enter each score's mean, SD and raw score.", 0},
         {"SD B of 0", Inputs(a, {"100", "0", "91", "0.9", ""}), "The measure SD must be above 0.", 0},
+        {"mean A abc", Inputs({"abc", "15", "112", "", ""}, b), "The measure mean of score A is not a number.", 0},
+        {"reliability B 0,9", Inputs(a, {"100", "15", "91", "0,9", ""}), "The reliability of score B is not a number.", 5},
         {"SD A below 0", Inputs({"100", "-15", "112", "0.94", ""}, b), "The measure SD must be above 0.", 0},
         {"one reliability", Inputs(a, {"100", "15", "91", "", ""}, "0.6"), "A reliable difference needs both reliabilities.", 5},
         {"reliability 1", Inputs(a, {"100", "15", "91", "1", ""}, "0.6"), reliability, 5},

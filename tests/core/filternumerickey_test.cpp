@@ -37,3 +37,29 @@ TEST(FilterNumericKey, LetsThroughDigitsBackspaceAndOnePoint)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(FilterSignedKey, LetsAMinusStandFirstOnly)
+{
+    struct Row {
+        int code;
+        std::string text;
+        std::size_t start, end;  // where the key's text goes
+        int expected;
+    };
+    const Row rows[] = {
+        {'-', "", 0, 0, '-'},     {'-', "1.5", 0, 0, '-'},  {'-', "1.5", 1, 1, 0},  {'-', "1.5", 3, 3, 0},
+        {'-', "-1.5", 0, 0, 0},   {'-', "-1.5", 0, 1, '-'},  {'-', "-1.5", 0, 4, '-'},
+        {'1', "-", 1, 1, '1'},    {'.', "-1", 2, 2, '.'},    {'.', "-1.5", 4, 4, 0}, {'+', "", 0, 0, 0},
+        {',', "-1", 2, 2, '.'},  // the comma key of a comma locale still types the point
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE("code " + std::to_string(row.code) + " into \"" + row.text + "\" at " +
+                     std::to_string(row.start) + "-" + std::to_string(row.end));
+        EXPECT_EQ(core::FilterSignedKey(static_cast<std::int16_t>(row.code), row.text, row.start, row.end, ','),
+                  row.expected);
+    }
+}
+
+}  // namespace

@@ -173,6 +173,7 @@ TEST(InterpretScore, StopsAtTheFirstMessage)
         {"no raw score", Inputs("50", "10", ""), "Enter the measure's mean, its SD and a raw score.", 0},
         {"no mean", Inputs("", "10", "65"), "Enter the measure's mean, its SD and a raw score.", 0},
         {"SD of 0", Inputs("50", "0", "65"), "The measure SD must be above 0.", 0},
+        {"mean abc", Inputs("abc", "10", "65"), "The measure mean is not a number.", 0},
         {"reliability 1", Inputs("50", "10", "65", "1"), reliability, 9},
         {"reliability 0", Inputs("50", "10", "65", "0"), reliability, 9},
         {"level 100", Inputs("50", "10", "65", "0.9", "100"), level, 9},

@@ -67,6 +67,9 @@ TEST(ProfileScores, TheWorkedExamples)
     }
 }
 
+const char* const kFields =
+    "needs a name, mean, SD, score and, if known, a reliability and a direction, separated by tabs or semicolons";
+
 // One line at a time: how it is split, read and turned, or the note it gets.
 TEST(ProfileScores, ReadsEachLineStrictly)
 {
@@ -89,8 +92,11 @@ TEST(ProfileScores, ReadsEachLineStrictly)
         {"Errors;10;2;2;;lower", ".", {"Errors", "2", "4", "> 99.99", "160", "Exceptionally high"}},
         {"Memory;100;15;40", ",", {"Memory", "40", "-4", "< 0,01", "40", "Exceptionally low"}},
         // each note, in the order they are checked
-        {"Memory;100;15", ".", {"Memory", "", "needs a name, mean, SD, score and, if known, a reliability and a direction"}},
-        {"a;1;2;3;0.5;lower;x", ".", {"a", "", "needs a name, mean, SD, score and, if known, a reliability and a direction"}},
+        {"Memory;100;15", ".", {"Memory", "", kFields}},
+        {"a;1;2;3;0.5;lower;x", ".", {"a", "", kFields}},
+        // typed by hand: commas separate fields where they are no decimal separator
+        {"Vocabulary, 10, 3, 14, 0.9", ".", {"Vocabulary", "14", "1.33", "90.88", "120", "Above average"}},
+        {"Vocabulary, 10, 3, 14", ",", {"Vocabulary, 10, 3, 14", "", kFields}},
         {"Memory;ten;3;4", ".", {"Memory", "4", "the mean is not a number"}},
         {"Memory;10;;x", ".", {"Memory", "x", "the SD is not a number"}},
         {"Memory;10;3;14,5", ".", {"Memory", "14,5", "the score is not a number"}},
@@ -122,13 +128,14 @@ TEST(ProfileScores, IntervalsTheHeadingAndTheCopy)
     EXPECT_EQ(r.table.rows,
               (Rows{{"Top", "175", "5", "> 99,99", "175", "Exceptionally high", "158,68", "176,32", "23,75", ""},
                     {"Reading", "128", "1,83", "96,66", "127,5", "Above average", "112,88", "133,87", "-23,75", ""},
-                    {"broken", "", "needs a name, mean, SD, score and, if known, a reliability and a direction"}}));
+                    {"broken", "", kFields}}));
     EXPECT_EQ(r.txtMeanScore, "151,25");
     EXPECT_EQ(r.table.tsv,
               "Measure\tScore\tz\tPercentile\tStandard\tLabel\tLow\tHigh\tFrom mean\tStrength or weakness\n"
               "Top\t175\t5\t> 99,99\t175\tExceptionally high\t158,68\t176,32\t23,75\t\n"
               "Reading\t128\t1,83\t96,66\t127,5\tAbove average\t112,88\t133,87\t-23,75\t\n"
-              "broken\t\tneeds a name, mean, SD, score and, if known, a reliability and a direction\n");
+              "broken\t\tneeds a name, mean, SD, score and, if known, a reliability and a direction, separated by tabs or "
+              "semicolons\n");
     // A first line with a number among its figures is a measure.
     EXPECT_EQ(core::ProfileScores({"Name;Mean;SD;12\n", "95"}).table.rows[0][2], "the mean is not a number");
     EXPECT_EQ(core::ProfileScores({"Name;Mean;SD\nTop;100;15;175\n", "95"}).table.rows.size(), 2u);
@@ -149,7 +156,8 @@ TEST(ProfileScores, RefusesTooManyMeasuresAndALevelOutsideItsRange)
         {"m;10;3;4", "100", level},
         {"m;10;3;4", "0", level},
         {"m;10;3;4", "", level},
-        {"m;10;3;4", "95%", level},
+        {"m;10;3;4", "95%", "The confidence level is not a number."},
+        {"Test;Mean;SD;Score\n \n", "95", "Paste the measures, one a line."},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.level);
@@ -165,8 +173,7 @@ TEST(ProfileScores, RefusesTooManyMeasuresAndALevelOutsideItsRange)
         megabyte += "1;";
     const core::ProfileResults long_line = core::ProfileScores({megabyte, "95"});
     ASSERT_EQ(long_line.table.rows.size(), 1u);
-    EXPECT_EQ(long_line.table.rows[0][2],
-              "needs a name, mean, SD, score and, if known, a reliability and a direction");
+    EXPECT_EQ(long_line.table.rows[0][2], kFields);
     EXPECT_EQ(core::ProfileScores({std::string(1 << 20, '\n') + std::string(1 << 19, 'x') + "\n1;2;3;4\n", "95"})
                   .table.rows.size(),
               2u);

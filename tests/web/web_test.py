@@ -324,7 +324,8 @@ class WebEdition:
         p.wait_for_the_splash_to_close()
         p.click("frmMain", "cmdInterpret")
         self.assertTrue(p.is_open("frmInterpret"))
-        self.assertEqual(p.text("frmInterpret", "txtReliability"), "", "each opening starts from the design")
+        self.assertEqual([p.text("frmInterpret", n) for n in ("txtReliability", "txtScore", "txtTrueLow")],
+                         ["0.9", "65", ""], "it opens again with its inputs as left, and no result")
 
     def test_many_scores_are_read_into_a_table_and_copied(self):
         p = self.page
@@ -372,14 +373,16 @@ class WebEdition:
         p.press("F3")
         self.assertTrue(p.is_open("frmProfile"))
         self.assertEqual([p.text("frmProfile", n) for n in ("txtRows", "txtLevel")], ["Word List\t50\t10\t44", "95"])
-        p.set("frmProfile", "txtRows", p.text("frmProfile", "txtRows") + "\nVocabulary;10;3;14\nno figures")
+        # The carried line is selected: a paste replaces it.
+        p.script("document.execCommand('insertText', false, arguments[0])", "Digit Span;10;3;10\nVocabulary;10;3;14\nno figures")
         p.alt("g")
         rows = p.script("""
             return [...document.querySelectorAll('#frmProfile [data-name=grdProfile] tbody tr[aria-rowindex]')]
                 .map((r) => [...r.cells].map((c) => c.colSpan + ':' + c.textContent));""")
-        self.assertEqual([r[0] for r in rows], ["1:Word List", "1:Vocabulary", "1:no figures"])
-        self.assertEqual(rows[2][-1], "8:needs a name, mean, SD, score and, if known, a reliability and a direction")
-        self.assertEqual(p.text("frmProfile", "txtMeanScore"), "105.5")
+        self.assertEqual([r[0] for r in rows], ["1:Digit Span", "1:Vocabulary", "1:no figures"])
+        self.assertEqual(rows[2][-1], "8:needs a name, mean, SD, score and, if known, a reliability and a direction, "
+                                      "separated by tabs or semicolons")
+        self.assertEqual(p.text("frmProfile", "txtMeanScore"), "110")
         p.stub_clipboard()
         p.script("""
             URL.createObjectURL = (blob) => { window.saved = blob; return 'blob:saved'; };
@@ -392,9 +395,8 @@ class WebEdition:
         self.assertTrue(svg.startswith("<svg") and svg.count('class="score') == 2, svg[:200])
         p.alt("c")
         p.wait_for_the_splash_to_close()
-        p.clear("frmMain", "txtScore")
         p.click("frmMain", "cmdProfile")
-        self.assertEqual(p.text("frmProfile", "txtRows"), "", "without a raw score the measure is no line")
+        self.assertTrue(p.text("frmProfile", "txtRows").startswith("Digit Span"), "the battery it kept")
 
     def test_two_scores_open_prefilled_and_are_wired(self):
         p = self.page
@@ -419,7 +421,7 @@ class WebEdition:
         p.wait_for_the_splash_to_close()
         p.click("frmMain", "cmdCompare")
         self.assertEqual([p.text("frmCompare", "txtRarity"), p.checked("frmCompare", "chkLowerA")],
-                         ["", False], "each opening starts from the design")
+                         ["", True], "it opens again with its inputs as left, and no result")
 
     def test_the_case_against_controls_opens_prefilled_and_is_wired(self):
         p = self.page
@@ -440,7 +442,13 @@ class WebEdition:
         p.alt("c")
         p.wait_for_the_splash_to_close()
         p.click("frmMain", "cmdCase")
-        self.assertEqual(p.text("frmCase", "txtT"), "", "each opening starts from the design")
+        self.assertEqual([p.text("frmCase", "txtN"), p.text("frmCase", "txtT")], ["20", ""])
+        # A minus typed key by key reaches the test.
+        for name, typed in (("txtMean", "0"), ("txtSD", "1"), ("txtScore", "-2.5")):
+            p.clear("frmCase", name)
+            p.type("frmCase", name, typed)
+        p.alt("g")
+        self.assertEqual(p.text("frmCase", "txtT"), "-2.44")
 
     def test_tab_visits_the_design_order(self):
         with open(DESIGN) as f:
@@ -616,8 +624,9 @@ class AsOnTheDesktop(unittest.TestCase):
                 for name in design["numeric"]:
                     with self.subTest(window=window, box=name):
                         p.clear(window, name)
-                        p.type(window, name, "-9a,5")
-                        self.assertEqual(p.text(window, name), "95")
+                        p.type(window, name, "-1a-.5")
+                        # A minus first where the value may be negative, and nowhere else.
+                        self.assertEqual(p.text(window, name), "-1.5" if name in design["signed"] else "1.5")
                 if window != "frmMain" and design["numeric"]:
                     p.script("document.getElementById(arguments[0]).close()", window)
         finally:
@@ -924,7 +933,8 @@ class AsAWebApplication(unittest.TestCase):
         d = self.driver
         p = Page(d, self.disk)
         self.assertEqual(d.execute_script(
-            "return [...document.querySelectorAll('[data-numeric]')].filter((b) => b.inputMode !== 'decimal').length"), 0)
+            "return [...document.querySelectorAll('[data-numeric]:not([data-signed])')]"
+            ".filter((b) => b.inputMode !== 'decimal').length"), 0)
         p.script("document.querySelector(arguments[0]).focus()", p.control("frmMain", "txtScore"))
         for composed, kept in (("ab", ""), ("1a.2.", "1.2")):
             with self.subTest(composed):

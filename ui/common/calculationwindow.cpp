@@ -25,9 +25,31 @@ QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cas
 
 }  // namespace
 
-CalculationWindow::CalculationWindow(QWidget* owner, const design::Window& design, const Form* opener)
-    : ModalWindow(owner, design, opener), calculation_(*core::CalculationOf(design.name))
+KeptInputs::KeptInputs(QObject* root) : QObject(root)
 {
+    setObjectName(QStringLiteral("keptInputs"));
+}
+
+KeptInputs& KeptInputs::Of(QWidget* window)
+{
+    QWidget* root = window;
+    while (root->parentWidget())
+        root = root->parentWidget();
+    if (auto* kept = root->findChild<KeptInputs*>(QStringLiteral("keptInputs"), Qt::FindDirectChildrenOnly))
+        return *kept;
+    return *new KeptInputs(root);
+}
+
+CalculationWindow::CalculationWindow(QWidget* owner, const design::Window& design, const Form* opener)
+    : ModalWindow(owner, design), calculation_(*core::CalculationOf(design.name))
+{
+    const core::Reopening reopening =
+        core::Reopened(design, KeptInputs::Of(this).byWindow[std::string(design.name)], opener ? opener->Read() : core::Texts());
+    form().Fill(reopening.texts);
+    for (const std::string& name : reopening.selected)
+        if (auto* box = qobject_cast<QPlainTextEdit*>(form().Find(name)))
+            box->selectAll();
+
     const auto wire = [this](std::string_view name, void (CalculationWindow::*handler)()) {
         if (auto* button = qobject_cast<QPushButton*>(form().Find(name)))
             connect(button, &QPushButton::clicked, this, handler);
@@ -41,6 +63,13 @@ CalculationWindow::CalculationWindow(QWidget* owner, const design::Window& desig
     core::Shown opening;
     opening.texts = drawings_ = calculation_.opening();
     form().Show(opening);
+}
+
+void CalculationWindow::done(int result)
+{
+    if (form().Design().keeps)
+        KeptInputs::Of(this).byWindow[std::string(form().Design().name)] = core::Kept(form().Design(), form().Read());
+    ModalWindow::done(result);
 }
 
 void CalculationWindow::cmdGo_Click()

@@ -2,6 +2,7 @@
 #define MERVANE_UI_COMMON_CALCULATIONWINDOW_H
 
 #include <initializer_list>
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -19,7 +20,11 @@ class CalculationWindow : public ModalWindow {
     Q_OBJECT
 
 public:
+    // It opens with the inputs it kept when it last closed, if its design
+    // keeps them, and what it carries from `opener`'s boxes.
     CalculationWindow(QWidget* owner, const core::design::Window& design, const Form* opener);
+
+    void done(int result) override;
 
 private:
     void cmdGo_Click();
@@ -30,6 +35,20 @@ private:
     const core::Calculation& calculation_;
     std::string table_;    // the grid's rows as last shown, for Copy
     core::Texts drawings_;  // each drawing's SVG as last shown, for Save
+};
+
+// What each window that keeps its inputs kept when it last closed, for as
+// long as the window at the root of its openers, the main window, lives.
+class KeptInputs : public QObject {
+    Q_OBJECT
+
+public:
+    static KeptInputs& Of(QWidget* window);
+
+    std::map<std::string, core::Texts, std::less<>> byWindow;
+
+private:
+    explicit KeptInputs(QObject* root);
 };
 
 // Connects the controls and keys of a window's design that open other

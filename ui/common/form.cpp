@@ -242,7 +242,10 @@ Form::Form(QWidget* window, const design::Window& design) : design_(design)
             if (!keyPress)
                 keyPress = new KeyPressHook(window);
             auto* box = static_cast<QLineEdit*>(control);
-            keyPress->Attach(box, [box](std::int16_t& keyAscii) { FilterNumericKeyOf(box, keyAscii); });
+            if (c.Has(design::kSigned))
+                keyPress->Attach(box, [box](std::int16_t& keyAscii) { FilterSignedKeyOf(box, keyAscii); });
+            else
+                keyPress->Attach(box, [box](std::int16_t& keyAscii) { FilterNumericKeyOf(box, keyAscii); });
         }
         if (c.tab == design::kNoTab)
             continue;
@@ -342,14 +345,16 @@ void Form::Show(core::Shown shown) const
     }
 }
 
-void Form::Carry(const Form& opener) const
+void Form::Fill(const core::Texts& texts) const
 {
-    for (const auto& [name, text] : core::Carried(design_, opener.Read())) {
+    for (const auto& [name, text] : texts) {
         QWidget* to = Find(name);
         if (auto* box = qobject_cast<QLineEdit*>(to))
             box->setText(QString::fromStdString(text));
         else if (auto* plain = qobject_cast<QPlainTextEdit*>(to))
             plain->setPlainText(QString::fromStdString(text));
+        else if (auto* check = qobject_cast<QCheckBox*>(to))
+            check->setChecked(!text.empty());
     }
 }
 

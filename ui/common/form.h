@@ -44,8 +44,8 @@ public:
     // takes the rows; a drawing is described by the text of its buddy, as it
     // then stands.
     void Show(core::Shown shown) const;
-    // Fills the boxes that the design carries over from the opener's.
-    void Carry(const Form& opener) const;
+    // Puts texts into boxes as if typed, and ticks the check boxes whose text is not empty.
+    void Fill(const core::Texts& texts) const;
 
 private:
     [[noreturn]] static void Missing(std::string_view name);

@@ -137,4 +137,12 @@ void FilterNumericKeyOf(const QLineEdit* box, std::int16_t& keyAscii)
     keyAscii = core::FilterNumericKey(keyAscii, box->text().toStdString(), DecimalSeparatorCode());
 }
 
+void FilterSignedKeyOf(const QLineEdit* box, std::int16_t& keyAscii)
+{
+    const qsizetype start = box->hasSelectedText() ? box->selectionStart() : box->cursorPosition();
+    const qsizetype end = box->hasSelectedText() ? box->selectionEnd() : start;
+    keyAscii = core::FilterSignedKey(keyAscii, box->text().toStdString(), static_cast<std::size_t>(start),
+                                     static_cast<std::size_t>(end), DecimalSeparatorCode());
+}
+
 }  // namespace ui

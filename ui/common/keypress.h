@@ -50,6 +50,8 @@ private:
 // What every number box's _KeyPress handler does: the keystroke rule applied
 // to the key and the box's current text, under the locale's decimal separator.
 void FilterNumericKeyOf(const QLineEdit* box, std::int16_t& keyAscii);
+// The same for a box whose value may be negative: a minus may be typed first.
+void FilterSignedKeyOf(const QLineEdit* box, std::int16_t& keyAscii);
 
 }  // namespace ui
 

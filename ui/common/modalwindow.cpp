@@ -26,11 +26,9 @@ QDialog* Framed(QDialog* dialog, const core::design::Window& design)
 
 }  // namespace
 
-ModalWindow::ModalWindow(QWidget* owner, const core::design::Window& design, const Form* opener)
+ModalWindow::ModalWindow(QWidget* owner, const core::design::Window& design)
     : QDialog(owner), form_(Framed(this, design), design)
 {
-    if (opener)
-        form_.Carry(*opener);
     CentreOnScreen(this);
     if (QWidget* first = form_.FirstTabStop())
         first->setFocus();

@@ -8,8 +8,7 @@
 
 namespace ui {
 
-// A secondary window shown modally over its owner, built from its design,
-// with the texts its design carries from the window that opened it. It has
+// A secondary window shown modally over its owner, built from its design. It has
 // no default or cancel button: Escape does nothing, Enter clicks only a
 // focused button, and only the window's own commands and the close box close
 // it. It opens centred on the screen, the focus on its first tab stop.
@@ -17,7 +16,7 @@ class ModalWindow : public QDialog {
     Q_OBJECT
 
 public:
-    ModalWindow(QWidget* owner, const core::design::Window& design, const Form* opener = nullptr);
+    ModalWindow(QWidget* owner, const core::design::Window& design);
 
 protected:
     const Form& form() const { return form_; }
