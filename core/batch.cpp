@@ -104,6 +104,10 @@ BatchTable InterpretBatch(const BatchInputs& in, std::string_view decimalSeparat
         table.message = std::move(check.message);
         return table;
     }
+    if (lines.empty()) {
+        table.message = std::string(messages::kNoScores);
+        return table;
+    }
     const bool interval = !in.txtReliability.empty();
     table.columns = kColumns;
     if (interval)

@@ -93,7 +93,10 @@ private:
             !Confidence(z, subject::kDifferenceConfidence, conf))
             return false;
         r_.txtDiffConf = ConfidenceText(conf, separator_);
-        r_.txtReliable = RoundTwoPlaces(conf) >= level ? "Reliable difference" : "No reliable difference";
+        // The classical rule, on the figures before rounding, so that the verdict never contradicts the
+        // difference and the critical difference as shown.
+        const bool reliable = std::fabs(standard_[0] - standard_[1]) > zc * sed;
+        r_.txtReliable = reliable ? "Reliable difference" : "No reliable difference";
         return true;
     }
 

@@ -25,6 +25,7 @@ inline constexpr std::string_view kMeanSdAndScoreRequired = "Enter the measure's
 inline constexpr std::string_view kReliabilityOutOfRange = "The reliability must be above 0 and below 1.";
 inline constexpr std::string_view kChangeNeedsReliability = "Reliable change needs the measure's reliability.";
 inline constexpr std::string_view kTooManyScores = "Paste at most 10,000 scores at a time.";
+inline constexpr std::string_view kNoScores = "Paste the scores, one a line.";
 
 // The profile window's.
 inline constexpr std::string_view kTooManyMeasures = "Paste at most 200 measures at a time.";

@@ -114,9 +114,11 @@ std::string TextBoxMarkup(const Drawn& w, const Control& c)
     const std::string tab = tabStop ? "" : " tabindex=\"-1\"";
     const std::string readOnly = c.Has(kReadOnly) ? " readonly" : "";
     if (c.Has(kMultiLine)) {
-        const std::string cls = c.colour == Face      ? "printed flat"
-                                : c.Has(kScrollBars) ? "printed licence scroll"
-                                                     : "printed licence";
+        const std::string cls = c.colour == Face ? "printed flat"
+                                                 : Classes({{true, "printed licence"},
+                                                            {c.Has(kScrollBars), "scroll"},
+                                                            {c.colour == Compulsory, "compulsory"},
+                                                            {c.colour == Optional, "optional"}});
         return "<textarea " + Attributes(w, c, cls) + label + tab + " spellcheck=\"false\"" + readOnly + ">" +
                Lines(c.text) + "</textarea>";
     }

@@ -9,7 +9,7 @@ namespace core::design {
 inline constexpr Control kFrmBatchControls[] = {
     // kind  name              left  top   width height text                   accessible      colour      font  align   tab     flags
     {Label,   "lblMeasure",      120,  135, 2250,  255, "Measure Name:",        "",             Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtMeasure"},
-    {TextBox, "txtMeasure",     2460,  120, 1800,  285, "",                     "Measure Name", Field,      Sans, Left,   kTab,   kInput},
+    {TextBox, "txtMeasure",     2460,  120, 1800,  285, "",                     "Measure Name", Optional,      Sans, Left,   kTab,   kInput},
     {Label,   "lblMean",         120,  495, 2250,  255, "Measure Mean:",        "",             Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtMean"},
     {TextBox, "txtMean",        2460,  480, 1800,  285, "",                     "Measure Mean", Compulsory, Sans, Left,   kTab,   kNumeric | kSigned},
     {Label,   "lblSD",           120,  855, 2250,  255, "Measure SD:",          "",             Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtSD"},
@@ -19,7 +19,7 @@ inline constexpr Control kFrmBatchControls[] = {
     {Label,   "lblLevel",        120, 1575, 2250,  255, "Confidence Level (%):", "",            Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtLevel"},
     {TextBox, "txtLevel",       2460, 1560, 1800,  285, "",                     "Confidence Level (%)", Optional, Sans, Left,   kTab,   kNumeric},
     {Label,   "lblScores",       120, 1995, 4140,  255, "Scores, one a line:",  "",             Face,       Sans, Left,   kNoTab, kNoFlags, {}, "txtScores"},
-    {TextBox, "txtScores",       120, 2280, 4140, 5100, "",                     "Scores",       Field,      Sans, Left,   kTab,   kMultiLine | kScrollBars | kInput},
+    {TextBox, "txtScores",       120, 2280, 4140, 5100, "",                     "Scores",       Compulsory,      Sans, Left,   kTab,   kMultiLine | kScrollBars | kInput},
     {Button,  "cmdGo",           120, 7560,  975,  375, "&Go!",                 "",             Face,       Bold, Centre, kTab,   kNoFlags},
     {Grid,    "grdScores",      4440,  120, 10440, 7815, "",                    "Scores table", Field,      Sans, Left,   kTab,   kNoFlags},
     {Button,  "cmdCopy",        1200, 7560, 1350,  375, "Co&py Table",          "",             Face,       Sans, Centre, kTab,   kNoFlags, {}, "grdScores"},

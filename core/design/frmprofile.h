@@ -9,7 +9,7 @@ namespace core::design {
 // standard-score scale, with the person's relative strengths and weaknesses.
 inline constexpr Control kFrmProfileControls[] = {
     // kind  name              left   top  width height text                 accessible             colour    font  align   tab     flags
-    {TextBox, "txtRows",        120,   405, 6600, 2790, "",                  "Measures",            Field,    Sans, Left,   kTab,   kMultiLine | kScrollBars | kInput},
+    {TextBox, "txtRows",        120,   405, 6600, 2790, "",                  "Measures",            Compulsory,    Sans, Left,   kTab,   kMultiLine | kScrollBars | kInput},
     {TextBox, "txtLevel",      2460,  3360, 1200,  285, "95",                "Confidence Level (%)", Optional, Sans, Left,  kTab,   kNumeric},
     {Button,  "cmdGo",          120,  3780,  975,  375, "&Go!",              "",                    Face,     Bold, Centre, kTab,   kNoFlags},
     {Grid,    "grdProfile",     120,  4320, 14160, 3480, "",                 "Profile table",       Field,    Sans, Left,   kTab,   kNoFlags},

@@ -114,6 +114,7 @@ TEST(InterpretBatch, ChecksTheMeasureBeforeAnyRowAndRefusesTooManyScores)
         {{"", "50", "10", "1", "95", "12"}, "The reliability must be above 0 and below 1."},
         {{"", "50", "10", "0.9", "", "12"}, "Your confidence level must be below 100 and above 0."},
         {{"", "50", "10", "", "95", many}, "Paste at most 10,000 scores at a time."},
+        {{"", "50", "10", "", "95", " \n\t\n"}, "Paste the scores, one a line."},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.message);

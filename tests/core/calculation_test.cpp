@@ -20,6 +20,8 @@ TEST(Reopened, KeepsTheInputsAndCarriesByTheDesignsRules)
     };
     const Row rows[] = {
         {&design::frmProfile, {}, main, {{"txtRows", "Word List\t50\t10\t44"}}, {"txtRows"}},
+        // the line needs the mean, the SD and the score
+        {&design::frmProfile, {}, {{"txtMeasure", "Word List"}, {"txtMean", "50"}, {"txtScore", "44"}}, {}, {}},
         {&design::frmProfile, {{"txtRows", "A;1;2;3"}, {"txtLevel", "90"}, {"grdProfile", "x"}}, main,
          {{"txtRows", "A;1;2;3"}, {"txtLevel", "90"}}, {}},
         {&design::frmCase, {{"txtMean", "0"}, {"txtN", "20"}, {"txtT", "-1"}}, main,
@@ -36,6 +38,14 @@ TEST(Reopened, KeepsTheInputsAndCarriesByTheDesignsRules)
     }
     // The original windows start afresh each time.
     EXPECT_TRUE(core::Kept(design::frmConvert, {{"txtConf", "95"}}).empty());
+}
+
+// What a screen reader is told names each figure for what it is.
+TEST(Calculations, AnnounceTheirFiguresByName)
+{
+    const core::Shown shown = core::CalculationOf("frmCase")->run(
+        {{"txtMean", "100"}, {"txtSD", "15"}, {"txtN", "20"}, {"txtScore", "70"}, {"txtLevel", "95"}}, ".");
+    EXPECT_EQ(shown.spoken, "Case against controls shown: t -1.95, one-tailed p 0.0329.");
 }
 
 }  // namespace

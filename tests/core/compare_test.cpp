@@ -57,6 +57,17 @@ TEST(CompareScores, GivesTheReliableAndTheRareDifference)
           "5.88"}},
         {"no difference", Inputs({"50", "10", "50", "0.9", ""}, {"50", "10", "50", "0.9", ""}, "-0.5"), ".",
          {"100", "Average", "100", "Average", "0", "6.71", "13.15", "0", "0", "No reliable difference", "0", "50"}},
+        // the verdict is the difference against the critical difference, each unrounded, on each side of it
+        {"just within measurement error", Inputs({"100", "15", "117.4", "0.875", ""}, {"100", "15", "100", "0.875", ""}, "", "97.97"),
+         ".", {"117.4", "High average", "100", "Average", "17.4", "7.5", "17.41", "2.32", "97.97", "No reliable difference", "", ""}},
+        {"just beyond it", Inputs({"100", "15", "117.42", "0.875", ""}, {"100", "15", "100", "0.875", ""}, "", "97.97"),
+         ".", {"117.42", "High average", "100", "Average", "17.42", "7.5", "17.41", "2.32", "97.97", "Reliable difference", "", ""}},
+        // the label of the standard score as shown, 109.5, not of 109.496
+        {"a label on its edge", Inputs({"100", "15", "109.496", "", ""}, {"100", "15", "109.494", "", ""}), ".",
+         {"109.5", "High average", "109.49", "Average", "0", "", "", "", "", "", "", ""}},
+        // a rarity that rounds to 0 is no one's
+        {"far apart", Inputs({"100", "15", "160", "", ""}, {"100", "15", "40", "", ""}, "0.9"), ".",
+         {"160", "Exceptionally high", "40", "Exceptionally low", "120", "", "", "", "", "", "17.89", "< 0.01"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

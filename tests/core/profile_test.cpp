@@ -88,9 +88,14 @@ TEST(ProfileScores, ReadsEachLineStrictly)
         // the comma locale reads either separator and writes its own
         {"Reading\t100,5\t15\t128\t0,85", ",", {"Reading", "128", "1,83", "96,66", "127,5", "Above average"}},
         {"Reading\t100.5\t15\t128\t0.85", ",", {"Reading", "128", "1,83", "96,66", "127,5", "Above average"}},
-        // no one is at a percentile of exactly 0 or 100
+        // no one is at a percentile of exactly 0 or 100; a share that shows as 99.99 or 0.01 is one
         {"Errors;10;2;2;;lower", ".", {"Errors", "2", "4", "> 99.99", "160", "Exceptionally high"}},
         {"Memory;100;15;40", ",", {"Memory", "40", "-4", "< 0,01", "40", "Exceptionally low"}},
+        {"High;0;1;3.8", ".", {"High", "3.8", "3.8", "99.99", "157", "Exceptionally high"}},
+        {"Low;0;1;-3.8", ".", {"Low", "-3.8", "-3.8", "0.01", "43", "Exceptionally low"}},
+        // the label of the standard score as shown, 109.5, not of 109.496
+        {"Edge;100;15;109.496", ".", {"Edge", "109.496", "0.63", "73.67", "109.5", "High average"}},
+        {"Edge;100;15;109.494", ".", {"Edge", "109.494", "0.63", "73.66", "109.49", "Average"}},
         // each note, in the order they are checked
         {"Memory;100;15", ".", {"Memory", "", kFields}},
         {"a;1;2;3;0.5;lower;x", ".", {"a", "", kFields}},
@@ -124,18 +129,20 @@ TEST(ProfileScores, IntervalsTheHeadingAndTheCopy)
 {
     // A first line is a heading only when none of its mean, SD and score is a number.
     const core::ProfileResults r = core::ProfileScores(
-        {"Name;Mean;SD;Score\nTop;100;15;175;0.9\n\n   \nReading;100,5;15;128;0,85\nbroken\n", "95"}, ",");
+        {"Name;Mean;SD;Score\nTop;100;15;175;0.9\n\n   \nReading;100,5;15;128;0,85\nbroken\nX;ten;3;14.5\n", "95"}, ",");
     EXPECT_EQ(r.table.rows,
               (Rows{{"Top", "175", "5", "> 99,99", "175", "Exceptionally high", "158,68", "176,32", "23,75", ""},
                     {"Reading", "128", "1,83", "96,66", "127,5", "Above average", "112,88", "133,87", "-23,75", ""},
-                    {"broken", "", kFields}}));
+                    {"broken", "", kFields},
+                    {"X", "14.5", "the mean is not a number"}}));
     EXPECT_EQ(r.txtMeanScore, "151,25");
     EXPECT_EQ(r.table.tsv,
               "Measure\tScore\tz\tPercentile\tStandard\tLabel\tLow\tHigh\tFrom mean\tStrength or weakness\n"
               "Top\t175\t5\t> 99,99\t175\tExceptionally high\t158,68\t176,32\t23,75\t\n"
               "Reading\t128\t1,83\t96,66\t127,5\tAbove average\t112,88\t133,87\t-23,75\t\n"
               "broken\t\tneeds a name, mean, SD, score and, if known, a reliability and a direction, separated by tabs or "
-              "semicolons\n");
+              "semicolons\n"
+              "X\t14.5\tthe mean is not a number\n");  // a noted line's score as pasted
     // A first line with a number among its figures is a measure.
     EXPECT_EQ(core::ProfileScores({"Name;Mean;SD;12\n", "95"}).table.rows[0][2], "the mean is not a number");
     EXPECT_EQ(core::ProfileScores({"Name;Mean;SD\nTop;100;15;175\n", "95"}).table.rows.size(), 2u);
@@ -198,11 +205,33 @@ TEST(ProfileScores, SaysWhenTheTestCannotBeMadeOrNothingStandsOut)
         {";10;3;16;0.9;lower",
          "One measure is on the standard-score scale: row 1 (lower is better), at 70 (Below average)."},
         {"x\ny", "No measure could be put on the standard-score scale; each line's note says why."},
+        // the mean of two figures that fit a double need not fit one: no infinity is shown
+        {"A;0;1;1e307\nB;0;1;1e307",
+         "2 measures are on the standard-score scale; their mean is too large a number to work with."},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.pasted);
         const core::ProfileResults r = core::ProfileScores({row.pasted, "95"});
         EXPECT_EQ(r.txtReport, row.report);
+    }
+    const core::ProfileResults huge = core::ProfileScores({"A;0;1;1e307\nB;0;1;1e307", "95"});
+    EXPECT_EQ(huge.txtMeanScore, "");
+    EXPECT_EQ(huge.table.rows[0][8], "") << "no difference from a mean that is not there";
+}
+
+// The standard error of a difference from the person's mean,
+// 15 sqrt((1 - r)(1 - 2/k) + S/k^2) with S the sum of 1 - r_j: each battery
+// marks A only with that formula (1 - 1/k, or S/k, or a sum of the r_j, marks nothing).
+TEST(ProfileScores, MarksAStrengthByTheStandardErrorOfItsDifferenceFromTheMean)
+{
+    for (const char* battery : {"A;100;15;120;0.5\nB;100;15;90;0.5\nC;100;15;90;0.5",
+                                "A;100;15;110;0.9\nB;100;15;95;0.9\nC;100;15;95;0.9"}) {
+        SCOPED_TRACE(battery);
+        const core::ProfileResults r = core::ProfileScores({battery, "95"});
+        std::vector<std::string> marks;
+        for (const auto& cells : r.table.rows)
+            marks.push_back(cells[9]);
+        EXPECT_EQ(marks, (std::vector<std::string>{"Relative strength", "", ""}));
     }
 }
 

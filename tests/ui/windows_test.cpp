@@ -23,6 +23,7 @@
 #include <memory>
 
 #include "core/design/windows.h"
+#include "core/profile.h"
 #include "tests/ui/uitest.h"
 #include "ui/common/calculationwindow.h"
 #include "ui/main/frmmain.h"
@@ -360,10 +361,17 @@ void SaveAs(QPushButton* save, QWidget* window, const QString& path, uitest::Mes
     uitest::ForgetWaits();
 }
 
+qreal PictureHeight(QWidget* window)
+{
+    return window->findChild<QSvgWidget*>()->renderer()->viewBoxF().height();
+}
+
 }  // namespace
 
 void TestWindows::profileOpensPrefilledAndIsWired()
 {
+    // The picture of no measure, by its height, which grows with the measures drawn.
+    const qreal blank = QSvgRenderer(QByteArray::fromStdString(core::ProfileSvg({}))).viewBoxF().height();
     frmMain main;
     uitest::ShowAndActivate(&main);
     Box(&main, "txtMeasure")->setText(QStringLiteral("Word List"));
@@ -378,11 +386,13 @@ void TestWindows::profileOpensPrefilledAndIsWired()
         QCOMPARE(w->parentWidget(), &main);
         auto* rows = w->findChild<QPlainTextEdit*>("txtRows");
         QCOMPARE(rows->toPlainText(), QStringLiteral("Word List\t50\t10\t44"));
+        QCOMPARE(PictureHeight(w), blank);
         QCOMPARE(Box(w, "txtLevel")->text(), QStringLiteral("95"));
         // The carried line is selected: a pasted battery replaces it.
         rows->insertPlainText(QStringLiteral("Digit Span\t10\t3\t10\nVocabulary\t10\t3\t14\nno figures"));
         QTest::mouseClick(Button(w, "cmdGo"), Qt::LeftButton);
         QCOMPARE(w->findChild<QTableView*>("grdProfile")->model()->rowCount(), 3);
+        QCOMPARE(w->findChild<QTableView*>("grdProfile")->columnSpan(2, 2), 8);  // the note, across its row
         QCOMPARE(Box(w, "txtMeanScore")->text(), QStringLiteral("110"));
         QTest::mouseClick(Button(w, "cmdCopy"), Qt::LeftButton);
         QVERIFY(QApplication::clipboard()->text().startsWith(QStringLiteral("Measure\tScore\tz\t")));
@@ -411,16 +421,20 @@ void TestWindows::profileOpensPrefilledAndIsWired()
     uitest::ForgetWaits();
     QVERIFY(checked);
 
-    // F3 opens it too, with the battery it kept: the main window's measure is no line of it.
+    // F3 opens it too, with the battery it kept (the main window's measure is no line of it), and no
+    // old picture beside an empty table.
     QString rows = QStringLiteral("unseen");
+    qreal height = 0;
     uitest::OnNextModal([&](QWidget* w) {
         rows = w->findChild<QPlainTextEdit*>("txtRows")->toPlainText();
+        height = PictureHeight(w);
         w->close();
     });
     QApplication::setActiveWindow(&main);
     QTest::keyClick(&main, Qt::Key_F3);
     uitest::ForgetWaits();
     QVERIFY(rows.startsWith(QStringLiteral("Digit Span")));
+    QCOMPARE(height, blank);
 }
 
 void TestWindows::twoScoresOpenPrefilledAndAreWired()
@@ -521,6 +535,29 @@ void TestWindows::caseAgainstControlsOpensPrefilledAndIsWired()
         uitest::ForgetWaits();
         QVERIFY(checked);
     }
+}
+
+// A function key of the main window opens nothing over a window that is open.
+void TestWindows::oneModalWindowAtATime()
+{
+    frmMain main;
+    uitest::ShowAndActivate(&main);
+    QStringList over;
+    uitest::OnNextModal([&](QWidget* w) {
+        for (Qt::Key key : {Qt::Key_F2, Qt::Key_F4, Qt::Key_F5, Qt::Key_F1}) {
+            uitest::OnNextModal([&over](QWidget* top) {
+                over << top->objectName();
+                top->close();
+            }, w);
+            QTest::keyClick(w, key);
+            QCoreApplication::processEvents();
+            uitest::ForgetWaits();
+        }
+        w->close();
+    });
+    QTest::keyClick(&main, Qt::Key_F3);
+    uitest::ForgetWaits();
+    QCOMPARE(over, QStringList());
 }
 
 namespace {
@@ -645,6 +682,9 @@ void TestWindows::captionsAreTheLabelsOfTheirBoxes()
                 labelled = labelled || other->object() == label;
             QVERIFY2(labelled, qPrintable(what));
         }
+        for (const core::design::Control& c : design->controls)
+            if (w && c.kind == core::design::CheckBox)  // each its own name: two say "Lower is better"
+                QCOMPARE(w->findChild<QCheckBox*>(Name(c.name))->accessibleName(), Name(c.accessible));
     }
 }
 

@@ -36,6 +36,7 @@ private slots:
     void profileOpensPrefilledAndIsWired();
     void twoScoresOpenPrefilledAndAreWired();
     void caseAgainstControlsOpensPrefilledAndIsWired();
+    void oneModalWindowAtATime();
     void splashStartsTheProgram();
     void exitingDuringTheSplashLeavesItUntilItCloses();
     void everyCaptionFits();

@@ -23,6 +23,11 @@ SITE = None
 DESIGN = None
 
 MEAN_AND_SD = "At the least, measure mean and measure SD field mus be entered."
+COMPARED = ("Trail Making B (lower is better) has a standard score of 79 (Below average) and score B one of 120 "
+            "(Above average): a difference of -41 points. With reliabilities of 0.86 and 0.9, the difference is "
+            "reliable at the 95% level: larger than measurement error alone would give (z = -5.58, > 99.99% "
+            "confidence; the critical difference is 14.4). With a correlation of 0.4 between the tests, 0.63% of "
+            "the population would show a difference at least this large in the same direction.")
 PERCENTILE = "You cannot have a percentile above 100 or below 0"
 
 
@@ -235,6 +240,9 @@ class WebEdition:
             p.script("document.querySelector(arguments[0]).focus()", p.control("frmMain", "txtUserStipulatedSD"))
             driver.execute_cdp_cmd("Input.insertText", {"text": "1..2"})
             self.assertLessEqual(p.text("frmMain", "txtUserStipulatedSD").count("."), 1)
+            p.clear("frmMain", "txtUserStipulatedSD")
+            driver.execute_cdp_cmd("Input.insertText", {"text": "9a"})
+            self.assertEqual(p.text("frmMain", "txtUserStipulatedSD"), "", "whole or not at all")
             # A paste is not filtered: copied from the free measure name, pasted into the raw score.
             for name in ("txtScore", "txtMeasure"):
                 p.clear("frmMain", name)
@@ -373,6 +381,10 @@ class WebEdition:
         p.press("F3")
         self.assertTrue(p.is_open("frmProfile"))
         self.assertEqual([p.text("frmProfile", n) for n in ("txtRows", "txtLevel")], ["Word List\t50\t10\t44", "95"])
+        marks = "return document.querySelector('#frmProfile [data-name=picProfile]').innerHTML.split('class=\"score').length - 1"
+        self.assertEqual(p.script(marks), 0, "it opens with its blank picture")
+        p.press("F4")
+        self.assertFalse(p.is_open("frmCompare"), "one window at a time")
         # The carried line is selected: a paste replaces it.
         p.script("document.execCommand('insertText', false, arguments[0])", "Digit Span;10;3;10\nVocabulary;10;3;14\nno figures")
         p.alt("g")
@@ -397,6 +409,7 @@ class WebEdition:
         p.wait_for_the_splash_to_close()
         p.click("frmMain", "cmdProfile")
         self.assertTrue(p.text("frmProfile", "txtRows").startswith("Digit Span"), "the battery it kept")
+        self.assertEqual(p.script(marks), 0, "no old picture beside an empty table")
 
     def test_two_scores_open_prefilled_and_are_wired(self):
         p = self.page
@@ -414,9 +427,13 @@ class WebEdition:
         p.fill("frmCompare", txtReliabilityB="0.9", txtCorrelation="0.4")
         p.alt("g")
         self.assertEqual(p.text("frmCompare", "txtRarity"), "0.63")
+        self.assertEqual(p.text("frmCompare", "txtReport"), COMPARED)
         p.stub_clipboard()
         p.alt("p")
-        self.assertEqual(p.copied(), p.text("frmCompare", "txtReport"))
+        self.assertEqual(p.copied(), COMPARED)
+        self.assertEqual(p.script("""return ['chkLowerA', 'chkLowerB'].map((n) =>
+            document.querySelector('#frmCompare [data-name=' + n + ']').getAttribute('aria-label'))"""),
+                         ["Score A: lower is better", "Score B: lower is better"])
         p.alt("c")
         p.wait_for_the_splash_to_close()
         p.click("frmMain", "cmdCompare")
@@ -819,6 +836,16 @@ class AsAWebApplication(unittest.TestCase):
                     self.assertTrue(found["inside"] and found["scrolls"], "within the screen, scrolling down")
 
         self.open_each_window(check)
+        # What a command shows moves nothing: the check boxes keep their place after Go.
+        d.execute_script("""
+            document.getElementById('frmCompare').showModal();
+            for (const [name, value] of [['txtMeanA', '100'], ['txtSDA', '15'], ['txtScoreA', '112'],
+                                         ['txtMeanB', '100'], ['txtSDB', '15'], ['txtScoreB', '91']])
+              document.querySelector('#frmCompare [data-name=' + name + ']').value = value;
+            document.querySelector('#frmCompare [data-name=cmdGo]').click();""")
+        self.assertEqual(d.execute_script("return document.querySelector('#frmCompare [data-name=txtStandardA]').value"),
+                         "112")
+        check("frmCompare")
 
     def test_the_window_paints_before_the_core_arrives(self):
         d = self.driver

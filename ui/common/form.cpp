@@ -85,6 +85,10 @@ QWidget* MakeMultiLineBox(QWidget* parent, const design::Control& c)
         StyleAsFixedText(box);
         if (c.Has(design::kScrollBars))
             box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        if (c.colour == design::Compulsory)
+            Colour(box, kCompulsoryRed, parent->palette().color(QPalette::WindowText));
+        else if (c.colour == design::Optional)
+            Colour(box, kOptionalBlue, kWhite);
     }
     box->setPlainText(WithLineFeeds(c.text.data()));
     box->setAccessibleName(Text(c.accessible));
