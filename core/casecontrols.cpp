@@ -58,17 +58,26 @@ public:
 
     CaseResults Run(const CaseInputs& in)
     {
-        bool done = false;
+        bool tested = false;
         try {
-            done = Test(in);
+            tested = Test(in);
         } catch (const std::exception&) {
-            done = Refuse(std::string(messages::kLimitsNotComputed));
+            tested = Refuse(std::string(messages::kLimitsNotComputed));
         }
-        if (!done) {
+        if (!tested) {
             CaseResults refused;
             refused.message = std::move(r_.message);
             return refused;
         }
+        // The limits are refused alone where the non-central t cannot give them.
+        bool limited = false;
+        try {
+            limited = Limits();
+        } catch (const std::exception&) {
+            limited = Refuse(std::string(messages::kLimitsNotComputed));
+        }
+        if (!limited)
+            r_.txtBelowLow = r_.txtBelowHigh = r_.txtZccLow = r_.txtZccHigh = "";
         r_.txtReport = Report(in);
         return std::move(r_);
     }
@@ -78,22 +87,23 @@ private:
     {
         if (in.txtMean.empty() || in.txtSD.empty() || in.txtN.empty() || in.txtScore.empty())
             return Refuse(std::string(messages::kCaseAndControlsRequired));
-        double m = 0, s = 0, n = 0, x = 0;
-        if (!Parse(in.txtMean, subject::kControlsMean, m) || !Parse(in.txtN, subject::kControls, n) ||
+        double m = 0, s = 0, x = 0;
+        if (!Parse(in.txtMean, subject::kControlsMean, m) || !Parse(in.txtN, subject::kControls, n_) ||
             !Parse(in.txtSD, subject::kControlsSd, s) || !Parse(in.txtScore, subject::kCaseScore, x))
             return false;
-        if (!(n >= 2) || n != std::floor(n))
+        if (!(n_ >= 2) || n_ != std::floor(n_))
             return Refuse(std::string(messages::kControlsSampleSize));
         if (!(s > 0))
-            return Refuse(std::string(messages::kSdMustBePositive));
+            return Refuse(std::string(messages::kControlsSdMustBePositive));
         double zc = 0;
         if (!Level(in.txtLevel, level_, zc))
             return false;
 
-        const double df = n - 1;
-        const double t = (x - m) / (s * std::sqrt((n + 1) / n));
-        const double zcc = (x - m) / s;
-        if (!Show(t, &CaseResults::txtT, subject::kT) || !Show(zcc, &CaseResults::txtZcc, subject::kEffectSize))
+        const double df = n_ - 1;
+        const double d = in.chkLower.empty() ? x - m : m - x;  // turned round where a lower score is better
+        const double t = d / (s * std::sqrt((n_ + 1) / n_));
+        zcc_ = d / s;
+        if (!Show(t, &CaseResults::txtT, subject::kT) || !Show(zcc_, &CaseResults::txtZcc, subject::kEffectSize))
             return false;
         r_.txtDF = NumberText(df, separator_);
         const double below = boost::math::cdf(boost::math::students_t_distribution<double, Policy>(df), t);
@@ -101,12 +111,16 @@ private:
         r_.txtPOne = PText(tail);
         r_.txtPTwo = PText(2 * tail);
         r_.txtBelow = PercentText(100 * below, separator_);
+        return true;
+    }
 
-        // Crawford and Garthwaite's limits: the non-centralities that put the
-        // observed t at each end of the interval, scaled back to z.
-        const double alpha = 1 - level_ / 100, root = std::sqrt(n);
-        const std::optional<double> low = NonCentrality(df, zcc * root, 1 - alpha / 2);
-        const std::optional<double> high = NonCentrality(df, zcc * root, alpha / 2);
+    // Crawford and Garthwaite's limits: the non-centralities that put the
+    // observed t at each end of the interval, scaled back to z.
+    bool Limits()
+    {
+        const double df = n_ - 1, alpha = 1 - level_ / 100, root = std::sqrt(n_);
+        const std::optional<double> low = NonCentrality(df, zcc_ * root, 1 - alpha / 2);
+        const std::optional<double> high = NonCentrality(df, zcc_ * root, alpha / 2);
         if (!low || !high)
             return Refuse(std::string(messages::kLimitsNotComputed));
         double pLow = 0, pHigh = 0;
@@ -129,19 +143,33 @@ private:
         return text == "0" ? "< 0" + std::string(separator_) + "0001" : text;
     }
 
+    // "= 0.0329", or "< 0.0001" as it stands.
+    static std::string Equals(const std::string& p) { return (p[0] == '<' ? "" : "= ") + p; }
+
     std::string Report(const CaseInputs& in) const
     {
         const std::string level = in.txtLevel + "%";
-        return "A case score of " + in.txtScore + " against " + in.txtN + " controls with a mean of " + in.txtMean +
-               " and an SD of " + in.txtSD + " gives t = " + r_.txtT + " on " + r_.txtDF +
-               " degrees of freedom, one-tailed p " + (r_.txtPOne[0] == '<' ? "" : "= ") + r_.txtPOne +
-               ". An estimated " + r_.txtBelow + "% of the control population would score below the case (" + level +
-               " confidence limits " + r_.txtBelowLow + "% and " + r_.txtBelowHigh + "%), and the effect size is z = " +
-               r_.txtZcc + " (" + level + " confidence limits " + r_.txtZccLow + " and " + r_.txtZccHigh +
-               "). The test treats the controls as a sample, not as the population (Crawford and Howell's modified "
-               "t test, with Crawford and Garthwaite's limits).";
+        const bool lower = !in.chkLower.empty(), limits = !r_.txtBelowLow.empty();
+        const std::string turned = lower ? " (lower is better)" : "";
+        std::string t = (in.txtMeasure.empty() ? "A case score of " + in.txtScore + turned
+                                               : "On " + in.txtMeasure + turned + ", a case score of " + in.txtScore) +
+                        " against " + in.txtN + " controls with a mean of " + in.txtMean + " and an SD of " +
+                        in.txtSD + " gives t = " + r_.txtT + " on " + r_.txtDF +
+                        (r_.txtDF == "1" ? " degree" : " degrees") + " of freedom, one-tailed p " +
+                        Equals(r_.txtPOne) + ", two-tailed p " + Equals(r_.txtPTwo) + ". An estimated " +
+                        PercentInWords(r_.txtBelow) + "% of the control population would " +
+                        (lower ? "do worse than" : "score below") + " the case";
+        if (limits)
+            t += " (" + level + " confidence limits " + PercentInWords(r_.txtBelowLow) + "% and " +
+                 PercentInWords(r_.txtBelowHigh) + "%)";
+        t += ", and the effect size is z = " + r_.txtZcc;
+        if (limits)
+            t += " (" + level + " confidence limits " + r_.txtZccLow + " and " + r_.txtZccHigh + ")";
+        return t + ". The test treats the controls as a sample, not as the population (Crawford and Howell's "
+                   "modified t test, with Crawford and Garthwaite's limits).";
     }
 
+    double n_ = 0, zcc_ = 0;
     double level_ = 0;
 };
 

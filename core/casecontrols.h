@@ -10,17 +10,20 @@
 
 namespace core {
 
-// The small-sample window's boxes, as typed.
+// The small-sample window's boxes, as typed; a check box reads "1" when ticked.
 struct CaseInputs {
     std::string txtMean;   // the controls'
     std::string txtSD;     // the controls'
     std::string txtN;      // how many controls
     std::string txtScore;  // the case's
     std::string txtLevel;
+    std::string txtMeasure = {};
+    std::string chkLower = {};  // a lower score is better: the case's z is turned round
 };
 
 // Its result boxes, each empty or a text as shown, and the message that
-// stopped the run, if one did: then every result is empty.
+// stopped the run, if one did: then every result is empty, but for the test
+// itself when only its confidence limits could not be computed.
 struct CaseResults {
     std::string txtT, txtDF, txtPOne, txtPTwo;
     std::string txtBelow, txtBelowLow, txtBelowHigh;
@@ -32,7 +35,9 @@ struct CaseResults {
 using CaseInputBox = Box<CaseInputs>;
 using CaseResultBox = Box<CaseResults>;
 
-inline constexpr std::array<CaseInputBox, 5> kCaseInputs{{
+inline constexpr std::array<CaseInputBox, 7> kCaseInputs{{
+    {"txtMeasure", &CaseInputs::txtMeasure},
+    {"chkLower", &CaseInputs::chkLower},
     {"txtMean", &CaseInputs::txtMean},
     {"txtSD", &CaseInputs::txtSD},
     {"txtN", &CaseInputs::txtN},

@@ -1,6 +1,7 @@
 #include "core/compare.h"
 
 #include <cmath>
+#include <initializer_list>
 
 #include "core/interpretation.h"
 #include "core/steps.h"
@@ -29,9 +30,25 @@ public:
     {
         const Score a{in.txtNameA, in.txtMeanA, in.txtSDA, in.txtScoreA, in.txtReliabilityA, !in.chkLowerA.empty(), "A"};
         const Score b{in.txtNameB, in.txtMeanB, in.txtSDB, in.txtScoreB, in.txtReliabilityB, !in.chkLowerB.empty(), "B"};
-        const bool reliabilities = !in.txtReliabilityA.empty() || !in.txtReliabilityB.empty();
-        if (Standard(a, b) && (!reliabilities || Reliable(in, a, b)) && !in.txtCorrelation.empty())
-            Rare(in);
+        if (!Standard(a, b))
+            return std::move(r_);
+        // Two answers, each on its own inputs: a refusal of one is its message, and the other stands.
+        std::string messages;
+        const auto answer = [&](bool asked, auto compute, std::initializer_list<std::string CompareResults::*> boxes) {
+            if (!asked || compute())
+                return;
+            messages += (messages.empty() ? "" : " ") + *r_.message;
+            r_.message.reset();
+            for (std::string CompareResults::*box : boxes)
+                (r_.*box).clear();
+        };
+        answer(!in.txtReliabilityA.empty() || !in.txtReliabilityB.empty(), [&] { return Reliable(in, a, b); },
+               {&CompareResults::txtSEDiff, &CompareResults::txtCritical, &CompareResults::txtDiffZ,
+                &CompareResults::txtDiffConf, &CompareResults::txtReliable});
+        answer(!in.txtCorrelation.empty(), [&] { return Rare(in); },
+               {&CompareResults::txtAbnormalZ, &CompareResults::txtRarity});
+        if (!messages.empty())
+            r_.message = messages;
         r_.txtReport = Report(in, a, b);
         return std::move(r_);
     }
@@ -101,48 +118,55 @@ private:
     }
 
     // How many people show a difference at least this large, in the same direction.
-    void Rare(const CompareInputs& in)
+    bool Rare(const CompareInputs& in)
     {
         double rho = 0, za = 0, below = 0;
         if (!Parse(in.txtCorrelation, subject::kCorrelation, rho))
-            return;
-        if (!(rho > -1 && rho < 1)) {
-            Refuse(std::string(messages::kCorrelationOutOfRange));
-            return;
-        }
+            return false;
+        if (!(rho > -1 && rho < 1))
+            return Refuse(std::string(messages::kCorrelationOutOfRange));
         const double abnormal = (z_[0] - z_[1]) / std::sqrt(2 - 2 * rho);
         if (!Show(abnormal, &CompareResults::txtAbnormalZ, subject::kDifferenceZ, &za) ||
             !Ask(stats_.NormalCdf(-std::fabs(abnormal), 0, 1), subject::kRarity, below))
-            return;
+            return false;
         r_.txtRarity = PercentText(100 * below, separator_);
+        return true;
     }
 
-    // A score as the report calls it, at the start of a sentence or within one.
-    static std::string Called(const Score& s, bool first = false)
+    // A score as the report calls it, at the start of a sentence or within
+    // one; turned round, it says so where it is first named.
+    static std::string Called(const Score& s, bool capital, bool first)
     {
-        return (s.name.empty() ? (first ? "Score " : "score ") + std::string(s.what) : s.name) +
-               (s.lower ? " (lower is better)" : "");
+        return (s.name.empty() ? (capital ? "Score " : "score ") + std::string(s.what) : s.name) +
+               (s.lower && first ? " (lower is better)" : "");
     }
 
     // One paragraph from the texts as shown, as far as they were computed. A
-    // reliable difference and a rare one are two findings, each named for itself.
+    // reliable difference and a rare one are two findings, each named for
+    // itself; of scores that are equal as shown there is neither.
     std::string Report(const CompareInputs& in, const Score& a, const Score& b) const
     {
         if (r_.txtDifference.empty())
             return {};
-        std::string t = Called(a, true) + " has a standard score of " + r_.txtStandardA + " (" + r_.txtLabelA + ") and " +
-                        Called(b) + " one of " + r_.txtStandardB + " (" + r_.txtLabelB + "): a difference of " +
-                        r_.txtDifference + " points.";
+        if (r_.txtDifference == "0")
+            return Called(a, true, true) + " and " + Called(b, false, true) + " both have a standard score of " + r_.txtStandardA + " (" +
+                   r_.txtLabelA + "): the scores are equal.";
+        const bool lower = r_.txtDifference.front() == '-';
+        const std::string points = lower ? r_.txtDifference.substr(1) : r_.txtDifference;
+        std::string t = Called(a, true, true) + " has a standard score of " + r_.txtStandardA + " (" + r_.txtLabelA +
+                        ") and " + Called(b, false, true) + " one of " + r_.txtStandardB + " (" + r_.txtLabelB + "): " +
+                        Called(a, true, false) + " is " + points + (points == "1" ? " point " : " points ") +
+                        (lower ? "lower" : "higher") + " than " + Called(b, false, false) + ".";
         if (!r_.txtReliable.empty()) {
             const bool reliable = r_.txtReliable == "Reliable difference";
             t += " With reliabilities of " + in.txtReliabilityA + " and " + in.txtReliabilityB + ", the difference " +
                  (reliable ? "is reliable at the " : "is not reliable at the ") + in.txtLevel + "% level: " +
                  (reliable ? "larger than measurement error alone would give" : "measurement error alone could give it") +
-                 " (z = " + r_.txtDiffZ + ", " + r_.txtDiffConf + "% confidence; the critical difference is " +
+                 " (z = " + r_.txtDiffZ + ", " + PercentInWords(r_.txtDiffConf) + "% confidence; the critical difference is " +
                  r_.txtCritical + ").";
         }
         if (!r_.txtRarity.empty())
-            t += " With a correlation of " + in.txtCorrelation + " between the tests, " + r_.txtRarity +
+            t += " With a correlation of " + in.txtCorrelation + " between the tests, " + PercentInWords(r_.txtRarity) +
                  "% of the population would show a difference at least this large in the same direction.";
         return t;
     }

@@ -40,6 +40,7 @@ inline constexpr std::string_view kCorrelationOutOfRange = "The correlation must
 inline constexpr std::string_view kCaseAndControlsRequired =
     "Enter the controls' mean, SD and size, and the case's score.";
 inline constexpr std::string_view kControlsSampleSize = "The control sample size must be a whole number of 2 or more.";
+inline constexpr std::string_view kControlsSdMustBePositive = "The controls' SD must be above 0.";
 inline constexpr std::string_view kLimitsNotComputed =
     "The confidence limits cannot be computed for figures this extreme.";
 
@@ -90,7 +91,7 @@ inline constexpr std::string_view kCriticalDifference = "The critical difference
 inline constexpr std::string_view kDifferenceZ = "The z of the difference";
 inline constexpr std::string_view kDifferenceConfidence = "The confidence of the difference";
 inline constexpr std::string_view kCorrelation = "The correlation";
-inline constexpr std::string_view kRarity = "The share of the population with a larger difference";
+inline constexpr std::string_view kRarity = "The share of the population with a larger difference in the same direction";
 inline constexpr std::string_view kControlsMean = "The controls' mean";
 inline constexpr std::string_view kControlsSd = "The controls' SD";
 inline constexpr std::string_view kControls = "The number of controls";

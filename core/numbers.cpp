@@ -353,6 +353,15 @@ std::string ConfidenceText(double confidence, std::string_view decimalSeparator)
     return text == "100" ? "> 99" + std::string(decimalSeparator) + "99" : text;
 }
 
+std::string PercentInWords(const std::string& shown)
+{
+    if (shown.starts_with("> "))
+        return "more than " + shown.substr(2);
+    if (shown.starts_with("< "))
+        return "less than " + shown.substr(2);
+    return shown;
+}
+
 std::string PercentText(double percent, std::string_view decimalSeparator)
 {
     const std::string text = ConfidenceText(percent, decimalSeparator);

@@ -50,6 +50,10 @@ std::string NumberText(double v, std::string_view decimalSeparator = ".");
 // shown: rounded to two places, and "> 99.99" or "< 0.01" where the text would
 // be "100" or "0", since no score leaves all or none of the people below it.
 std::string PercentText(double percent, std::string_view decimalSeparator = ".");
+// A percentage as shown in its box, as a sentence says it: "more than 99.99"
+// for "> 99.99" and "less than 0.01" for "< 0.01"; any other as it is.
+std::string PercentInWords(const std::string& shown);
+
 // A two-sided confidence in percent as shown: as PercentText, but 0 stays 0,
 // the confidence that a difference of nothing is one.
 std::string ConfidenceText(double confidence, std::string_view decimalSeparator = ".");

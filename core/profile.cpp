@@ -12,8 +12,12 @@
 namespace core {
 namespace {
 
-const std::vector<std::string> kColumns{"Measure", "Score", "z",    "Percentile", "Standard", "Label",
-                                        "Low",     "High",  "From mean", "Strength or weakness"};
+// The table's columns; the interval's two are headed with the level.
+std::vector<std::string> Columns(const std::string& level)
+{
+    return {"Measure", "Score", "z", "Percentile", "Standard", "Label", level + "% true-score interval: low",
+            level + "% true-score interval: high", "From mean", "Critical difference", "Strength or weakness"};
+}
 
 // What a row that cannot be computed says in place of its figures.
 namespace note {
@@ -75,6 +79,9 @@ struct Row {
     std::optional<double> r;
     bool lower = false;
     double z = 0, standard = 0, percent = 0;
+    // Where strengths and weaknesses are judged: the difference from the mean they are judged
+    // against, and the difference that it must exceed at the level.
+    std::optional<double> fromMean, critical;
     int standing = 0;  // +1 a relative strength, -1 a relative weakness
 };
 
@@ -197,7 +204,7 @@ public:
         }
         Battery();
         ProfileResults out;
-        out.table.columns = kColumns;
+        out.table.columns = Columns(level_);
         for (const Row& row : rows_)
             out.table.rows.push_back(Cells(row));
         out.table.tsv = Tsv(out.table);
@@ -240,8 +247,10 @@ private:
         return computed;
     }
 
-    // The battery's mean, and each score's difference from it against the
-    // standard error of that difference, with independent errors of measurement.
+    // The battery's mean; and, among the measures with a reliability (three
+    // at least), each score's difference from their own mean against the
+    // standard error of that difference, with independent errors of
+    // measurement: 15 sqrt((1 - r)(1 - 2/k) + S/k^2), S the sum of 1 - r_j.
     void Battery()
     {
         const std::vector<const Row*> computed = Computed();
@@ -254,21 +263,30 @@ private:
         if (!std::isfinite(sum / static_cast<double>(k)))
             return;
         mean_ = sum / static_cast<double>(k);
-        for (const Row* row : computed)
-            if (!row->r)
-                return;
-        if (k < 3)
+        std::vector<Row*> judged;
+        for (Row& row : rows_)
+            if (row.note.empty() && row.r)
+                judged.push_back(&row);
+        if (judged.size() < 3) {
+            for (Row& row : rows_)
+                if (row.note.empty())
+                    row.fromMean = row.standard - *mean_;
             return;
-        double errors = 0;
-        for (const Row* row : computed)
+        }
+        double judgedSum = 0, errors = 0;
+        for (const Row* row : judged) {
+            judgedSum += row->standard;
             errors += 1 - *row->r;
-        const double n = static_cast<double>(k);
-        for (Row& row : rows_) {
-            if (!row.note.empty())
-                continue;
-            const double se = 15 * std::sqrt((1 - *row.r) * (1 - 2 / n) + errors / (n * n));
-            const double w = (row.standard - *mean_) / se;
-            row.standing = w >= zc_ ? 1 : w <= -zc_ ? -1 : 0;
+        }
+        const double n = static_cast<double>(judged.size());
+        if (!std::isfinite(judgedSum / n))
+            return;
+        judgedMean_ = judgedSum / n;
+        for (Row* row : judged) {
+            const double se = 15 * std::sqrt((1 - *row->r) * (1 - 2 / n) + errors / (n * n));
+            row->fromMean = row->standard - *judgedMean_;
+            row->critical = zc_ * se;
+            row->standing = *row->fromMean > *row->critical ? 1 : *row->fromMean < -*row->critical ? -1 : 0;
         }
     }
 
@@ -293,7 +311,8 @@ private:
         const auto interval = Interval(row);
         cells.push_back(interval ? Text(interval->first) : "");
         cells.push_back(interval ? Text(interval->second) : "");
-        cells.push_back(mean_ ? Text(row.standard - *mean_) : "");
+        cells.push_back(row.fromMean ? Text(*row.fromMean) : "");
+        cells.push_back(row.critical ? Text(*row.critical) : "");
         cells.push_back(row.standing > 0 ? "Relative strength" : row.standing < 0 ? "Relative weakness" : "");
         return cells;
     }
@@ -350,9 +369,14 @@ private:
             return t;
         if (k < 3)
             return t + " Relative strengths and weaknesses need at least three measures.";
+        const std::string none = Listed(without) + (without.size() == 1 ? " has none" : " have none");
+        if (!judgedMean_)
+            return t + " Relative strengths and weaknesses need at least three measures with a reliability; " + none +
+                   ".";
         if (!without.empty())
-            return t + " Relative strengths and weaknesses need every measure's reliability, and " + Listed(without) +
-                   (without.size() == 1 ? " has none." : " have none.");
+            t += " Relative strengths and weaknesses are judged among the " + std::to_string(k - without.size()) +
+                 " measures with a reliability, against their mean standard score of " + Text(*judgedMean_) +
+                 "; " + none + " and " + (without.size() == 1 ? "is" : "are") + " left out.";
         std::vector<std::string> strengths, weaknesses;
         for (const Row* row : computed) {
             if (row->standing != 0)
@@ -373,17 +397,20 @@ private:
 
     ProfilePicture Picture(std::string_view report) const
     {
-        ProfilePicture picture{{}, mean_, report};
-        for (const Row* row : Computed()) {
+        ProfilePicture picture{{}, mean_, report, level_};
+        for (const Row& row : rows_) {
             ProfileMeasure m;
-            m.name = Called(*row, static_cast<std::size_t>(row - rows_.data()) + 1);
-            m.standard = row->standard;
-            if (const auto interval = Interval(*row)) {
-                m.low = interval->first;
-                m.high = interval->second;
+            m.name = Called(row, static_cast<std::size_t>(&row - rows_.data()) + 1);
+            picture.measures.push_back(m);
+            if (!row.note.empty())
+                continue;
+            ProfileMeasure& drawn = picture.measures.back();
+            drawn.standard = row.standard;
+            if (const auto interval = Interval(row)) {
+                drawn.low = interval->first;
+                drawn.high = interval->second;
             }
-            m.standing = row->standing;
-            picture.measures.push_back(std::move(m));
+            drawn.standing = row.standing;
         }
         return picture;
     }
@@ -393,7 +420,7 @@ private:
     double zc_ = 0;
     std::string level_;
     std::vector<Row> rows_;
-    std::optional<double> mean_;
+    std::optional<double> mean_, judgedMean_;
 };
 
 }  // namespace

@@ -119,7 +119,9 @@ std::string TextBoxMarkup(const Drawn& w, const Control& c)
                                                             {c.Has(kScrollBars), "scroll"},
                                                             {c.colour == Compulsory, "compulsory"},
                                                             {c.colour == Optional, "optional"}});
-        return "<textarea " + Attributes(w, c, cls) + label + tab + " spellcheck=\"false\"" + readOnly + ">" +
+        // A pasted table keeps each line on one line, as a spreadsheet shows it.
+        const std::string wrap = IsInput(c) && !c.Has(kWordWrap) ? " wrap=\"off\"" : "";
+        return "<textarea " + Attributes(w, c, cls) + label + tab + wrap + " spellcheck=\"false\"" + readOnly + ">" +
                Lines(c.text) + "</textarea>";
     }
     const std::string cls = c.colour == Face ? "echo"
@@ -227,7 +229,8 @@ std::string ControlMarkup(const Drawn& w, const Control& c, const std::string& i
     case Frame: return "<div " + Attributes(w, c, "") + ">\n" + Children(w, c.name, indent + "  ") + indent + "</div>";
     case StatusBar: return StatusBarMarkup(w, c);
     case Grid:
-        return "<div " + Attributes(w, c, "grid") + " tabindex=\"0\" role=\"region\" aria-label=\"" +
+        return "<div " + Attributes(w, c, c.Has(kStacked) ? "grid stacked" : "grid") +
+               " tabindex=\"0\" role=\"region\" aria-label=\"" +
                Escape(c.accessible) + "\"><table><thead><tr></tr></thead><tbody></tbody></table></div>";
     case Drawing:
         return "<div " + Attributes(w, c, "drawing") + " role=\"img\" aria-label=\"" + Escape(c.accessible) +
@@ -338,10 +341,16 @@ std::vector<const Control*> NarrowOrder(const Window& w, const std::vector<const
     return order;
 }
 
-// A control that begins above every tab stop (the instructions) stands before them all.
-bool AboveAll(const Control& c, const std::vector<const Control*>& stops)
+// A control that begins above every tab stop (the instructions) stands
+// before them all; but not one of a row of headings, each over its own
+// column of boxes, which stands before the first box it heads.
+bool AboveAll(const Window& w, const Control& c, const std::vector<const Control*>& stops)
 {
-    return std::all_of(stops.begin(), stops.end(), [&c](const Control* s) { return c.top < s->top; });
+    const bool headingsInARow = std::any_of(w.controls.begin(), w.controls.end(), [&c](const Control& h) {
+        return &h != &c && IsHeading(h) && h.top == c.top;
+    });
+    return IsHeading(c) && !headingsInARow &&
+           std::all_of(stops.begin(), stops.end(), [&c](const Control* s) { return c.top < s->top; });
 }
 
 // Where each control stands in one column: the tab stops in their narrow
@@ -364,7 +373,7 @@ Order ColumnOrder(const Window& w)
         if (c.tab != kNoTab || !c.container.empty())
             continue;
         const Control* before = c.kind == StatusBar                     ? nullptr
-                                : !stops.empty() && AboveAll(c, stops) ? stops.front()
+                                : !stops.empty() && AboveAll(w, c, stops) ? stops.front()
                                                                        : Anchor(w, c, stops);
         const Control* after = nullptr;  // with no tab stop below: after the nearest above
         if (!before && c.kind != StatusBar)
@@ -374,9 +383,11 @@ Order ColumnOrder(const Window& w)
                     after = s;
         rest.push_back({&c, before ? before : after, !before});
     }
-    std::sort(rest.begin(), rest.end(), [](const Standing& a, const Standing& b) {
-        return std::pair(a.control->top, a.control->left) < std::pair(b.control->top, b.control->left);
-    });
+    // In reading order, but a caption just before its box, whatever else stands with it.
+    const auto key = [](const Standing& s) {
+        return std::tuple(s.anchor && s.control->buddy == s.anchor->name, s.control->top, s.control->left);
+    };
+    std::sort(rest.begin(), rest.end(), [&key](const Standing& a, const Standing& b) { return key(a) < key(b); });
     Order order;
     int next = 0;
     const auto place = [&](const Control* s, bool after) {

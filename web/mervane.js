@@ -105,15 +105,20 @@
     // the others: ten thousand rows of cells would take seconds to lay out.
     // The table says how many rows it has, and each row where it stands. A
     // row shorter than the table ends in a note, which runs across the
-    // columns it has no figures for.
+    // columns it has no figures for. A grid of few rows stacked on a narrow
+    // screen draws them all, each cell under its first, named by its column.
     const gridRows = new Map();
     function drawRows(grid) {
-      const { columns, rows } = gridRows.get(grid) || { columns: 0, rows: [] };
-      const cell = (text, i, row) => '<td' + (i === row.length - 1 && row.length < columns
-        ? ' colspan="' + (columns - i) + '"' : '') + '>' + escaped(text) + '</td>';
+      const { columns, rows } = gridRows.get(grid) || { columns: [], rows: [] };
+      const cell = (text, i, row) => {
+        const note = i === row.length - 1 && row.length < columns.length;
+        return '<td' + (note ? ' colspan="' + (columns.length - i) + '"' : ' data-label="' + escaped(columns[i]) + '"') +
+          '>' + escaped(text) + '</td>';
+      };
+      const stacked = getComputedStyle(grid).getPropertyValue('--stacked').trim() === '1';
       const rowPx = parseFloat(getComputedStyle(grid).getPropertyValue('--row'));
-      const first = Math.max(0, Math.floor(grid.scrollTop / rowPx) - 10);
-      const last = Math.min(rows.length, first + Math.ceil(grid.clientHeight / rowPx) + 20);
+      const first = stacked ? 0 : Math.max(0, Math.floor(grid.scrollTop / rowPx) - 10);
+      const last = stacked ? rows.length : Math.min(rows.length, first + Math.ceil(grid.clientHeight / rowPx) + 20);
       const spacer = (n) => (n ? '<tr aria-hidden="true" style="height:' + n * rowPx + 'px"></tr>' : '');
       grid.querySelector('tbody').innerHTML = spacer(first) + rows.slice(first, last).map((row, i) =>
         '<tr aria-rowindex="' + (first + i + 2) + '">' + row.map(cell).join('') +
@@ -123,11 +128,12 @@
       const table = grid.querySelector('table');
       table.setAttribute('aria-rowcount', String(rows.length + 1));
       table.tHead.rows[0].innerHTML = columns.map((c) => '<th scope="col">' + escaped(c) + '</th>').join('');
-      gridRows.set(grid, { columns: columns.length, rows });
+      gridRows.set(grid, { columns, rows });
       grid.scrollTop = 0;
       drawRows(grid);
     }
     document.querySelectorAll('.grid').forEach((grid) => grid.addEventListener('scroll', () => drawRows(grid)));
+    addEventListener('resize', () => document.querySelectorAll('.grid.stacked').forEach(drawRows));
 
     // Every box of a window as its design has it, and its grid empty.
     const copies = {};

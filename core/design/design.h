@@ -43,6 +43,7 @@ enum Flag : unsigned {
     kScrollBars = 1u << 6,  // a multi-line box scrolls when its text is longer than it
     kInput = 1u << 7,       // a box the user fills in with any text (a number box is one anyway)
     kSigned = 1u << 8,      // a number box whose value may be negative: a minus may be typed first
+    kStacked = 1u << 9,     // a grid of few rows: on a narrow screen each row stands as a block, its cells under its first
 };
 
 // Whether Tab reaches a control. The tab stops follow one another in the

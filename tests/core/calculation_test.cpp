@@ -25,7 +25,7 @@ TEST(Reopened, KeepsTheInputsAndCarriesByTheDesignsRules)
         {&design::frmProfile, {{"txtRows", "A;1;2;3"}, {"txtLevel", "90"}, {"grdProfile", "x"}}, main,
          {{"txtRows", "A;1;2;3"}, {"txtLevel", "90"}}, {}},
         {&design::frmCase, {{"txtMean", "0"}, {"txtN", "20"}, {"txtT", "-1"}}, main,
-         {{"txtMean", "50"}, {"txtSD", "10"}, {"txtScore", "44"}, {"txtN", "20"}}, {}},
+         {{"txtMeasure", "Word List"}, {"txtMean", "50"}, {"txtSD", "10"}, {"txtScore", "44"}, {"txtN", "20"}}, {}},
         // an empty box of the opener's takes nothing away
         {&design::frmCase, {{"txtMean", "0"}}, {{"txtMean", ""}}, {{"txtMean", "0"}}, {}},
         {&design::frmCompare, {{"chkLowerA", "1"}}, {}, {{"chkLowerA", "1"}}, {}},

@@ -46,6 +46,8 @@ TEST(CompareCaseToControls, GivesTheModifiedTTestAndItsLimits)
          {"-32.53", "19", "< 0.0001", "< 0.0001", "< 0.01", "< 0.01", "< 0.01", "-33.33", "-43.84", "-22.81"}},
         {"comma locale", {"50", "10", "12", "81.5", "95"}, ",",
          {"3,03", "11", "0,0058", "0,0115", "99,42", "95,77", "> 99,99", "3,15", "1,72", "4,55"}},
+        {"lower is better: the worked example turned round", {"100", "15", "20", "130", "95", "", "1"}, ".",
+         {"-1.95", "19", "0.0329", "0.0659", "3.29", "0.29", "11.07", "-2", "-2.76", "-1.22"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -69,16 +71,13 @@ TEST(CompareCaseToControls, AMessageLeavesEveryResultEmpty)
         {{"100", "0", "1", "70", "100"}, size},
         {{"100", "0", "20.5", "70", "95"}, size},
         {{"100", "15", "-3", "70", "95"}, size},
-        {{"100", "0", "20", "70", "100"}, "The measure SD must be above 0."},
+        {{"100", "0", "20", "70", "100"}, "The controls' SD must be above 0."},
         {{"100", "15", "20", "70", "100"}, "Your confidence level must be below 100 and above 0."},
         {{"100", "15", "20", "70", ""}, "Your confidence level must be below 100 and above 0."},
         // read strictly: never as the text's numeric beginning
         {{"100", "2,5", "20", "70", "95"}, "The controls' SD is not a number."},
         {{"100", "15", "20", "n/a", "95"}, "The case's score is not a number."},
         {{"100", "15", "20", "70", "95%"}, "The confidence level is not a number."},
-        // beyond what the non-central t can be evaluated at: a message, never a hang or a wrong figure
-        {{"100", "15", "1e300", "70", "95"}, "The confidence limits cannot be computed for figures this extreme."},
-        {{"100", "15", "20", "1e9", "95"}, "The confidence limits cannot be computed for figures this extreme."},
         {{"100", "1e-300", "20", "1e300", "95"}, "The t of the case is too large a number to work with."},
     };
     for (const Row& row : rows) {
@@ -88,18 +87,42 @@ TEST(CompareCaseToControls, AMessageLeavesEveryResultEmpty)
         EXPECT_EQ(Results(r), std::vector<std::string>(10));
         EXPECT_EQ(r.txtReport, "");
     }
+    // Beyond what the non-central t can be evaluated at, the limits alone are refused: never a hang or a wrong figure.
+    for (const core::CaseInputs& in : {core::CaseInputs{"100", "15", "1e300", "70", "95"},
+                                       core::CaseInputs{"100", "15", "20", "1e9", "95"}}) {
+        const core::CaseResults r = core::CompareCaseToControls(in);
+        EXPECT_EQ(r.message, "The confidence limits cannot be computed for figures this extreme.");
+        EXPECT_EQ(Results(r)[5] + Results(r)[6] + Results(r)[8] + Results(r)[9], "");
+        EXPECT_NE(r.txtT, "");
+        EXPECT_NE(r.txtPOne, "");
+    }
+    EXPECT_EQ(core::CompareCaseToControls({"100", "15", "1e300", "70", "95"}).txtPOne, "0.0228");
 }
 
 TEST(CompareCaseToControls, ReportsTheTestAsASampleTest)
 {
     EXPECT_EQ(core::CompareCaseToControls({"100", "15", "20", "70", "95"}).txtReport,
               "A case score of 70 against 20 controls with a mean of 100 and an SD of 15 gives t = -1.95 on 19 degrees "
-              "of freedom, one-tailed p = 0.0329. An estimated 3.29% of the control population would score below the "
-              "case (95% confidence limits 0.29% and 11.07%), and the effect size is z = -2 (95% confidence limits "
-              "-2.76 and -1.22). The test treats the controls as a sample, not as the population (Crawford and "
-              "Howell's modified t test, with Crawford and Garthwaite's limits).");
-    EXPECT_NE(core::CompareCaseToControls({"100", "15", "20", "-400", "95"}).txtReport.find("one-tailed p < 0.0001."),
-              std::string::npos);
+              "of freedom, one-tailed p = 0.0329, two-tailed p = 0.0659. An estimated 3.29% of the control population "
+              "would score below the case (95% confidence limits 0.29% and 11.07%), and the effect size is z = -2 (95% "
+              "confidence limits -2.76 and -1.22). The test treats the controls as a sample, not as the population "
+              "(Crawford and Howell's modified t test, with Crawford and Garthwaite's limits).");
+    struct Part {
+        core::CaseInputs in;
+        const char* part;
+    };
+    const Part parts[] = {
+        {{"100", "15", "20", "-400", "95"}, "one-tailed p < 0.0001, two-tailed p < 0.0001."},
+        {{"100", "15", "2", "70", "95"}, " on 1 degree of freedom, "},
+        {{"100", "15", "5", "160", "95"}, "(95% confidence limits 88.82% and more than 99.99%)"},
+        {{"100", "15", "2", "70", "95"}, "(95% confidence limits less than 0.01% and 75.03%)"},
+        {{"100", "15", "20", "130", "95", "Trail Making B", "1"},
+         "On Trail Making B (lower is better), a case score of 130 against 20 controls"},
+        {{"100", "15", "20", "130", "95", "", "1"}, "would do worse than the case"},
+        {{"100", "15", "20", "1e9", "95"}, "score below the case, and the effect size is z = 66666660. The test"},
+    };
+    for (const Part& p : parts)
+        EXPECT_NE(core::CompareCaseToControls(p.in).txtReport.find(p.part), std::string::npos) << p.part;
 }
 
 }  // namespace

@@ -77,39 +77,47 @@ TEST(CompareScores, GivesTheReliableAndTheRareDifference)
     }
 }
 
-TEST(CompareScores, StopsAtTheFirstMessageAndKeepsWhatCameBefore)
+// A message about the scores stops the comparison; one about an input of one
+// answer is that answer's, and the other answer is given.
+TEST(CompareScores, GivesEachAnswerOnItsOwnInputs)
 {
     struct Row {
         const char* name;
         CompareInputs in;
         std::string message;
-        std::size_t filled;  // leading result boxes that are filled
+        std::string filled;  // x for each result box that is filled
     };
     const std::vector<std::string> a{"100", "15", "112", "0.94", ""}, b{"100", "15", "91", "0.9", ""};
     const std::string reliability = "The reliability must be above 0 and below 1.";
+    const std::string both = "A reliable difference needs both reliabilities.";
+    const std::string correlation = "The correlation must be above -1 and below 1.";
     const Row rows[] = {
-        {"no raw score B", Inputs(a, {"100", "15", "", "0.9", ""}), "Enter each score's mean, SD and raw score.", 0},
+        {"no raw score B", Inputs(a, {"100", "15", "", "0.9", ""}), "Enter each score's mean, SD and raw score.", ""},
         {"no mean A, and SD B of 0", Inputs({"", "15", "112", "", ""}, {"100", "0", "91", "", ""}),
-         "Enter each score's mean, SD and raw score.", 0},
-        {"SD B of 0", Inputs(a, {"100", "0", "91", "0.9", ""}), "The measure SD must be above 0.", 0},
-        {"mean A abc", Inputs({"abc", "15", "112", "", ""}, b), "The measure mean of score A is not a number.", 0},
-        {"reliability B 0,9", Inputs(a, {"100", "15", "91", "0,9", ""}), "The reliability of score B is not a number.", 5},
-        {"SD A below 0", Inputs({"100", "-15", "112", "0.94", ""}, b), "The measure SD must be above 0.", 0},
-        {"one reliability", Inputs(a, {"100", "15", "91", "", ""}, "0.6"), "A reliable difference needs both reliabilities.", 5},
-        {"reliability 1", Inputs(a, {"100", "15", "91", "1", ""}, "0.6"), reliability, 5},
-        {"reliability 0", Inputs({"100", "15", "112", "0", ""}, b), reliability, 5},
-        {"level 100", Inputs(a, b, "0.6", "100"), "Your confidence level must be below 100 and above 0.", 5},
-        {"correlation 1", Inputs(a, b, "1"), "The correlation must be above -1 and below 1.", 10},
+         "Enter each score's mean, SD and raw score.", ""},
+        {"SD B of 0", Inputs(a, {"100", "0", "91", "0.9", ""}), "The measure SD must be above 0.", ""},
+        {"mean A abc", Inputs({"abc", "15", "112", "", ""}, b), "The measure mean of score A is not a number.", ""},
+        {"SD A below 0", Inputs({"100", "-15", "112", "0.94", ""}, b), "The measure SD must be above 0.", ""},
+        {"reliability B 0,9", Inputs(a, {"100", "15", "91", "0,9", ""}), "The reliability of score B is not a number.",
+         "xxxxx"},
+        {"one reliability", Inputs(a, {"100", "15", "91", "", ""}, "0.6"), both, "xxxxx.....xx"},
+        {"reliability 1", Inputs(a, {"100", "15", "91", "1", ""}, "0.6"), reliability, "xxxxx.....xx"},
+        {"reliability 0", Inputs({"100", "15", "112", "0", ""}, b), reliability, "xxxxx"},
+        {"level 100", Inputs(a, b, "0.6", "100"), "Your confidence level must be below 100 and above 0.",
+         "xxxxx.....xx"},
+        {"correlation 1", Inputs(a, b, "1"), correlation, "xxxxxxxxxx"},
         {"correlation -1, no reliabilities", Inputs({"100", "15", "112", "", ""}, {"100", "15", "91", "", ""}, "-1"),
-         "The correlation must be above -1 and below 1.", 5},
+         correlation, "xxxxx"},
+        {"neither answer", Inputs(a, {"100", "15", "91", "", ""}, "1"), both + " " + correlation, "xxxxx"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const core::CompareResults r = core::CompareScores(row.in);
         EXPECT_EQ(r.message, row.message);
-        const std::vector<std::string> results = Results(r);
-        for (std::size_t i = 0; i < results.size(); ++i)
-            EXPECT_EQ(results[i].empty(), i >= row.filled) << core::kCompareResults[i].name;
+        std::string filled;
+        for (const std::string& result : Results(r))
+            filled += result.empty() ? '.' : 'x';
+        EXPECT_EQ(filled, (row.filled + std::string(12, '.')).substr(0, 12));
     }
 }
 
@@ -120,18 +128,27 @@ TEST(CompareScores, ReportsAReliableAndARareDifferenceEachByItsName)
     in.txtNameA = "Trail Making B";
     EXPECT_EQ(core::CompareScores(in).txtReport,
               "Trail Making B (lower is better) has a standard score of 79 (Below average) and score B one of 120 "
-              "(Above average): a difference of -41 points. With reliabilities of 0.86 and 0.9, the difference is "
-              "reliable at the 95% level: larger than measurement error alone would give (z = -5.58, > 99.99% "
-              "confidence; the critical difference is 14.4). With a correlation of 0.4 between the tests, 0.63% of "
+              "(Above average): Trail Making B is 41 points lower than score B. With reliabilities of 0.86 and 0.9, "
+              "the difference is reliable at the 95% level: larger than measurement error alone would give (z = -5.58, "
+              "more than 99.99% confidence; the critical difference is 14.4). With a correlation of 0.4 between the tests, 0.63% of "
               "the population would show a difference at least this large in the same direction.");
     const std::string unreliable =
         core::CompareScores(Inputs({"100", "15", "112", "0.94", ""}, {"30", "6", "21", "0.8", "1"})).txtReport;
     EXPECT_EQ(unreliable,
               "Score A has a standard score of 112 (High average) and score B (lower is better) one of 122.5 (Above "
-              "average): a difference of -10.5 points. With reliabilities of 0.94 and 0.8, the difference is not "
+              "average): Score A is 10.5 points lower than score B. With reliabilities of 0.94 and 0.8, the difference is not "
               "reliable at the 95% level: measurement error alone could give it (z = -1.37, 82.93% confidence; the "
               "critical difference is 14.99).");
     EXPECT_EQ(unreliable.find("abnormal"), std::string::npos);
+    // Equal scores have no difference to judge; a point is one; the ends of a share in words.
+    EXPECT_EQ(core::CompareScores(Inputs({"50", "10", "50", "0.9", ""}, {"10", "3", "10", "0.9", "1"}, "0.5")).txtReport,
+              "Score A and score B (lower is better) both have a standard score of 100 (Average): the scores are equal.");
+    EXPECT_EQ(core::CompareScores(Inputs({"100", "15", "101", "", ""}, {"100", "15", "100", "", ""})).txtReport,
+              "Score A has a standard score of 101 (Average) and score B one of 100 (Average): Score A is 1 point "
+              "higher than score B.");
+    EXPECT_NE(core::CompareScores(Inputs({"100", "15", "160", "", ""}, {"100", "15", "40", "", ""}, "0.9"))
+                  .txtReport.find("tests, less than 0.01% of the population"),
+              std::string::npos);
 }
 
 }  // namespace

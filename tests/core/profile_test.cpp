@@ -1,21 +1,19 @@
 #include "core/profile.h"
 
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <regex>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "core/markup.h"
+
 namespace {
 
 using Rows = std::vector<std::vector<std::string>>;
-
-std::size_t Count(const std::string& text, const std::string& part)
-{
-    std::size_t n = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++n;
-    return n;
-}
 
 // Both worked examples of the design, figures from an independent computation
 // (mpmath at 40 digits, rounded to two places).
@@ -34,22 +32,23 @@ TEST(ProfileScores, TheWorkedExamples)
          "Digit Span\t10\t3\t10\t0.91\n"
          "Processing Speed\t100\t15\t78\t0.86\n"
          "Word List\t50\t10\t44\t0.8\n",
-         {{"Vocabulary", "14", "1.33", "90.88", "120", "Above average", "109.18", "126.82", "23.2", "Relative strength"},
-          {"Matrix Reasoning", "9", "-0.33", "36.94", "95", "Average", "86.05", "105.15", "-1.8", ""},
-          {"Digit Span", "10", "0", "50", "100", "Average", "91.59", "108.41", "3.2", ""},
-          {"Processing Speed", "78", "-1.47", "7.12", "78", "Below average", "70.88", "91.28", "-18.8",
+         {{"Vocabulary", "14", "1.33", "90.88", "120", "Above average", "109.18", "126.82", "23.2", "8.62",
+           "Relative strength"},
+          {"Matrix Reasoning", "9", "-0.33", "36.94", "95", "Average", "86.05", "105.15", "-1.8", "9.2", ""},
+          {"Digit Span", "10", "0", "50", "100", "Average", "91.59", "108.41", "3.2", "8.32", ""},
+          {"Processing Speed", "78", "-1.47", "7.12", "78", "Below average", "70.88", "91.28", "-18.8", "9.75",
            "Relative weakness"},
-          {"Word List", "44", "-0.6", "27.43", "91", "Average", "81.04", "104.56", "-5.8", ""}},
+          {"Word List", "44", "-0.6", "27.43", "91", "Average", "81.04", "104.56", "-5.8", "11.23", ""}},
          "96.8",
          "5 measures are on the standard-score scale, with a mean standard score of 96.8. At the 95% level, "
          "Vocabulary with a standard score of 120 is a relative strength, and Processing Speed with a standard score "
          "of 78 is a relative weakness."},
         {"Trail Making B\t75\t25\t110\t0.86\tlower\r\nVocabulary\t10\t3\t14\t0.9\r\nDigit Span\t10\t3\t10\t0.91",
-         {{"Trail Making B", "110", "-1.4", "8.08", "79", "Below average", "71.74", "92.14", "-20.67",
+         {{"Trail Making B", "110", "-1.4", "8.08", "79", "Below average", "71.74", "92.14", "-20.67", "8.49",
            "Relative weakness"},
-          {"Vocabulary", "14", "1.33", "90.88", "120", "Above average", "109.18", "126.82", "20.33",
+          {"Vocabulary", "14", "1.33", "90.88", "120", "Above average", "109.18", "126.82", "20.33", "7.78",
            "Relative strength"},
-          {"Digit Span", "10", "0", "50", "100", "Average", "91.59", "108.41", "0.33", ""}},
+          {"Digit Span", "10", "0", "50", "100", "Average", "91.59", "108.41", "0.33", "7.59", ""}},
          "99.67",
          "3 measures are on the standard-score scale, with a mean standard score of 99.67. At the 95% level, "
          "Vocabulary with a standard score of 120 is a relative strength, and Trail Making B (lower is better) with a "
@@ -59,8 +58,10 @@ TEST(ProfileScores, TheWorkedExamples)
         SCOPED_TRACE(e.pasted);
         const core::ProfileResults r = core::ProfileScores({e.pasted, "95"});
         EXPECT_FALSE(r.message.has_value());
-        EXPECT_EQ(r.table.columns, (std::vector<std::string>{"Measure", "Score", "z", "Percentile", "Standard", "Label",
-                                                             "Low", "High", "From mean", "Strength or weakness"}));
+        EXPECT_EQ(r.table.columns,
+                  (std::vector<std::string>{"Measure", "Score", "z", "Percentile", "Standard", "Label",
+                                            "95% true-score interval: low", "95% true-score interval: high",
+                                            "From mean", "Critical difference", "Strength or weakness"}));
         EXPECT_EQ(r.table.rows, e.rows);
         EXPECT_EQ(r.txtMeanScore, e.mean);
         EXPECT_EQ(r.txtReport, e.report);
@@ -131,15 +132,16 @@ TEST(ProfileScores, IntervalsTheHeadingAndTheCopy)
     const core::ProfileResults r = core::ProfileScores(
         {"Name;Mean;SD;Score\nTop;100;15;175;0.9\n\n   \nReading;100,5;15;128;0,85\nbroken\nX;ten;3;14.5\n", "95"}, ",");
     EXPECT_EQ(r.table.rows,
-              (Rows{{"Top", "175", "5", "> 99,99", "175", "Exceptionally high", "158,68", "176,32", "23,75", ""},
-                    {"Reading", "128", "1,83", "96,66", "127,5", "Above average", "112,88", "133,87", "-23,75", ""},
+              (Rows{{"Top", "175", "5", "> 99,99", "175", "Exceptionally high", "158,68", "176,32", "23,75", "", ""},
+                    {"Reading", "128", "1,83", "96,66", "127,5", "Above average", "112,88", "133,87", "-23,75", "", ""},
                     {"broken", "", kFields},
                     {"X", "14.5", "the mean is not a number"}}));
     EXPECT_EQ(r.txtMeanScore, "151,25");
     EXPECT_EQ(r.table.tsv,
-              "Measure\tScore\tz\tPercentile\tStandard\tLabel\tLow\tHigh\tFrom mean\tStrength or weakness\n"
-              "Top\t175\t5\t> 99,99\t175\tExceptionally high\t158,68\t176,32\t23,75\t\n"
-              "Reading\t128\t1,83\t96,66\t127,5\tAbove average\t112,88\t133,87\t-23,75\t\n"
+              "Measure\tScore\tz\tPercentile\tStandard\tLabel\t95% true-score interval: low\t"
+              "95% true-score interval: high\tFrom mean\tCritical difference\tStrength or weakness\n"
+              "Top\t175\t5\t> 99,99\t175\tExceptionally high\t158,68\t176,32\t23,75\t\t\n"
+              "Reading\t128\t1,83\t96,66\t127,5\tAbove average\t112,88\t133,87\t-23,75\t\t\n"
               "broken\t\tneeds a name, mean, SD, score and, if known, a reliability and a direction, separated by tabs or "
               "semicolons\n"
               "X\t14.5\tthe mean is not a number\n");  // a noted line's score as pasted
@@ -198,7 +200,14 @@ TEST(ProfileScores, SaysWhenTheTestCannotBeMadeOrNothingStandsOut)
          "weaknesses need at least three measures."},
         {"A;10;3;14;0.9\nB;10;3;9\nC;10;3;10;0.91\nD;1;2",
          "3 measures are on the standard-score scale, with a mean standard score of 105. 1 line could not be computed; "
-         "the table says why. Relative strengths and weaknesses need every measure's reliability, and B has none."},
+         "the table says why. Relative strengths and weaknesses need at least three measures with a reliability; B "
+         "has none."},
+        // judged among those with a reliability, against their own mean; the others named
+        {"A;10;3;14;0.9\nB;10;3;9\nC;10;3;10;0.91\nD;10;3;7;0.8\nE;10;3;20",
+         "5 measures are on the standard-score scale, with a mean standard score of 110. Relative strengths and "
+         "weaknesses are judged among the 3 measures with a reliability, against their mean standard score of 101.67; "
+         "B and E have none and are left out. At the 95% level, A with a standard score of 120 is a relative "
+         "strength, and D with a standard score of 85 is a relative weakness."},
         {"A;10;3;11;0.9\nB;10;3;9;0.88\nC;10;3;10;0.91",
          "3 measures are on the standard-score scale, with a mean standard score of 100. At the 95% level, no score "
          "differs reliably from the person's own mean."},
@@ -230,32 +239,130 @@ TEST(ProfileScores, MarksAStrengthByTheStandardErrorOfItsDifferenceFromTheMean)
         const core::ProfileResults r = core::ProfileScores({battery, "95"});
         std::vector<std::string> marks;
         for (const auto& cells : r.table.rows)
-            marks.push_back(cells[9]);
+            marks.push_back(cells[10]);
         EXPECT_EQ(marks, (std::vector<std::string>{"Relative strength", "", ""}));
     }
 }
 
-TEST(ProfileSvg, DrawsEachComputedMeasureAndMarksWhatStandsOut)
+// The picture's elements: name, attributes and, for a text, its text.
+struct Element {
+    std::string name;
+    std::map<std::string, std::string> attributes;
+    std::string text;
+};
+
+std::vector<Element> Elements(const std::string& svg)
 {
+    std::vector<Element> out;
+    const std::regex tag(R"(<(\w+)([^>]*?)/?>([^<]*))"), attribute(R"re(([\w-]+)="([^"]*)")re");
+    for (auto it = std::sregex_iterator(svg.begin(), svg.end(), tag); it != std::sregex_iterator(); ++it) {
+        Element e{(*it)[1], {}, (*it)[3]};
+        const std::string attributes = (*it)[2];
+        for (auto a = std::sregex_iterator(attributes.begin(), attributes.end(), attribute); a != std::sregex_iterator(); ++a)
+            e.attributes[(*a)[1]] = (*a)[2];
+        out.push_back(std::move(e));
+    }
+    return out;
+}
+
+// Each row of the picture as read: its name, then what stands on its row.
+struct PictureRow {
+    std::string name, word;  // the word: "strength", "weakness" or none
+    int tip = 0;             // the mark: 0 a dot, -1 a triangle pointing up, +1 down, 2 none
+    bool beyond = false;
+};
+
+std::vector<PictureRow> PictureRows(const std::vector<Element>& elements)
+{
+    std::vector<PictureRow> rows;
+    for (const Element& e : elements) {
+        const std::string cls = e.attributes.count("class") ? e.attributes.at("class") : "";
+        if (cls == "name")
+            rows.push_back({e.text, "", 2, false});
+        else if (rows.empty())
+            continue;
+        else if (cls == "standing")
+            rows.back().word = e.text;
+        else if (cls == "beyond")
+            rows.back().beyond = true;
+        else if (cls == "score")
+            rows.back().tip = 0;
+        else if (cls.starts_with("score ")) {  // M tipX tipY L x baseY ...
+            double tipX = 0, tipY = 0, x = 0, baseY = 0;
+            std::sscanf(e.attributes.at("d").c_str(), "M%lf %lf L%lf %lf", &tipX, &tipY, &x, &baseY);
+            rows.back().tip = tipY < baseY ? -1 : 1;
+        }
+    }
+    return rows;
+}
+
+TEST(ProfileSvg, DrawsARowForEachLineWithItsMarks)
+{
+    const std::string forty = [] {
+        std::string s;
+        for (int i = 0; i < 40; ++i)
+            s += "\u00e9";
+        return s;
+    }();
     const core::ProfileResults r = core::ProfileScores(
-        {"Trail Making B;75;25;110;0.86;lower\nVocabulary;10;3;14;0.9\nDigit Span;10;3;10;0.91\nno;figures\n"
-         "Beyond <top> & more;100;15;175;0.9\nBelow;100;15;25;0.9",
-         "95"});
-    const std::string& svg = r.picProfile;
-    EXPECT_EQ(Count(svg, "class=\"score"), 5u);  // one mark a computed measure
-    EXPECT_EQ(Count(svg, "class=\"interval\""), 5u);
-    EXPECT_EQ(Count(svg, "class=\"mean\""), 1u);
-    EXPECT_NE(svg.find(">Trail Making B (lower is better)</text>"), std::string::npos);
-    EXPECT_NE(svg.find(">Beyond &lt;top&gt; &amp; more</text>"), std::string::npos);
-    EXPECT_NE(svg.find("<title>Score profile</title><desc>" + std::string("5 measures")), std::string::npos);
-    // Beyond the axis at 40 and 160 (x 236 and 506), at the edge with an arrow pointing out.
-    EXPECT_NE(svg.find("<path class=\"beyond\" d=\"M520 "), std::string::npos) << svg;
-    EXPECT_NE(svg.find("<path class=\"beyond\" d=\"M222 "), std::string::npos) << svg;
-    EXPECT_EQ(Count(svg, "class=\"beyond\""), 2u);
-    // Vocabulary and Beyond stand out above the mean, Trail Making B and Below beneath it: by shape and by
-    // word, not by colour alone.
-    for (const char* mark : {"class=\"score strength\"", ">strength</text>", "class=\"score weakness\"", ">weakness</text>"})
-        EXPECT_EQ(Count(svg, mark), 2u) << mark;
+        {"Up;100;15;130;0.9\nDown;100;15;70;0.9\nMid;100;15;113;0.9\nAtEdge;100;15;160;0.9\n" + forty +
+             ";100;15;100\n" + forty + "e;100;15;200\nno figures\nBeyond <top> & more;100;15;25",
+         "90"});
+    const std::vector<PictureRow> expected = {
+        {"Up", "strength", -1, false},
+        {"Down", "weakness", 1, false},
+        {"Mid", "", 0, false},
+        {"AtEdge", "strength", -1, false},  // at the axis's end: on it, no arrow
+        {forty, "", 0, false},              // 40 characters whole, though 80 bytes
+        {forty + "\u2026", "", 0, true},    // the 41st cut
+        {"no figures", "", 2, false},       // a line without figures keeps its row, empty
+        {"Beyond <top> & more", "", 0, true},
+    };
+    const std::vector<Element> elements = Elements(r.picProfile);
+    const std::vector<PictureRow> rows = PictureRows(elements);
+    ASSERT_EQ(rows.size(), expected.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        SCOPED_TRACE(expected[i].name);
+        EXPECT_EQ(rows[i].name, core::EscapeMarkup(expected[i].name));
+        EXPECT_EQ(rows[i].word, expected[i].word);
+        EXPECT_EQ(rows[i].tip, expected[i].tip);
+        EXPECT_EQ(rows[i].beyond, expected[i].beyond);
+    }
+    std::vector<std::string> texts;
+    for (const Element& e : elements)
+        if (e.name == "text" && (!e.attributes.count("class") || e.attributes.at("class") != "name"))
+            texts.push_back(e.text);
+    for (const char* shown : {"score", "90% true-score interval",
+                              "mean", "Standard score (mean 100, SD 15)"})
+        EXPECT_NE(std::find(texts.begin(), texts.end(), shown), texts.end()) << shown;
+}
+
+// The bands stand in the picture that opens empty as in a drawn one: named,
+// the Average band apart, the others shaded alike at a like distance from it.
+TEST(ProfileSvg, NamesAndShadesTheBandsEvenWhenEmpty)
+{
+    for (const std::string& svg : {core::ProfileSvg({}), core::ProfileScores({"A;10;3;12", "95"}).picProfile}) {
+        std::vector<std::string> names, fills, classes;
+        for (const Element& e : Elements(svg)) {
+            const std::string cls = e.attributes.count("class") ? e.attributes.at("class") : "";
+            if (cls == "band-name")
+                names.push_back(e.text);
+            if (cls.starts_with("band") && e.name == "rect") {
+                fills.push_back(e.attributes.at("fill"));
+                classes.push_back(cls);
+            }
+        }
+        EXPECT_EQ(names, (std::vector<std::string>{"Exceptionally low", "Below average", "Low average", "Average",
+                                                   "High average", "Above average", "Exceptionally high"}));
+        ASSERT_EQ(fills.size(), 7u);
+        EXPECT_EQ(classes[3], "band average");
+        for (std::size_t i = 0; i < 3; ++i) {
+            EXPECT_EQ(fills[i], fills[6 - i]);
+            EXPECT_NE(fills[i], fills[i + 1]);
+        }
+        for (const std::string& fill : fills)
+            EXPECT_TRUE(fill != "#fff" && fill != "#ffffff" && fill != "none") << "every band shaded";
+    }
 }
 
 }  // namespace

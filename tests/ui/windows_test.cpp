@@ -392,7 +392,7 @@ void TestWindows::profileOpensPrefilledAndIsWired()
         rows->insertPlainText(QStringLiteral("Digit Span\t10\t3\t10\nVocabulary\t10\t3\t14\nno figures"));
         QTest::mouseClick(Button(w, "cmdGo"), Qt::LeftButton);
         QCOMPARE(w->findChild<QTableView*>("grdProfile")->model()->rowCount(), 3);
-        QCOMPARE(w->findChild<QTableView*>("grdProfile")->columnSpan(2, 2), 8);  // the note, across its row
+        QCOMPARE(w->findChild<QTableView*>("grdProfile")->columnSpan(2, 2), 9);  // the note, across its row
         QCOMPARE(Box(w, "txtMeanScore")->text(), QStringLiteral("110"));
         QTest::mouseClick(Button(w, "cmdCopy"), Qt::LeftButton);
         QVERIFY(QApplication::clipboard()->text().startsWith(QStringLiteral("Measure\tScore\tz\t")));

@@ -24,9 +24,9 @@ DESIGN = None
 
 MEAN_AND_SD = "At the least, measure mean and measure SD field mus be entered."
 COMPARED = ("Trail Making B (lower is better) has a standard score of 79 (Below average) and score B one of 120 "
-            "(Above average): a difference of -41 points. With reliabilities of 0.86 and 0.9, the difference is "
-            "reliable at the 95% level: larger than measurement error alone would give (z = -5.58, > 99.99% "
-            "confidence; the critical difference is 14.4). With a correlation of 0.4 between the tests, 0.63% of "
+            "(Above average): Trail Making B is 41 points lower than score B. With reliabilities of 0.86 and 0.9, the "
+            "difference is reliable at the 95% level: larger than measurement error alone would give (z = -5.58, more "
+            "than 99.99% confidence; the critical difference is 14.4). With a correlation of 0.4 between the tests, 0.63% of "
             "the population would show a difference at least this large in the same direction.")
 PERCENTILE = "You cannot have a percentile above 100 or below 0"
 
@@ -392,7 +392,7 @@ class WebEdition:
             return [...document.querySelectorAll('#frmProfile [data-name=grdProfile] tbody tr[aria-rowindex]')]
                 .map((r) => [...r.cells].map((c) => c.colSpan + ':' + c.textContent));""")
         self.assertEqual([r[0] for r in rows], ["1:Digit Span", "1:Vocabulary", "1:no figures"])
-        self.assertEqual(rows[2][-1], "8:needs a name, mean, SD, score and, if known, a reliability and a direction, "
+        self.assertEqual(rows[2][-1], "9:needs a name, mean, SD, score and, if known, a reliability and a direction, "
                                       "separated by tabs or semicolons")
         self.assertEqual(p.text("frmProfile", "txtMeanScore"), "110")
         p.stub_clipboard()
@@ -744,6 +744,11 @@ class StartingInEveryEngine(unittest.TestCase):
 
 
 PHONE = {"width": 390, "height": 844, "deviceScaleFactor": 2, "mobile": True}
+# On a phone, each heading before the first box it heads and after the boxes of the heading before it.
+HEADED = {"frmCompare": ["lblGroupA", "txtNameA", "txtReliabilityA", "lblGroupB", "txtNameB", "txtReliabilityB",
+                         "lblGroupBoth", "txtCorrelation", "txtLevel", "cmdGo", "lblGroupScores", "txtStandardA",
+                         "lblGroupReliable", "txtSEDiff", "lblGroupRare", "txtAbnormalZ"],
+          "frmCase": ["txtLevel", "cmdGo", "lblResults", "txtT"]}
 CANNOT_RUN = "Mervane cannot run here because "
 
 
@@ -815,10 +820,20 @@ class AsAWebApplication(unittest.TestCase):
                     .filter((l) => l.getBoundingClientRect().bottom > document.getElementById(l.htmlFor)
                                                                          .getBoundingClientRect().top + 1)
                     .map((l) => l.dataset.name);
+                // Everything named, as it reads down the column; and each caption's box.
+                const named = shown.filter((e) => e.dataset.name && !e.closest('.grid'))
+                    .sort((a, b) => a.getBoundingClientRect().top - b.getBoundingClientRect().top)
+                    .map((e) => e.dataset.name);
+                const pairs = [...w.querySelectorAll('label[for]')].filter((l) => l.checkVisibility())
+                    .map((l) => [l.dataset.name, document.getElementById(l.htmlFor).dataset.name]);
+                // A drawing's text at its size on the screen.
+                const drawn = [...w.querySelectorAll('[data-name=picProfile] svg')].filter((s) => s.checkVisibility())
+                    .map((s) => s.getBoundingClientRect().width / s.viewBox.baseVal.width *
+                                parseFloat(s.getAttribute('font-size') || '12'));
                 return {scroll: document.documentElement.scrollWidth - innerWidth,
                         inside: r.left >= 0 && r.right <= innerWidth && r.top >= 0 && r.bottom <= innerHeight,
                         scrolls: w.scrollHeight <= w.clientHeight || getComputedStyle(w).overflowY === 'auto',
-                        column, small, captions};""", window)
+                        column, small, captions, named, pairs, drawn};""", window)
             with self.subTest(window):
                 self.assertEqual(found["scroll"], 0, "no horizontal scrolling")
                 self.assertEqual(found["small"], [], "text of 16 pixels at least")
@@ -832,6 +847,12 @@ class AsAWebApplication(unittest.TestCase):
                 elif window in designs:
                     self.assertEqual(found["column"], designs[window]["tabOrder"], "one column, in tab order")
                 self.assertEqual(found["captions"], [], "each box under its caption")
+                named = found["named"]
+                for label, box in found["pairs"]:
+                    self.assertEqual(named[named.index(label) + 1], box, "%s stands just above its box" % label)
+                heads = HEADED.get(window, [])
+                self.assertEqual([n for n in named if n in heads], heads, "each heading over what it heads")
+                self.assertTrue(all(size >= 12 for size in found["drawn"]), found["drawn"])
                 if window != "frmMain":
                     self.assertTrue(found["inside"] and found["scrolls"], "within the screen, scrolling down")
 
@@ -846,6 +867,20 @@ class AsAWebApplication(unittest.TestCase):
         self.assertEqual(d.execute_script("return document.querySelector('#frmCompare [data-name=txtStandardA]').value"),
                          "112")
         check("frmCompare")
+        d.execute_script("document.getElementById('frmCompare').close()")
+        # The profile's table stands each row's cells under the measure's name, within the screen.
+        stacked = d.execute_script("""
+            document.getElementById('frmProfile').showModal();
+            document.querySelector('#frmProfile [data-name=txtRows]').value =
+                'Vocabulary;10;3;14;0.9\\nTrail Making B (seconds);75;25;110;0.86;lower\\nno figures';
+            document.querySelector('#frmProfile [data-name=cmdGo]').click();
+            const grid = document.querySelector('#frmProfile [data-name=grdProfile]');
+            const cells = [...grid.querySelector('tbody tr').cells].filter((c) => c.checkVisibility());
+            return {within: grid.scrollWidth <= grid.clientWidth,
+                    under: cells.every((c, i) => i === 0 || c.getBoundingClientRect().top > cells[i - 1].getBoundingClientRect().top),
+                    score: cells[1].textContent, named: getComputedStyle(cells[1], '::before').content};""")
+        self.assertEqual(stacked, {"within": True, "under": True, "score": "14", "named": '"Score: "'})
+        check("frmProfile")
 
     def test_the_window_paints_before_the_core_arrives(self):
         d = self.driver

@@ -85,6 +85,11 @@ QWidget* MakeMultiLineBox(QWidget* parent, const design::Control& c)
         StyleAsFixedText(box);
         if (c.Has(design::kScrollBars))
             box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        // A pasted table keeps each line on one line, as a spreadsheet shows it.
+        if (design::IsInput(c) && !c.Has(design::kWordWrap)) {
+            box->setLineWrapMode(QPlainTextEdit::NoWrap);
+            box->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        }
         if (c.colour == design::Compulsory)
             Colour(box, kCompulsoryRed, parent->palette().color(QPalette::WindowText));
         else if (c.colour == design::Optional)
@@ -195,6 +200,7 @@ QWidget* Make(QWidget* window, QWidget* parent, const design::Control& c)
         grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
         grid->setTabKeyNavigation(false);
         grid->verticalHeader()->setDefaultSectionSize(design::Px(255));
+        grid->horizontalHeader()->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
         return grid;
     }
     case design::StatusBar: {
@@ -302,9 +308,19 @@ void SpanNotes(QTableView* grid, const TableModel& table)
             grid->setSpan(static_cast<int>(r), static_cast<int>(cells - 1), 1, static_cast<int>(columns - cells + 1));
 }
 
-// Each column as wide as its heading and the widest of its first whole rows,
-// and no narrower than a box: measuring ten thousand rows would cost more
-// than computing them.
+// The width of a heading on at most two lines, broken at the space nearest its middle.
+int HeadingWidth(const QFontMetrics& fm, const QString& heading)
+{
+    int best = fm.horizontalAdvance(heading);
+    for (qsizetype at = heading.indexOf(' '); at >= 0; at = heading.indexOf(' ', at + 1))
+        best = std::min(best, std::max(fm.horizontalAdvance(heading.left(at)), fm.horizontalAdvance(heading.mid(at + 1))));
+    return best;
+}
+
+// Each column as wide as the widest of its first rows' cells (but a note,
+// which runs across the columns it has no figures for), and no narrower than
+// a box or its heading, which takes a second line rather than widen it
+// further: measuring ten thousand rows would cost more than computing them.
 void FitColumns(QTableView* grid, const TableModel& model)
 {
     const auto& columns = model.Columns();
@@ -313,13 +329,18 @@ void FitColumns(QTableView* grid, const TableModel& model)
     constexpr int kNarrowest = 1050;  // twips
     const QFontMetrics fm(grid->font());
     const int margin = 2 * grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 8;
+    bool twoLines = false;
     for (std::size_t i = 0; i < columns.size(); ++i) {
-        int widest = fm.horizontalAdvance(QString::fromStdString(columns[i]));
+        int widest = 0;
         for (std::size_t r = 0; r < std::min(rows.size(), kRowsMeasured); ++r)
-            if (rows[r].size() == columns.size())
+            if (i < rows[r].size() && (rows[r].size() == columns.size() || i + 1 < rows[r].size()))
                 widest = std::max(widest, fm.horizontalAdvance(QString::fromStdString(rows[r][i])));
-        grid->setColumnWidth(static_cast<int>(i), std::max(design::Px(kNarrowest), widest + margin));
+        const QString heading = QString::fromStdString(columns[i]);
+        widest = std::max({widest, HeadingWidth(fm, heading), design::Px(kNarrowest) - margin});
+        twoLines = twoLines || fm.horizontalAdvance(heading) > widest;
+        grid->setColumnWidth(static_cast<int>(i), widest + margin);
     }
+    grid->horizontalHeader()->setFixedHeight((twoLines ? 2 : 1) * fm.lineSpacing() + 8);
 }
 
 }  // namespace
