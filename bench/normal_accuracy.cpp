@@ -16,7 +16,7 @@
 
 #include <boost/math/distributions/normal.hpp>
 
-#include "core/normal.h"
+#include "core/stats/normal.h"
 #include "tests/support/referencenormal.h"
 
 namespace {

@@ -7,7 +7,7 @@
 
 #include "core/interpretation.h"
 #include "core/messages.h"
-#include "core/normal.h"
+#include "core/stats/normal.h"
 #include "core/numbers.h"
 
 namespace core {

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "core/messages.h"
-#include "core/normal.h"
+#include "core/stats/normal.h"
 #include "core/numbers.h"
 
 namespace core {

@@ -5,7 +5,7 @@
 
 #include "core/curve.h"
 #include "core/messages.h"
-#include "core/normal.h"
+#include "core/stats/normal.h"
 #include "core/numbers.h"
 #include "core/steps.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/normal.h"
+#include "core/stats/normal.h"
 
 namespace core::messages {
 

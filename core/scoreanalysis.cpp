@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "core/messages.h"
-#include "core/normal.h"
+#include "core/stats/normal.h"
 #include "core/numbers.h"
 #include "core/steps.h"
 

@@ -1,4 +1,4 @@
-// Writes core/normaltables.inc: the constants of the fast normal distribution,
+// Writes core/stats/normaltables.inc: the constants of the fast normal distribution,
 // each computed in 400-bit arithmetic and rounded once, with the truncation
 // and storage bounds that core/normal.cpp's error budget relies on, verified
 // here rather than assumed.

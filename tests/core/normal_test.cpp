@@ -1,4 +1,4 @@
-#include "core/normal.h"
+#include "core/stats/normal.h"
 
 #include <bit>
 #include <cmath>

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/normal.h"
+#include "core/stats/normal.h"
 
 // Records every call, answers with the real distribution, and can be told to
 // fail one call.

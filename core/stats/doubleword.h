@@ -1,5 +1,5 @@
-#ifndef MERVANE_CORE_DOUBLEWORD_H
-#define MERVANE_CORE_DOUBLEWORD_H
+#ifndef MERVANE_CORE_STATS_DOUBLEWORD_H
+#define MERVANE_CORE_STATS_DOUBLEWORD_H
 
 // Double-word arithmetic: a number held as an unevaluated sum hi + lo of two
 // doubles, |lo| <= ulp(hi) / 2, about 106 bits. The algorithms and their

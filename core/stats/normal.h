@@ -1,5 +1,5 @@
-#ifndef MERVANE_CORE_NORMAL_H
-#define MERVANE_CORE_NORMAL_H
+#ifndef MERVANE_CORE_STATS_NORMAL_H
+#define MERVANE_CORE_STATS_NORMAL_H
 
 #include <cstdint>
 

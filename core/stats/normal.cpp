@@ -1,4 +1,4 @@
-#include "core/normal.h"
+#include "core/stats/normal.h"
 
 #include <atomic>
 #include <cmath>
@@ -10,7 +10,7 @@
 #include <boost/version.hpp>
 #include <boost/multiprecision/cpp_bin_float.hpp>
 
-#include "core/doubleword.h"
+#include "core/stats/doubleword.h"
 
 // Boost.Math warms its constants for each type it is used with before main,
 // so that threads cannot race to build them. Here that cost ~10 ms at every
@@ -35,7 +35,7 @@ struct erf_inv_initializer<multiprecision::cpp_bin_float_quad, Policy> {
 namespace core {
 namespace {
 
-#include "core/normaltables.inc"
+#include "core/stats/normaltables.inc"
 
 using Wide = boost::multiprecision::cpp_bin_float_quad;
 

@@ -1,0 +1,23 @@
+#ifndef MERVANE_CORE_STATS_STUDENTST_H
+#define MERVANE_CORE_STATS_STUDENTST_H
+
+#include <optional>
+
+// Student's t distribution, central and non-central, as the tests of a case
+// against a small control sample need them: Boost.Math's, evaluated in
+// double (not promoted to long double, which the browser edition runs as a
+// slow 128-bit software type), so that both editions compute alike. A value
+// beyond what the distributions can evaluate throws a std::exception.
+namespace core::stats {
+
+// P(T <= t) for Student's t on df degrees of freedom.
+double StudentsTCdf(double df, double t);
+
+// The non-centrality at which the non-central t on df degrees of freedom has
+// P(T <= tObserved) = target, found by TOMS 748 within a bracket doubled
+// outward at most 80 times; nullopt where none is found.
+std::optional<double> NonCentrality(double df, double tObserved, double target);
+
+}  // namespace core::stats
+
+#endif
