@@ -3,7 +3,7 @@
 #include <cmath>
 #include <utility>
 
-#include "core/batch.h"
+#include "core/battery.h"
 #include "core/interpretation.h"
 #include "core/messages.h"
 #include "core/stats/normal.h"
@@ -12,156 +12,26 @@
 namespace core {
 namespace {
 
-// The table's columns; the interval's two are headed with the level.
-std::vector<std::string> Columns(const std::string& level)
-{
-    return {"Measure", "Score", "z", "Percentile", "Standard", "Label", level + "% true-score interval: low",
-            level + "% true-score interval: high", "From mean", "Critical difference", "Strength or weakness"};
-}
-
-// What a row that cannot be computed says in place of its figures.
-namespace note {
-constexpr std::string_view kFields =
-    "needs a name, mean, SD, score and, if known, a reliability and a direction, separated by tabs or semicolons";
-constexpr std::string_view kSdNotPositive = "the SD must be above 0";
-constexpr std::string_view kReliability = "the reliability must be above 0 and below 1";
-constexpr std::string_view kDirection = "the direction must be higher or lower";
-constexpr std::string_view kTooLarge = "a figure is too large a number to work with";
-}  // namespace note
-
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
-
-std::string_view Trim(std::string_view s)
-{
-    while (!s.empty() && IsBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
-
-// A line's fields: split at tabs; in a line without a tab, at semicolons; in
-// a line with neither, typed by hand, at commas where the comma is no
-// decimal separator.
-std::vector<std::string_view> Fields(std::string_view line, std::string_view separator)
-{
-    const auto has = [line](char c) { return line.find(c) != std::string_view::npos; };
-    const char at = has('\t') ? '\t' : has(';') || separator == "," ? ';' : ',';
-    std::vector<std::string_view> fields;
-    for (std::size_t start = 0;;) {
-        const std::size_t end = line.find(at, start);
-        fields.push_back(Trim(line.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start)));
-        if (end == std::string_view::npos)
-            return fields;
-        start = end + 1;
-    }
-}
-
-bool IsNumber(std::string_view field, std::string_view separator)
-{
-    return ReadScoreLine(field, separator).kind == ScoreLine::Kind::Number;
-}
-
-std::string Lowercase(std::string_view s)
-{
-    std::string out(s);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return out;
-}
-
-// One pasted line: its name and score as pasted, and either its figures or
-// the note that says why it has none.
-struct Row {
-    std::string name, score, note;
-    double m = 0, s = 0, x = 0;
-    std::optional<double> r;
-    bool lower = false;
-    double z = 0, standard = 0, percent = 0;
+// A line of the battery as the profile shows it.
+struct Row : Measure {
     // Where strengths and weaknesses are judged: the difference from the mean they are judged
     // against, and the difference that it must exceed at the level.
     std::optional<double> fromMean, critical;
     int standing = 0;  // +1 a relative strength, -1 a relative weakness
 };
 
-// The fields read strictly, checked in the order the notes are listed.
-Row ReadRow(std::string_view line, std::string_view separator)
+// A text without the blanks around it.
+std::string Trimmed(std::string_view s)
 {
-    const std::vector<std::string_view> fields = Fields(line, separator);
-    Row row;
-    row.name = std::string(fields[0]);
-    if (fields.size() < 4 || fields.size() > 6) {
-        row.note = note::kFields;
-        return row;
-    }
-    row.score = std::string(fields[3]);
-    struct Figure {
-        std::size_t field;
-        double* value;
-        std::string_view what;
-    };
-    double r = 0;
-    const bool reliability = fields.size() >= 5 && !fields[4].empty();
-    const Figure figures[] = {{1, &row.m, "mean"}, {2, &row.s, "SD"}, {3, &row.x, "score"}, {4, &r, "reliability"}};
-    for (const Figure& f : figures) {
-        if (f.field == 4 && !reliability)
-            break;
-        const ScoreLine read = ReadScoreLine(fields[f.field], separator);
-        if (read.kind != ScoreLine::Kind::Number) {
-            row.note = "the " + std::string(f.what) + " is not a number";
-            return row;
-        }
-        *f.value = LenientParse(read.number);
-        if (!std::isfinite(*f.value)) {
-            row.note = note::kTooLarge;
-            return row;
-        }
-    }
-    if (!(row.s > 0)) {
-        row.note = note::kSdNotPositive;
-        return row;
-    }
-    if (reliability) {
-        if (!(r > 0 && r < 1)) {
-            row.note = note::kReliability;
-            return row;
-        }
-        row.r = r;
-    }
-    const std::string direction = fields.size() == 6 ? Lowercase(fields[5]) : std::string();
-    if (direction != "" && direction != "higher" && direction != "lower")
-        row.note = note::kDirection;
-    row.lower = direction == "lower";
-    return row;
+    const std::size_t from = s.find_first_not_of(" \t\r"), to = s.find_last_not_of(" \t\r");
+    return from == std::string_view::npos ? std::string() : std::string(s.substr(from, to - from + 1));
 }
 
-// The row's place on the standard-score scale; a lower-is-better score is
-// turned round its mean, and its percentile is the share who do worse: the
-// exact CDF with score and mean swapped, so no precision is lost in the tail.
-void Standardise(Row& row, StatisticsComponent& stats)
+// The table's columns; the interval's two are headed with the level.
+std::vector<std::string> Columns(const std::string& level)
 {
-    row.z = row.lower ? (row.m - row.x) / row.s : (row.x - row.m) / row.s;
-    row.standard = 100 + 15 * row.z;
-    const StatOutcome p = row.lower ? stats.NormalCdf(row.m, row.x, row.s) : stats.NormalCdf(row.x, row.m, row.s);
-    if (!std::isfinite(row.standard) || !p.Ok())
-        row.note = note::kTooLarge;
-    row.percent = 100 * p.value;
-}
-
-// What the picture and the report call a measure.
-std::string Called(const Row& row, std::size_t number)
-{
-    return (row.name.empty() ? "row " + std::to_string(number) : row.name) + (row.lower ? " (lower is better)" : "");
-}
-
-// "a", "a and b", "a, b and c".
-std::string Listed(const std::vector<std::string>& items)
-{
-    std::string out;
-    for (std::size_t i = 0; i < items.size(); ++i)
-        out += (i == 0 ? "" : i + 1 == items.size() ? " and " : ", ") + items[i];
-    return out;
+    return {"Measure", "Score", "z", "Percentile", "Standard", "Label", level + "% true-score interval: low",
+            level + "% true-score interval: high", "From mean", "Critical difference", "Strength or weakness"};
 }
 
 class Profile {
@@ -170,21 +40,9 @@ public:
 
     ProfileResults Run(const ProfileInputs& in)
     {
-        std::vector<std::string_view> lines;
-        // Past one line more than a heading and the most measures, the rest need not be read.
-        for (std::size_t start = 0; start <= in.txtRows.size() && lines.size() <= kMostMeasures + 1;) {
-            const std::size_t end = std::min(in.txtRows.find('\n', start), in.txtRows.size());
-            // A line of blanks is no line; a leading tab before an empty name is its first field.
-            if (const std::string_view line = std::string_view(in.txtRows).substr(start, end - start); !Trim(line).empty())
-                lines.push_back(line);
-            start = end + 1;
-        }
-        if (!lines.empty() && IsHeading(lines.front()))
-            lines.erase(lines.begin());
-        if (lines.empty())
-            return Refused(std::string(messages::kNoMeasures));
-        if (lines.size() > kMostMeasures)
-            return Refused(std::string(messages::kTooManyMeasures));
+        core::Battery battery = ReadBattery(in.txtRows, separator_, stats_);
+        if (battery.message)
+            return Refused(std::move(*battery.message));
         const std::optional<double> c = in.txtLevel.empty() ? 0.0 : StrictParse(in.txtLevel, separator_);
         if (!c)
             return Refused(messages::NotANumber(messages::subject::kLevel));
@@ -194,15 +52,11 @@ public:
         if (!q.Ok())
             return Refused(messages::StatisticsFailed(q.failure, messages::subject::kCriticalZ));
         zc_ = -q.value;
-        level_ = std::string(Trim(in.txtLevel));
+        level_ = Trimmed(in.txtLevel);
 
-        for (std::string_view line : lines) {
-            Row row = ReadRow(line, separator_);
-            if (row.note.empty())
-                Standardise(row, stats_);
-            rows_.push_back(std::move(row));
-        }
-        Battery();
+        for (Measure& measure : battery.measures)
+            rows_.push_back(Row{std::move(measure)});
+        JudgeStrengths();
         ProfileResults out;
         out.table.columns = Columns(level_);
         for (const Row& row : rows_)
@@ -225,19 +79,6 @@ private:
         return out;
     }
 
-    // The first line is a heading when it has the fields of a measure and
-    // none of its mean, SD and score is a number.
-    bool IsHeading(std::string_view line) const
-    {
-        const std::vector<std::string_view> fields = Fields(line, separator_);
-        if (fields.size() < 4)
-            return false;
-        for (std::size_t i = 1; i <= 3; ++i)
-            if (IsNumber(fields[i], separator_))
-                return false;
-        return true;
-    }
-
     std::vector<const Row*> Computed() const
     {
         std::vector<const Row*> computed;
@@ -251,7 +92,7 @@ private:
     // at least), each score's difference from their own mean against the
     // standard error of that difference, with independent errors of
     // measurement: 15 sqrt((1 - r)(1 - 2/k) + S/k^2), S the sum of 1 - r_j.
-    void Battery()
+    void JudgeStrengths()
     {
         const std::vector<const Row*> computed = Computed();
         const std::size_t k = computed.size();

@@ -45,8 +45,6 @@ struct ProfilePicture {
     std::string level = "95";
 };
 
-inline constexpr std::size_t kMostMeasures = 200;
-
 // The table, the mean standard score, the picture as SVG, the report, and
 // the message that stopped the run, if one did: then nothing is computed.
 struct ProfileResults {
