@@ -8,6 +8,7 @@
 #include "core/casecontrols.h"
 #include "core/compare.h"
 #include "core/conversion.h"
+#include "core/lowscores.h"
 #include "core/numbers.h"
 #include "core/profile.h"
 #include "core/scoreanalysis.h"
@@ -95,5 +96,36 @@ void ProfileOfTheMostMeasures(benchmark::State& state)
 BENCHMARK(ProfileOfTheMostMeasures)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+// How many low scores healthy people have on a battery of 20 measures
+// correlating 0.4: the exact path (quadrature), and the matrix path (a
+// million Monte Carlo draws). Targets: 5 ms and 0.5 s.
+core::LowScoresInputs LowScores20(bool matrix)
+{
+    core::LowScoresInputs in;
+    for (int i = 0; i < 20; ++i) {
+        in.txtRows += "T" + std::to_string(i) + "\t100\t15\t" + (i < 3 ? "74" : "100") + "\n";
+        for (int j = 0; matrix && j <= i; ++j)
+            in.txtCorrelations += j == i ? "1\n" : "0.4\t";
+    }
+    in.txtCorrelation = "0.4";
+    return in;
+}
+
+void LowScoresExact20(benchmark::State& state)
+{
+    const core::LowScoresInputs in = LowScores20(false);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(core::CountLowScores(in));
+}
+BENCHMARK(LowScoresExact20)->Unit(benchmark::kMillisecond);
+
+void LowScoresMatrix20(benchmark::State& state)
+{
+    const core::LowScoresInputs in = LowScores20(true);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(core::CountLowScores(in));
+}
+BENCHMARK(LowScoresMatrix20)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 BENCHMARK_MAIN();

@@ -9,6 +9,7 @@
 #include "core/conversion.h"
 #include "core/curve.h"
 #include "core/interpretation.h"
+#include "core/lowscores.h"
 #include "core/profile.h"
 #include "core/scoreanalysis.h"
 
@@ -116,6 +117,16 @@ Shown CaseAgainstControls(const Texts& boxes, std::string_view separator)
     return shown;
 }
 
+std::unique_ptr<Run> StartLowScores(const Texts& boxes, std::string_view separator)
+{
+    return core::StartLowScores(Read(boxes, kLowScoresInputs), separator);
+}
+
+Shown LowScores(const Texts& boxes, std::string_view separator)
+{
+    return CountLowScores(Read(boxes, kLowScoresInputs), separator);
+}
+
 Texts Nothing() { return {}; }
 
 constexpr Calculation kCalculations[] = {
@@ -126,6 +137,7 @@ constexpr Calculation kCalculations[] = {
     {"frmProfile", "cmdGo", &Profile, &BlankProfile},
     {"frmCompare", "cmdGo", &Compare, &Nothing},
     {"frmCase", "cmdGo", &CaseAgainstControls, &Nothing},
+    {"frmLowScores", "cmdGo", &LowScores, &Nothing, &StartLowScores},
 };
 
 }  // namespace
@@ -180,6 +192,28 @@ Reopening Reopened(const design::Window& window, const Texts& kept, const Texts&
         r.texts[to] = std::move(text);
     }
     return r;
+}
+
+namespace {
+
+// A quick calculation, done in its one slice.
+class Done final : public Run {
+public:
+    explicit Done(Shown shown) : shown_(std::move(shown)) {}
+    bool Step() override { return true; }
+    Shown Result() override { return std::move(shown_); }
+
+private:
+    Shown shown_;
+};
+
+}  // namespace
+
+std::unique_ptr<Run> Start(const Calculation& calculation, const Texts& boxes, std::string_view decimalSeparator)
+{
+    if (calculation.start)
+        return calculation.start(boxes, decimalSeparator);
+    return std::make_unique<Done>(calculation.run(boxes, decimalSeparator));
 }
 
 const Calculation* CalculationOf(std::string_view window)

@@ -2,6 +2,7 @@
 #define MERVANE_CORE_CALCULATION_H
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,15 +38,29 @@ struct Shown {
     std::string spoken;
 };
 
+// A calculation's run, done in slices so that a window can stay responsive
+// through a long one: Step does the next slice and says whether all is done;
+// Result is then what the window shows.
+class Run {
+public:
+    virtual ~Run() = default;
+    virtual bool Step() = 0;
+    virtual Shown Result() = 0;
+};
+
 // A window's calculation: the button that runs it, the run itself on the
-// window's boxes as they stand, and what the window shows as it opens beyond
-// its design's texts.
+// window's boxes as they stand, what the window shows as it opens beyond its
+// design's texts, and, for one that can take long, its run in slices.
 struct Calculation {
     std::string_view window;
     std::string_view command;
     Shown (*run)(const Texts& boxes, std::string_view decimalSeparator);
     Texts (*opening)();
+    std::unique_ptr<Run> (*start)(const Texts& boxes, std::string_view decimalSeparator) = nullptr;
 };
+
+// A window's command on its boxes as they stand, in slices; a quick one is one slice.
+std::unique_ptr<Run> Start(const Calculation& calculation, const Texts& boxes, std::string_view decimalSeparator);
 
 // The texts a window takes from its opener's boxes as it opens, by the
 // design's list of what it carries.

@@ -1,6 +1,7 @@
 #ifndef MERVANE_CORE_MESSAGES_H
 #define MERVANE_CORE_MESSAGES_H
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -44,10 +45,28 @@ inline constexpr std::string_view kControlsSdMustBePositive = "The controls' SD 
 inline constexpr std::string_view kLimitsNotComputed =
     "The confidence limits cannot be computed for figures this extreme.";
 
+// The low-scores window's.
+inline constexpr std::string_view kTwoMeasuresNeeded = "The battery needs at least two measures that can be computed.";
+inline constexpr std::string_view kCorrelationNeeded =
+    "Give the average correlation between the measures, or their correlations.";
+inline constexpr std::string_view kAverageCorrelationOutOfRange = "The average correlation must be from 0 up to 1.";
+inline constexpr std::string_view kNotPositiveDefinite =
+    "These correlations cannot all hold at once: the matrix is not positive definite.";
+inline constexpr std::string_view kTooManyCorrelated =
+    "The correlations serve at most 60 measures: give the average correlation for a larger battery.";
+std::string CorrelationNotANumber(std::size_t row, std::string_view text);
+std::string CorrelationsRagged(std::size_t row, std::size_t values);
+std::string CorrelationsCount(std::size_t given, std::size_t battery);
+std::string CorrelationsDiagonal(std::size_t row, const std::string& value);
+std::string CorrelationOutOfRange(std::size_t row, const std::string& value);
+std::string CorrelationsAsymmetric(std::size_t row, std::size_t column);
+
 // What a value is called in the messages about it.
 namespace subject {
 inline constexpr std::string_view kMean = "The measure mean";
 inline constexpr std::string_view kLevel = "The confidence level";
+inline constexpr std::string_view kAverageCorrelation = "The average correlation";
+inline constexpr std::string_view kCutoff = "The cut-off at the 5th percentile";
 inline constexpr std::string_view kSd = "The measure SD";
 inline constexpr std::string_view kRawScore = "The raw score";
 inline constexpr std::string_view kStipulatedSd = "The user stipulated SD";

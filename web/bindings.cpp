@@ -7,6 +7,7 @@
 #include <emscripten/val.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 
 #include "core/calculation.h"
@@ -61,12 +62,11 @@ std::string Command(const std::string& window)
     return c ? std::string(c->command) : std::string();
 }
 
-// A window's boxes by name in; what its command shows out: the texts by box
-// name, the grid's columns, rows and tab-separated copy (or null), the message
-// (or null) and what a screen reader is told.
-val Run(const std::string& window, val boxes, const std::string& decimalSeparator)
+// What a command shows: the texts by box name, the grid's columns, rows and
+// tab-separated copy (or null), the message (or null) and what a screen
+// reader is told.
+val Out(const core::Shown& shown)
 {
-    const core::Shown shown = core::CalculationOf(window)->run(Texts(boxes), decimalSeparator);
     val out = val::object();
     out.set("texts", Object(shown.texts));
     if (shown.table) {
@@ -85,6 +85,22 @@ val Run(const std::string& window, val boxes, const std::string& decimalSeparato
     out.set("spoken", shown.spoken);
     return out;
 }
+
+// A window's command on its boxes by name, in slices, so that the page stays
+// responsive through a long one: step() does the next slice and says whether
+// all is done; result() is then what the window shows.
+class Job {
+public:
+    Job(const std::string& window, val boxes, const std::string& decimalSeparator)
+        : run_(core::Start(*core::CalculationOf(window), Texts(boxes), decimalSeparator))
+    {
+    }
+    bool step() { return run_->Step(); }
+    val result() { return Out(run_->Result()); }
+
+private:
+    std::unique_ptr<core::Run> run_;
+};
 
 // What a window shows as it opens, beyond its design's texts.
 val Opening(const std::string& window)
@@ -145,7 +161,10 @@ std::string MakerAddress() { return core::texts::kMakerAddress; }
 EMSCRIPTEN_BINDINGS(mervane)
 {
     emscripten::function("command", &Command);
-    emscripten::function("run", &Run);
+    emscripten::class_<Job>("Job")
+        .constructor<std::string, val, std::string>()
+        .function("step", &Job::step)
+        .function("result", &Job::result);
     emscripten::function("opening", &Opening);
     emscripten::function("kept", &Kept);
     emscripten::function("reopened", &Reopened);

@@ -174,13 +174,42 @@
       }
     }
 
+    // A command runs in slices: a quick one is done at once; through a long
+    // one the window says it is working and can still be closed, which drops
+    // the run, as another Go replaces it.
+    const jobs = {};
     function run(windowId) {
-      const shown = core.run(windowId, read(windowId), separator);
-      show(windowId, shown.texts, shown.table);
-      if (shown.message !== null)
-        showMessage(shown.message);
-      else
-        announce(shown.spoken);
+      const dialog = byId(windowId);
+      const job = new core.Job(windowId, read(windowId), separator);
+      jobs[windowId] = job;
+      const began = performance.now();
+      const end = () => {
+        job.delete();
+        if (jobs[windowId] === job)
+          delete jobs[windowId];
+        if (!jobs[windowId])
+          dialog.removeAttribute('aria-busy');
+      };
+      const slice = () => {
+        if (jobs[windowId] !== job || (windowId !== 'frmMain' && !dialog.open))
+          return end();
+        if (!job.step()) {
+          if (!dialog.hasAttribute('aria-busy') && performance.now() - began > 300) {
+            dialog.setAttribute('aria-busy', 'true');
+            announce(WORKING);
+          }
+          setTimeout(slice, 0);
+          return;
+        }
+        const shown = job.result();
+        end();
+        show(windowId, shown.texts, shown.table);
+        if (shown.message !== null)
+          showMessage(shown.message);
+        else
+          announce(shown.spoken);
+      };
+      slice();
     }
 
     // A window opens in its design state, with the inputs it kept when it
@@ -317,6 +346,8 @@
     document.documentElement.dataset.ready = 'true';
     performance.mark('mervane-interactive');
   }
+
+  const WORKING = 'Working: this takes a moment.';
 
   // Why Mervane cannot run here, in place of windows that would only pretend to work.
   const NO_WASM = 'Mervane cannot run here because this browser does not run WebAssembly, which it calculates ' +

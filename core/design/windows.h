@@ -8,6 +8,7 @@
 #include "core/design/frmconvert.h"
 #include "core/design/frmcredits.h"
 #include "core/design/frminterpret.h"
+#include "core/design/frmlowscores.h"
 #include "core/design/frmmain.h"
 #include "core/design/frmprofile.h"
 #include "core/design/frmsplash.h"
@@ -16,7 +17,8 @@ namespace core::design {
 
 // Every window of the program: the main window first, as the page lists them.
 inline constexpr const Window* kWindows[] = {&frmMain,  &frmConvert, &frmAssumptions, &frmCredits, &frmInterpret,
-                                             &frmBatch, &frmProfile, &frmCompare, &frmCase,   &frmSplash};
+                                             &frmBatch, &frmProfile, &frmCompare, &frmCase,   &frmLowScores,
+                                             &frmSplash};
 
 inline constexpr Opening kOpenings[] = {
     {&frmMain, "picConf", "F1", &frmConvert},
@@ -27,6 +29,7 @@ inline constexpr Opening kOpenings[] = {
     {&frmMain, "cmdCompare", "F4", &frmCompare},
     {&frmMain, "cmdCase", "F5", &frmCase},
     {&frmInterpret, "cmdBatch", "", &frmBatch},
+    {&frmProfile, "cmdLowScores", "", &frmLowScores},
 };
 
 }  // namespace core::design

@@ -537,6 +537,34 @@ void TestWindows::caseAgainstControlsOpensPrefilledAndIsWired()
     }
 }
 
+void TestWindows::lowScoresOpenFromTheProfileAndAreWired()
+{
+    ui::CalculationWindow profile(nullptr, core::design::frmProfile, nullptr);
+    uitest::ShowAndActivate(&profile);
+    const QString battery = QStringLiteral("Vocabulary\t10\t3\t4\nTrail Making B\t75\t25\t140\t0.86\tlower");
+    profile.findChild<QPlainTextEdit*>("txtRows")->setPlainText(battery);
+    bool checked = false;
+    uitest::OnNextModal([&](QWidget* w) {
+        const auto closeAnyway = qScopeGuard([w] { w->close(); });
+        QCOMPARE(w->objectName(), QStringLiteral("frmLowScores"));
+        QCOMPARE(w->findChild<QPlainTextEdit*>("txtRows")->toPlainText(), battery);
+        auto* grid = w->findChild<QTableView*>("grdLowScores");
+        Type(w, "txtCorrelation", "0.4");
+        QTest::mouseClick(Button(w, "cmdGo"), Qt::LeftButton);
+        QCOMPARE(grid->model()->index(2, 1).data().toString(), QStringLiteral("2 of 2"));
+        // The matrix path, in slices.
+        w->findChild<QPlainTextEdit*>("txtCorrelations")->setPlainText(QStringLiteral("1\n0.3 1"));
+        QTest::mouseClick(Button(w, "cmdGo"), Qt::LeftButton);
+        QVERIFY(!grid->model()->index(2, 3).data().toString().isEmpty());  // its Monte Carlo SE
+        QTest::mouseClick(Button(w, "cmdCopy"), Qt::LeftButton);
+        QVERIFY(QApplication::clipboard()->text().startsWith(QStringLiteral("Cut-off\tThis person\t")));
+        checked = true;
+    });
+    QTest::mouseClick(Button(&profile, "cmdLowScores"), Qt::LeftButton);
+    uitest::ForgetWaits();
+    QVERIFY(checked);
+}
+
 // A function key of the main window opens nothing over a window that is open.
 void TestWindows::oneModalWindowAtATime()
 {

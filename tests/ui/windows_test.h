@@ -37,6 +37,7 @@ private slots:
     void twoScoresOpenPrefilledAndAreWired();
     void caseAgainstControlsOpensPrefilledAndIsWired();
     void oneModalWindowAtATime();
+    void lowScoresOpenFromTheProfileAndAreWired();
     void splashStartsTheProgram();
     void exitingDuringTheSplashLeavesItUntilItCloses();
     void everyCaptionFits();

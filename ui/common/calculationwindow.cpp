@@ -74,7 +74,15 @@ void CalculationWindow::done(int result)
 
 void CalculationWindow::cmdGo_Click()
 {
-    core::Shown shown = calculation_.run(form().Read(), DecimalSeparator());
+    // A long command runs to its end with the busy pointer: a fraction of a second here.
+    const std::unique_ptr<core::Run> run = core::Start(calculation_, form().Read(), DecimalSeparator());
+    if (!run->Step()) {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        while (!run->Step()) {
+        }
+        QGuiApplication::restoreOverrideCursor();
+    }
+    core::Shown shown = run->Result();
     if (shown.table)
         table_ = std::move(shown.table->tsv);
     for (const design::Control& c : form().Design().controls)

@@ -1,0 +1,351 @@
+#include "core/lowscores.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "core/battery.h"
+#include "core/messages.h"
+#include "core/numbers.h"
+#include "core/stats/lowcounts.h"
+#include "core/stats/normal.h"
+
+namespace core {
+namespace {
+
+// A cut-off: a measure counts when its z, turned round where lower is better, is at or below it.
+struct Cutoff {
+    std::string_view name;    // in the table
+    std::string_view phrase;  // in the report, after "at or below"
+};
+
+constexpr std::array<Cutoff, 4> kCutoffs{{
+    {"Standard score 85 or less (1 SD)", "a standard score of 85"},
+    {"Standard score 80 or less", "80"},
+    {"5th percentile or less", "the 5th percentile"},
+    {"Standard score 70 or less (2 SD)", "70"},
+}};
+
+// Unusual: fewer than this share of healthy people have as many low scores or more.
+constexpr double kUnusual = 0.05;
+
+const std::vector<std::string> kColumns{"Cut-off", "This person", "Healthy people with as many or more (%)",
+                                        "Monte Carlo SE", "Unusual from"};
+
+bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+// A pasted correlation matrix's rows: on each line, the numbers after any
+// leading words (a test's name); a line with no number (a heading) is no row.
+struct MatrixRows {
+    std::vector<std::vector<double>> rows;
+    std::optional<std::string> message;
+};
+
+MatrixRows ReadRows(std::string_view text, std::string_view separator)
+{
+    MatrixRows out;
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        std::vector<std::string_view> fields;
+        const std::string_view line = text.substr(start, end - start);
+        for (std::size_t i = 0; i < line.size();) {
+            while (i < line.size() && (IsSpace(line[i]) || line[i] == ';'))
+                ++i;
+            std::size_t j = i;
+            while (j < line.size() && !IsSpace(line[j]) && line[j] != ';')
+                ++j;
+            if (j > i)
+                fields.push_back(line.substr(i, j - i));
+            i = j;
+        }
+        std::size_t first = 0;
+        while (first < fields.size() && !StrictParse(fields[first], separator))
+            ++first;
+        if (first < fields.size()) {
+            std::vector<double> row;
+            for (std::size_t f = first; f < fields.size(); ++f) {
+                const std::optional<double> value = StrictParse(fields[f], separator);
+                if (!value) {
+                    out.message = messages::CorrelationNotANumber(out.rows.size() + 1, fields[f]);
+                    return out;
+                }
+                row.push_back(*value);
+            }
+            out.rows.push_back(std::move(row));
+        }
+        start = end + 1;
+    }
+    return out;
+}
+
+// The full symmetric matrix of `lines` measures, row by row, from a full
+// matrix or its lower triangle with or without the diagonal; or the message
+// that says what is wrong with it.
+std::optional<std::string> ReadMatrix(std::string_view text, std::string_view separator, std::size_t lines,
+                                      std::vector<double>& r)
+{
+    const MatrixRows read = ReadRows(text, separator);
+    if (read.message)
+        return read.message;
+    const std::vector<std::vector<double>>& rows = read.rows;
+    const std::size_t n = rows.size();
+    // The row that breaks a shape, counted from 1, or 0 where none does.
+    const auto breaks = [&rows](auto length) {
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            if (rows[i].size() != length(i))
+                return i + 1;
+        return std::size_t{0};
+    };
+    const bool full = n > 1 && breaks([n](std::size_t) { return n; }) == 0;
+    const bool triangle = !full && breaks([](std::size_t i) { return i + 1; }) == 0;
+    if (!full && !triangle) {
+        const std::size_t row = n > 0 && rows[0].size() > 1 ? breaks([n](std::size_t) { return n; })
+                                                            : breaks([](std::size_t i) { return i + 1; });
+        return messages::CorrelationsRagged(row, rows[row - 1].size());
+    }
+    // A triangle without its diagonal has no first row, and no 1 at the end of each.
+    const bool diagonal = full || std::all_of(rows.begin(), rows.end(), [](const auto& row) { return row.back() == 1; });
+    const std::size_t m = diagonal ? n : n + 1;
+    if (m != lines)
+        return messages::CorrelationsCount(m, lines);
+    r.assign(m * m, 0.0);
+    for (std::size_t i = 0; i < m; ++i) {
+        r[i * m + i] = 1;
+        if (!diagonal && i == 0)
+            continue;
+        const std::vector<double>& row = rows[diagonal ? i : i - 1];
+        for (std::size_t j = 0; j < row.size(); ++j) {
+            const double v = row[j];
+            const std::size_t number = (diagonal ? i : i - 1) + 1;
+            if (i == j) {
+                if (v != 1)
+                    return messages::CorrelationsDiagonal(number, NumberText(v, separator));
+            } else if (!(v > -1 && v < 1)) {
+                return messages::CorrelationOutOfRange(number, NumberText(v, separator));
+            } else if (full && j < i && v != rows[j][i]) {
+                return messages::CorrelationsAsymmetric(i + 1, j + 1);
+            } else {
+                r[i * m + j] = r[j * m + i] = v;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+class LowScores final : public Run {
+public:
+    LowScores(const LowScoresInputs& in, std::string_view separator, StatisticsComponent& stats)
+        : in_(in), separator_(separator)
+    {
+        Prepare(stats);
+    }
+
+    bool Step() override
+    {
+        if (sampler_ && sampler_->Drawn() < kLowScoreDraws)
+            sampler_->Draw(std::min(kLowScoreSlice, kLowScoreDraws - sampler_->Drawn()));
+        return !sampler_ || sampler_->Drawn() >= kLowScoreDraws;
+    }
+
+    Shown Result() override
+    {
+        Shown shown;
+        if (message_) {
+            shown.table = Table{};
+            shown.texts = {{"txtReport", ""}};
+            shown.message = std::move(message_);
+            return shown;
+        }
+        if (sampler_)
+            for (std::size_t c = 0; c < kCutoffs.size(); ++c) {
+                const std::vector<std::uint64_t>& counts = sampler_->Counts()[c];
+                std::uint64_t atLeast = 0;
+                tails_[c].assign(counts.size(), 0.0);
+                for (std::size_t k = counts.size(); k-- > 0;) {
+                    atLeast += counts[k];
+                    tails_[c][k] = static_cast<double>(atLeast) / static_cast<double>(kLowScoreDraws);
+                }
+            }
+        Table table{kColumns, {}, {}};
+        for (std::size_t c = 0; c < kCutoffs.size(); ++c)
+            table.rows.push_back(Cells(c));
+        table.tsv = Tsv(table);
+        shown.table = std::move(table);
+        shown.texts = {{"txtReport", Report()}};
+        shown.spoken = "Low scores shown: " + shown.table->rows[2][1] + " at or below the 5th percentile.";
+        return shown;
+    }
+
+private:
+    void Refuse(std::string message) { message_ = std::move(message); }
+
+    void Prepare(StatisticsComponent& stats)
+    {
+        Battery battery = ReadBattery(in_.txtRows, separator_, stats);
+        if (battery.message)
+            return Refuse(std::move(*battery.message));
+        lines_ = std::move(battery.measures);
+        std::vector<std::size_t> computed;
+        for (std::size_t i = 0; i < lines_.size(); ++i)
+            if (lines_[i].Computed())
+                computed.push_back(i);
+        if (computed.size() < 2)
+            return Refuse(std::string(messages::kTwoMeasuresNeeded));
+        const StatOutcome fifth = stats.NormalQuantile(0.05, 0, 1);
+        if (!fifth.Ok())
+            return Refuse(messages::StatisticsFailed(fifth.failure, messages::subject::kCutoff));
+        const std::vector<double> cutoffs{-1, -4.0 / 3.0, fifth.value, -2};
+        for (std::size_t c = 0; c < cutoffs.size(); ++c)
+            for (std::size_t i : computed)
+                person_[c] += lines_[i].z <= cutoffs[c];
+        m_ = computed.size();
+
+        const bool matrix = in_.txtCorrelations.find_first_not_of(" \t\r\n") != std::string::npos;
+        if (matrix) {
+            std::vector<double> full;
+            if (std::optional<std::string> wrong = ReadMatrix(in_.txtCorrelations, separator_, lines_.size(), full))
+                return Refuse(std::move(*wrong));
+            if (m_ > kMostCorrelated)
+                return Refuse(std::string(messages::kTooManyCorrelated));
+            // Between the scores as turned round: a turned measure's row and column change sign.
+            std::vector<double> r(m_ * m_);
+            for (std::size_t a = 0; a < m_; ++a)
+                for (std::size_t b = 0; b < m_; ++b) {
+                    const Measure &x = lines_[computed[a]], &y = lines_[computed[b]];
+                    r[a * m_ + b] = full[computed[a] * lines_.size() + computed[b]] * (x.lower != y.lower ? -1 : 1);
+                }
+            std::optional<std::vector<double>> lower = stats::Cholesky(r, m_);
+            if (!lower)
+                return Refuse(std::string(messages::kNotPositiveDefinite));
+            sampler_.emplace(std::move(*lower), m_, cutoffs, kLowScoreSeed);
+            return;
+        }
+        if (in_.txtCorrelation.empty())
+            return Refuse(std::string(messages::kCorrelationNeeded));
+        const std::optional<double> rho = StrictParse(in_.txtCorrelation, separator_);
+        if (!rho)
+            return Refuse(messages::NotANumber(messages::subject::kAverageCorrelation));
+        if (!(*rho >= 0 && *rho < 1))
+            return Refuse(std::string(messages::kAverageCorrelationOutOfRange));
+        rho_ = *rho;
+        cutoffs_ = cutoffs;
+    }
+
+    // P(K >= k) at cut-off c: counted in the sample, or integrated when first asked for.
+    double Tail(std::size_t c, std::size_t k) const
+    {
+        if (sampler_)
+            return tails_[c][k];
+        auto& known = known_[c];
+        if (const auto found = known.find(k); found != known.end())
+            return found->second;
+        return known[k] = stats::EquicorrelatedTail(m_, rho_, cutoffs_[c], k);
+    }
+
+    std::string Text(double v) const { return NumberText(RoundTwoPlaces(v), separator_); }
+
+    // The least count that fewer than 5% of healthy people reach, or none up to the battery's size.
+    std::optional<std::size_t> Unusual(std::size_t c) const
+    {
+        for (std::size_t k = 1; k <= m_; ++k)
+            if (Tail(c, k) < kUnusual)
+                return k;
+        return std::nullopt;
+    }
+
+    std::string Share(std::size_t c) const
+    {
+        return person_[c] == 0 ? "-" : PercentText(100 * Tail(c, person_[c]), separator_);
+    }
+
+    std::vector<std::string> Cells(std::size_t c) const
+    {
+        const double p = Tail(c, person_[c]);
+        const std::string se = sampler_ && person_[c] > 0
+                                   ? Text(100 * std::sqrt(p * (1 - p) / static_cast<double>(kLowScoreDraws)))
+                                   : "";
+        const std::optional<std::size_t> unusual = Unusual(c);
+        return {std::string(kCutoffs[c].name), std::to_string(person_[c]) + " of " + std::to_string(m_), Share(c), se,
+                unusual ? std::to_string(*unusual) + " or more" : "-"};
+    }
+
+    std::string Tsv(const Table& table) const
+    {
+        std::string out;
+        const auto line = [&out](const std::vector<std::string>& cells) {
+            for (std::size_t i = 0; i < cells.size(); ++i)
+                (out += i ? "\t" : "") += cells[i];
+            out += '\n';
+        };
+        line(table.columns);
+        for (const auto& row : table.rows)
+            line(row);
+        return out;
+    }
+
+    std::string Report() const
+    {
+        std::string t = "Of the " + std::to_string(m_) + " measures, ";
+        for (std::size_t c = 0; c < kCutoffs.size(); ++c)
+            t += std::string(c == 0 ? "" : c + 1 == kCutoffs.size() ? " and " : ", ") + std::to_string(person_[c]) +
+                 (c == 0 ? (person_[c] == 1 ? " is" : " are") : "") + " at or below " + std::string(kCutoffs[c].phrase);
+        t += ". " + (sampler_ ? std::string("With the correlations given (a Monte Carlo estimate from a million "
+                                            "simulated healthy people)")
+                              : "With an average correlation of " + in_.txtCorrelation + " between the measures") +
+             ": ";
+        for (std::size_t c = 0; c < kCutoffs.size(); ++c) {
+            const std::optional<std::size_t> unusual = Unusual(c);
+            const std::string at = " at or below " + std::string(kCutoffs[c].phrase);
+            const std::string rare = unusual ? std::to_string(*unusual) + " or more would be unusual"
+                                             : "no count up to " + std::to_string(m_) + " would be unusual";
+            t += c == 0 ? "" : "; ";
+            if (person_[c] == 0)
+                t += "none is" + at + ", and " + rare;
+            else
+                t += PercentInWords(Share(c)) + "% of healthy people would have " + std::to_string(person_[c]) +
+                     " or more scores" + at + ", and " + rare;
+        }
+        t += " (unusual: fewer than 5% of healthy people).";
+        if (sampler_ && !in_.txtCorrelation.empty())
+            t += " The correlations are used, not the average correlation.";
+        std::vector<std::string> left;
+        for (std::size_t i = 0; i < lines_.size(); ++i)
+            if (!lines_[i].Computed())
+                left.push_back(Called(lines_[i], i + 1) + " (" + lines_[i].note + ")");
+        if (!left.empty())
+            t += " Left out, as they could not be computed: " + Listed(left) + ".";
+        return t;
+    }
+
+    LowScoresInputs in_;
+    std::string separator_;
+    std::vector<Measure> lines_;
+    std::size_t m_ = 0;
+    std::array<std::size_t, kCutoffs.size()> person_{};
+    std::array<std::vector<double>, kCutoffs.size()> tails_;  // the sample's
+    double rho_ = 0;                                         // or the average correlation's
+    std::vector<double> cutoffs_;
+    mutable std::array<std::map<std::size_t, double>, kCutoffs.size()> known_;
+    std::optional<stats::LowCountSampler> sampler_;
+    std::optional<std::string> message_;
+};
+
+}  // namespace
+
+std::unique_ptr<Run> StartLowScores(const LowScoresInputs& in, std::string_view decimalSeparator)
+{
+    return std::make_unique<LowScores>(in, decimalSeparator, SharedStatistics());
+}
+
+Shown CountLowScores(const LowScoresInputs& in, std::string_view decimalSeparator)
+{
+    const std::unique_ptr<Run> run = StartLowScores(in, decimalSeparator);
+    while (!run->Step()) {
+    }
+    return run->Result();
+}
+
+}  // namespace core

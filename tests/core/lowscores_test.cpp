@@ -1,0 +1,187 @@
+#include "core/lowscores.h"
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "core/stats/lowcounts.h"
+
+namespace {
+
+using Rows = std::vector<std::vector<std::string>>;
+
+// A battery of n measures on mean 100, SD 15: the first `low` at a standard
+// score of 74.5 (z = -1.7: at or below 85, 80 and the 5th percentile, not
+// 70), the rest at 100.
+std::string Battery(int n, int low)
+{
+    std::string b = "Test\tMean\tSD\tScore\n";
+    for (int i = 0; i < n; ++i)
+        b += "T" + std::to_string(i + 1) + "\t100\t15\t" + (i < low ? "74.5" : "100") + "\n";
+    return b;
+}
+
+// A full matrix of n measures whose every pair correlates r.
+std::string Equal(int n, const std::string& r)
+{
+    std::string m;
+    for (int i = 0; i < n; ++i) {
+        for (int j = 0; j < n; ++j)
+            m += (j ? "\t" : "") + (i == j ? std::string("1") : r);
+        m += "\n";
+    }
+    return m;
+}
+
+// The 5th percentile's row: the person's count, the share, its SE, unusual from.
+std::vector<std::string> Fifth(const core::Shown& shown)
+{
+    const std::vector<std::string>& row = shown.table->rows.at(2);
+    return {row[1], row[2], row[3], row[4]};
+}
+
+// The exact path against mpmath at 30 digits (quadrature of the binomial
+// tail over the common factor; the binomial itself at rho = 0).
+TEST(LowScores, TheWorkedExamplesExactly)
+{
+    struct Row {
+        int measures, low;
+        const char* rho;
+        std::vector<std::string> fifth;
+    };
+    const Row rows[] = {
+        {4, 1, "0", {"1 of 4", "18.55", "", "2 or more"}},  // 18.549375
+        {4, 2, "0", {"2 of 4", "1.4", "", "2 or more"}},    // 1.401875
+        {20, 1, "0.4", {"1 of 20", "39.1", "", "6 or more"}},  // 39.0994
+        {20, 2, "0.4", {"2 of 20", "21.49", "", "6 or more"}},  // 21.4858
+        {20, 3, "0.4", {"3 of 20", "13.2", "", "6 or more"}},   // 13.2044; 5 or more 5.717
+        {10, 1, "0.5", {"1 of 10", "24.66", "", "4 or more"}},
+        {10, 2, "0.5", {"2 of 10", "11.48", "", "4 or more"}},
+        {10, 3, "0.5", {"3 of 10", "6.19", "", "4 or more"}},   // 4 or more 3.5048
+        {3, 3, "0.9", {"3 of 3", "2.51", "", "2 or more"}},  // 2 or more 4.5307
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::to_string(row.measures) + " measures, " + std::to_string(row.low) + " low, rho " + row.rho);
+        const core::Shown shown = core::CountLowScores({Battery(row.measures, row.low), row.rho, ""});
+        ASSERT_FALSE(shown.message) << *shown.message;
+        EXPECT_EQ(Fifth(shown), row.fifth);
+    }
+}
+
+// The rules that turn a figure into a word or a mark, on each side of each.
+TEST(LowScores, CountsAtOrBelowAndSaysWhatIsUnusual)
+{
+    const core::Shown edges = core::CountLowScores(
+        {"A;100;15;85\nB;100;15;85.01\nC;100;15;70\nD;100;15;70.01\nE;10;3;16;;lower", "0", ""});
+    ASSERT_FALSE(edges.message);
+    EXPECT_EQ(edges.table->columns, (std::vector<std::string>{"Cut-off", "This person",
+                                                              "Healthy people with as many or more (%)",
+                                                              "Monte Carlo SE", "Unusual from"}));
+    std::vector<std::string> counts;
+    for (const auto& row : edges.table->rows)
+        counts.push_back(row[0] + ": " + row[1]);
+    // A at 85 counts at it, B just above does not; C at 70 counts there, D just above does not; E, turned
+    // round, is at 70.
+    EXPECT_EQ(counts, (std::vector<std::string>{"Standard score 85 or less (1 SD): 4 of 5",
+                                                "Standard score 80 or less: 3 of 5", "5th percentile or less: 3 of 5",
+                                                "Standard score 70 or less (2 SD): 2 of 5"}));
+    // None at a cut-off: no share; no count rare enough: no "unusual from"; a share too small to show.
+    const core::Shown none = core::CountLowScores({"A;100;15;100\nB;100;15;100", "0.99", ""});
+    EXPECT_EQ(none.table->rows[0], (std::vector<std::string>{"Standard score 85 or less (1 SD)", "0 of 2", "-", "", "-"}));
+    const core::Shown rare = core::CountLowScores({Battery(20, 0) + "x;100;15;60\ny;100;15;60\nz;100;15;60\n"
+                                                                    "u;100;15;60\nv;100;15;60\nw;100;15;60",
+                                                   "0", ""});
+    EXPECT_EQ(rare.table->rows[3], (std::vector<std::string>{"Standard score 70 or less (2 SD)", "6 of 26", "< 0.01", "",
+                                                             "3 or more"}));
+}
+
+TEST(LowScores, ReportsTheCountsTheModelAndWhatWasLeftOut)
+{
+    EXPECT_EQ(core::CountLowScores({Battery(10, 3) + "broken\n", "0.5", ""}).texts.at("txtReport"),
+              "Of the 10 measures, 3 are at or below a standard score of 85, 3 at or below 80, 3 at or below the 5th "
+              "percentile and 0 at or below 70. With an average correlation of 0.5 between the measures: 24.19% of "
+              "healthy people would have 3 or more scores at or below a standard score of 85, and 7 or more would be "
+              "unusual; 12.84% of healthy people would have 3 or more scores at or below 80, and 6 or more would be "
+              "unusual; 6.19% of healthy people would have 3 or more scores at or below the 5th percentile, and 4 or "
+              "more would be unusual; none is at or below 70, and 2 or more would be unusual (unusual: fewer than 5% "
+              "of healthy people). Left out, as they could not be computed: broken (needs a name, mean, SD, score "
+              "and, if known, a reliability and a direction, separated by tabs or semicolons).");
+}
+
+TEST(LowScores, RefusesWhatCannotBeComputed)
+{
+    std::string megabyte;
+    while (megabyte.size() < (1 << 20))
+        megabyte += "T;100;15;90\n";
+    const std::string two = "A;100;15;90\nB;100;15;90\n";
+    struct Row {
+        core::LowScoresInputs in;
+        std::string message;
+    };
+    const Row rows[] = {
+        {{"", "0.4", ""}, "Paste the measures, one a line."},
+        {{megabyte, "0.4", ""}, "Paste at most 200 measures at a time."},
+        {{"A;100;15;90\nB;100;0;90", "0.4", ""}, "The battery needs at least two measures that can be computed."},
+        {{two, "", " \n"}, "Give the average correlation between the measures, or their correlations."},
+        {{two, "1", ""}, "The average correlation must be from 0 up to 1."},
+        {{two, "-0.1", ""}, "The average correlation must be from 0 up to 1."},
+        {{two, "0,4", ""}, "The average correlation is not a number."},
+        {{two, "", "1 0.5\n0.5"}, "The correlations are neither a full matrix nor its lower triangle: row 2 has 1 value."},
+        {{two, "", "1\n0.5 1\n0.3 0.2 1"}, "The correlations give 3 measures and the battery has 2."},
+        {{two, "", "A 1\nB 0.5 x"}, "Row 2 of the correlations holds \"x\", which is not a number."},
+        {{two, "", "1\n1.5 1"}, "Each correlation must be above -1 and below 1: row 2 has 1.5."},
+        {{two, "", "0.9 0.5\n0.5 1"}, "The correlations' diagonal must be 1: row 1 has 0.9."},
+        {{two, "", "1 0.5\n0.4 1"}, "The correlations are not symmetric: row 2, column 1 differs from row 1, column 2."},
+        {{"A;1;1;0\nB;1;1;0\nC;1;1;0", "", "1\n0.9 1\n-0.9 0.9 1"},
+         "These correlations cannot all hold at once: the matrix is not positive definite."},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.message);
+        const core::Shown shown = core::CountLowScores(row.in);
+        EXPECT_EQ(shown.message, row.message);
+        EXPECT_TRUE(shown.table->rows.empty());
+    }
+}
+
+// The matrix path: a seeded Monte Carlo sample, the same to the digit every
+// time (the page's test finds these same texts), within 4 standard errors of
+// the exact figures; any of the matrix's written forms reads alike.
+TEST(LowScores, TheMonteCarloAgreesWithTheExactPath)
+{
+    const core::Shown full = core::CountLowScores({Battery(10, 3), "", Equal(10, "0.5")});
+    ASSERT_FALSE(full.message) << *full.message;
+    EXPECT_EQ(Fifth(full), (std::vector<std::string>{"3 of 10", "6.16", "0.02", "4 or more"}));
+    EXPECT_NEAR(6.16, 6.18763602707, 4 * 0.02);  // mpmath's exact figure
+    // Its lower triangle, with names and a heading, without the diagonal; in the comma locale.
+    std::string triangle = "Correlations\n";
+    for (int i = 1; i < 10; ++i) {
+        triangle += "T" + std::to_string(i + 1);
+        for (int j = 0; j < i; ++j)
+            triangle += " 0,5";
+        triangle += "\n";
+    }
+    const core::Shown lower = core::CountLowScores({Battery(10, 3), "0,4", triangle}, ",");
+    EXPECT_EQ(Fifth(lower), (std::vector<std::string>{"3 of 10", "6,16", "0,02", "4 or more"}));
+    EXPECT_NE(lower.texts.at("txtReport").find("The correlations are used, not the average correlation."),
+              std::string::npos);
+}
+
+// Correlations are between the scores as given: turning a measure round turns its row and column.
+TEST(LowScores, ATurnedMeasureTurnsItsCorrelations)
+{
+    const core::Shown turned = core::CountLowScores({"A;100;15;74.5\nB;100;15;125.5;;lower", "", "1 -0.6\n-0.6 1"});
+    const core::Shown plain = core::CountLowScores({"A;100;15;74.5\nB;100;15;74.5", "", "1 0.6\n0.6 1"});
+    ASSERT_FALSE(turned.message);
+    EXPECT_EQ(turned.table->rows, plain.table->rows);
+}
+
+TEST(EquicorrelatedTail, MatchesAnIndependentQuadrature)
+{
+    // mpmath at 30 digits: P(K >= 1..5) at z <= -2, 6 measures correlated 0.99.
+    const std::vector<double> expected{3.01402737222, 2.60185997078, 2.34419640249, 2.12895992778, 1.91484606426};
+    for (std::size_t k = 1; k <= 5; ++k)
+        EXPECT_NEAR(100 * core::stats::EquicorrelatedTail(6, 0.99, -2, k), expected[k - 1], 1e-9) << k;
+}
+
+}  // namespace
