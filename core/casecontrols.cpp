@@ -69,8 +69,8 @@ private:
         r_.txtDF = NumberText(df, separator_);
         const double below = stats::StudentsTCdf(df, t);
         const double tail = t < 0 ? below : 1 - below;
-        r_.txtPOne = PText(tail);
-        r_.txtPTwo = PText(2 * tail);
+        r_.txtPOne = PValueText(tail, separator_);
+        r_.txtPTwo = PValueText(2 * tail, separator_);
         r_.txtBelow = PercentText(100 * below, separator_);
         return true;
     }
@@ -79,33 +79,21 @@ private:
     // observed t at each end of the interval, scaled back to z.
     bool Limits()
     {
-        const double df = n_ - 1, alpha = 1 - level_ / 100, root = std::sqrt(n_);
-        const std::optional<double> low = stats::NonCentrality(df, zcc_ * root, 1 - alpha / 2);
-        const std::optional<double> high = stats::NonCentrality(df, zcc_ * root, alpha / 2);
-        if (!low || !high)
+        const double root = std::sqrt(n_);
+        const std::optional<std::pair<double, double>> limits = stats::NonCentralLimits(n_ - 1, zcc_ * root, level_);
+        if (!limits)
             return Refuse(std::string(messages::kLimitsNotComputed));
+        const double low = limits->first / root, high = limits->second / root;
         double pLow = 0, pHigh = 0;
-        if (!Show(*low / root, &CaseResults::txtZccLow, subject::kEffectSize) ||
-            !Show(*high / root, &CaseResults::txtZccHigh, subject::kEffectSize) ||
-            !Ask(stats_.NormalCdf(*low / root, 0, 1), subject::kBelowCase, pLow) ||
-            !Ask(stats_.NormalCdf(*high / root, 0, 1), subject::kBelowCase, pHigh))
+        if (!Show(low, &CaseResults::txtZccLow, subject::kEffectSize) ||
+            !Show(high, &CaseResults::txtZccHigh, subject::kEffectSize) ||
+            !Ask(stats_.NormalCdf(low, 0, 1), subject::kBelowCase, pLow) ||
+            !Ask(stats_.NormalCdf(high, 0, 1), subject::kBelowCase, pHigh))
             return false;
         r_.txtBelowLow = PercentText(100 * pLow, separator_);
         r_.txtBelowHigh = PercentText(100 * pHigh, separator_);
         return true;
     }
-
-    // A probability to four places, as two places would put 0.048 at 0.05, on
-    // the wrong side of the usual threshold; no p is exactly 0.
-    std::string PText(double p) const
-    {
-        const double product = p * 10000.0;
-        const std::string text = NumberText(std::nearbyint(product) / 10000.0, separator_);
-        return text == "0" ? "< 0" + std::string(separator_) + "0001" : text;
-    }
-
-    // "= 0.0329", or "< 0.0001" as it stands.
-    static std::string Equals(const std::string& p) { return (p[0] == '<' ? "" : "= ") + p; }
 
     std::string Report(const CaseInputs& in) const
     {
@@ -117,7 +105,7 @@ private:
                         " against " + in.txtN + " controls with a mean of " + in.txtMean + " and an SD of " +
                         in.txtSD + " gives t = " + r_.txtT + " on " + r_.txtDF +
                         (r_.txtDF == "1" ? " degree" : " degrees") + " of freedom, one-tailed p " +
-                        Equals(r_.txtPOne) + ", two-tailed p " + Equals(r_.txtPTwo) + ". An estimated " +
+                        PValueInWords(r_.txtPOne) + ", two-tailed p " + PValueInWords(r_.txtPTwo) + ". An estimated " +
                         PercentInWords(r_.txtBelow) + "% of the control population would " +
                         (lower ? "do worse than" : "score below") + " the case";
         if (limits)

@@ -353,6 +353,17 @@ std::string ConfidenceText(double confidence, std::string_view decimalSeparator)
     return text == "100" ? "> 99" + std::string(decimalSeparator) + "99" : text;
 }
 
+std::string PValueText(double p, std::string_view decimalSeparator)
+{
+    const std::string text = NumberText(std::nearbyint(p * 10000.0) / 10000.0, decimalSeparator);
+    return text == "0" ? "< 0" + std::string(decimalSeparator) + "0001" : text;
+}
+
+std::string PValueInWords(const std::string& shown)
+{
+    return (shown.starts_with("<") ? "" : "= ") + shown;
+}
+
 std::string PercentInWords(const std::string& shown)
 {
     if (shown.starts_with("> "))

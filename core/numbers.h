@@ -54,6 +54,12 @@ std::string PercentText(double percent, std::string_view decimalSeparator = ".")
 // for "> 99.99" and "less than 0.01" for "< 0.01"; any other as it is.
 std::string PercentInWords(const std::string& shown);
 
+// A probability to four places, as two places would put 0.048 at 0.05, on
+// the wrong side of the usual threshold; "< 0.0001" where it would show 0.
+std::string PValueText(double p, std::string_view decimalSeparator = ".");
+// A p value as shown, as a sentence states it: "= 0.0329", or "< 0.0001".
+std::string PValueInWords(const std::string& shown);
+
 // A two-sided confidence in percent as shown: as PercentText, but 0 stays 0,
 // the confidence that a difference of nothing is one.
 std::string ConfidenceText(double confidence, std::string_view decimalSeparator = ".");

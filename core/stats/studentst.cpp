@@ -52,4 +52,14 @@ std::optional<double> NonCentrality(double df, double tObserved, double target)
     return lo + (hi - lo) / 2;
 }
 
+std::optional<std::pair<double, double>> NonCentralLimits(double df, double tObserved, double level)
+{
+    const double alpha = 1 - level / 100;
+    const std::optional<double> low = NonCentrality(df, tObserved, 1 - alpha / 2);
+    const std::optional<double> high = NonCentrality(df, tObserved, alpha / 2);
+    if (!low || !high)
+        return std::nullopt;
+    return std::pair(*low, *high);
+}
+
 }  // namespace core::stats

@@ -2,6 +2,7 @@
 #define MERVANE_CORE_STATS_STUDENTST_H
 
 #include <optional>
+#include <utility>
 
 // Student's t distribution, central and non-central, as the tests of a case
 // against a small control sample need them: Boost.Math's, evaluated in
@@ -17,6 +18,12 @@ double StudentsTCdf(double df, double t);
 // P(T <= tObserved) = target, found by TOMS 748 within a bracket doubled
 // outward at most 80 times; nullopt where none is found.
 std::optional<double> NonCentrality(double df, double tObserved, double target);
+
+// The confidence limits at `level` percent of the non-centrality of a
+// non-central t on df degrees of freedom observed at tObserved (Crawford and
+// Garthwaite's limits): the non-centralities that put tObserved at each end
+// of the interval, the lower first; nullopt where either cannot be found.
+std::optional<std::pair<double, double>> NonCentralLimits(double df, double tObserved, double level);
 
 }  // namespace core::stats
 
