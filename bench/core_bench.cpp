@@ -9,6 +9,7 @@
 #include "core/compare.h"
 #include "core/conversion.h"
 #include "core/lowscores.h"
+#include "core/predict.h"
 #include "core/numbers.h"
 #include "core/profile.h"
 #include "core/scoreanalysis.h"
@@ -127,5 +128,16 @@ void LowScoresMatrix20(benchmark::State& state)
         benchmark::DoNotOptimize(core::CountLowScores(in));
 }
 BENCHMARK(LowScoresMatrix20)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// One Go of the predicted score from a sample's statistics, the test and its limits included.
+void PredictFromASample(benchmark::State& state)
+{
+    core::PredictInputs in;
+    in.txtScore = "70", in.txtLevel = "95", in.txtValue1 = "85", in.txtPredictorMean = "100", in.txtPredictorSD = "15";
+    in.txtScoreMean = "100", in.txtScoreSD = "15", in.txtCorrelation = "0.7", in.txtN = "50";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(core::PredictScore(in));
+}
+BENCHMARK(PredictFromASample)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -10,6 +10,7 @@
 #include "core/curve.h"
 #include "core/interpretation.h"
 #include "core/lowscores.h"
+#include "core/predict.h"
 #include "core/profile.h"
 #include "core/scoreanalysis.h"
 
@@ -127,6 +128,13 @@ Shown LowScores(const Texts& boxes, std::string_view separator)
     return CountLowScores(Read(boxes, kLowScoresInputs), separator);
 }
 
+Shown Predicted(const Texts& boxes, std::string_view separator)
+{
+    Shown shown = Write(PredictScore(Read(boxes, kPredictInputs), separator), kPredictResults);
+    shown.spoken = "Predicted score shown: " + shown.texts["txtPredicted"] + ", z " + shown.texts["txtZ"] + ".";
+    return shown;
+}
+
 Texts Nothing() { return {}; }
 
 constexpr Calculation kCalculations[] = {
@@ -138,6 +146,7 @@ constexpr Calculation kCalculations[] = {
     {"frmCompare", "cmdGo", &Compare, &Nothing},
     {"frmCase", "cmdGo", &CaseAgainstControls, &Nothing},
     {"frmLowScores", "cmdGo", &LowScores, &Nothing, &StartLowScores},
+    {"frmPredict", "cmdGo", &Predicted, &Nothing},
 };
 
 }  // namespace

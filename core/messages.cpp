@@ -2,6 +2,16 @@
 
 namespace core::messages {
 
+std::string Of(std::string_view what, int number)
+{
+    return std::string(what) + " of predictor " + std::to_string(number);
+}
+
+std::string PredictorIncomplete(int number)
+{
+    return "Give both the coefficient and the person's value of predictor " + std::to_string(number) + ".";
+}
+
 std::string NotANumber(std::string_view what)
 {
     return std::string(what) + " is not a number.";

@@ -61,11 +61,45 @@ std::string CorrelationsDiagonal(std::size_t row, const std::string& value);
 std::string CorrelationOutOfRange(std::size_t row, const std::string& value);
 std::string CorrelationsAsymmetric(std::size_t row, std::size_t column);
 
+// The predicted-score window's.
+inline constexpr std::string_view kObtainedScoreRequired = "Enter the person's obtained score.";
+inline constexpr std::string_view kEquationOrSample =
+    "Fill in either the equation or the sample's statistics, not both.";
+inline constexpr std::string_view kEquationOrSampleRequired =
+    "Give the equation (its intercept, coefficients and SEE) or the sample's statistics (the predictor's and the "
+    "score's means and SDs, their correlation and n).";
+inline constexpr std::string_view kEquationNeedsPredictor =
+    "The equation needs at least one predictor, with its coefficient and the person's value.";
+inline constexpr std::string_view kEquationNeedsIntercept = "The equation needs its intercept.";
+inline constexpr std::string_view kEquationNeedsSee = "The equation needs its SEE.";
+inline constexpr std::string_view kSeeMustBePositive = "The SEE must be above 0.";
+inline constexpr std::string_view kTestNeedsOnePredictor = "The test needs an equation with one predictor.";
+inline constexpr std::string_view kTestNeedsSample = "The test needs the sample's n and the predictor's mean and SD.";
+inline constexpr std::string_view kSampleSizeForTest = "The sample's n must be a whole number of 3 or more.";
+inline constexpr std::string_view kPredictorSdMustBePositive = "The predictor's SD must be above 0.";
+inline constexpr std::string_view kScoreSdMustBePositive = "The score's SD must be above 0.";
+std::string PredictorIncomplete(int number);
+
 // What a value is called in the messages about it.
 namespace subject {
 inline constexpr std::string_view kMean = "The measure mean";
 inline constexpr std::string_view kLevel = "The confidence level";
 inline constexpr std::string_view kAverageCorrelation = "The average correlation";
+inline constexpr std::string_view kObtainedScore = "The obtained score";
+inline constexpr std::string_view kIntercept = "The intercept";
+inline constexpr std::string_view kCoefficient = "The coefficient";
+inline constexpr std::string_view kPersonsValue = "The person's value";
+inline constexpr std::string_view kSeeOfEquation = "The SEE";
+inline constexpr std::string_view kSampleSize = "The number in the sample";
+inline constexpr std::string_view kPredictorMean = "The predictor's mean";
+inline constexpr std::string_view kPredictorSd = "The predictor's SD";
+inline constexpr std::string_view kScoreMean = "The score's mean";
+inline constexpr std::string_view kScoreSd = "The score's SD";
+inline constexpr std::string_view kPredicted = "The predicted score";
+inline constexpr std::string_view kDiscrepancy = "The discrepancy";
+inline constexpr std::string_view kDiscrepancyZ = "The z of the discrepancy";
+inline constexpr std::string_view kSeNewCase = "The standard error for a new case";
+inline constexpr std::string_view kBelowPrediction = "The percentage below the person's discrepancy";
 inline constexpr std::string_view kCutoff = "The cut-off at the 5th percentile";
 inline constexpr std::string_view kSd = "The measure SD";
 inline constexpr std::string_view kRawScore = "The raw score";
@@ -120,6 +154,8 @@ inline constexpr std::string_view kEffectSize = "The effect size";
 inline constexpr std::string_view kBelowCase = "The percentage of controls below the case";
 }  // namespace subject
 
+// What the messages call a box of a numbered row: "The coefficient of predictor 2".
+std::string Of(std::string_view what, int number);
 // The message for a box whose text is not wholly a number.
 std::string NotANumber(std::string_view what);
 // The message for a value that does not fit a double.

@@ -456,8 +456,14 @@ std::string WindowMarkup(const Window& design)
     const std::string element = main ? "main" : "dialog", heading = main ? "h1" : "h2";
     // The main window takes no input until the page's script has started the core.
     const std::string inert = main ? " inert" : "";
+    // Function keys that open a window without a control of their own.
+    std::string keys;
+    for (const Opening& o : kOpenings)
+        if (o.from == &design && o.control.empty())
+            keys += (keys.empty() ? "" : " ") + std::string(o.key) + "=" + std::string(o.window->name);
+    const std::string keyOpenings = keys.empty() ? "" : " data-key-openings=\"" + keys + "\"";
     return "  <" + element + " id=\"" + name + "\" class=\"window\" aria-labelledby=\"" + name + "-title\"" + inert +
-           ">\n" +
+           keyOpenings + ">\n" +
            "    <" + heading + " class=\"titlebar\" id=\"" + name + "-title\">" + IconImage(design.icon) +
            Escape(design.caption) + "</" + heading + ">\n" +
            "    <div class=\"client\" style=\"width:" + std::to_string(width) +

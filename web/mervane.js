@@ -302,11 +302,18 @@
         e.preventDefault();
         return;
       }
-      const opener = /^F[0-9]+$/.test(e.key) && !opened.length && !byId('frmMain').hidden &&
-        byId('frmMain').querySelector('[aria-keyshortcuts="' + e.key + '"]');
+      const main = byId('frmMain');
+      const fromMain = /^F[0-9]+$/.test(e.key) && !opened.length && !main.hidden;
+      const opener = fromMain && main.querySelector('[aria-keyshortcuts="' + e.key + '"]');
       if (opener) {
         e.preventDefault();
         opener.click();
+        return;
+      }
+      const keyed = fromMain && (main.dataset.keyOpenings || '').split(' ').find((k) => k.startsWith(e.key + '='));
+      if (keyed) {
+        e.preventDefault();
+        open(keyed.slice(e.key.length + 1), 'frmMain');
         return;
       }
       // By the key's place, not its character: Option+G on a Mac types "©".

@@ -122,7 +122,8 @@ constexpr const Control* Find(const Window& w, std::string_view name)
 }
 
 // A control of one window that opens another, and the function key that
-// does the same anywhere in the first; both editions wire them from here.
+// does the same anywhere in the first (or the key alone, where the control is
+// empty); both editions wire them from here.
 struct Opening {
     const Window* from;
     std::string_view control;

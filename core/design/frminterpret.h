@@ -92,6 +92,7 @@ inline constexpr Control kFrmInterpretControls[] = {
     {Button,  "cmdCopy",                  1200,  3120,  1350,  375, "Co&py Report",            "",                        Face,       Sans, Centre, kTab,   kNoFlags, {}, "txtReport"},
     {Button,  "cmdClose",                 2670,  3120,   975,  375, "&Close",                  "",                        Face,       Sans, Centre, kTab,   kNoFlags},
     {Button,  "cmdBatch",                 3750,  3120,  1350,  375, "&Many Scores",            "",                        Face,       Sans, Centre, kTab,   kNoFlags},
+    {Button,  "cmdPredict",               5220,  3120,  1650,  375, "Pre&dicted Score...",     "",                        Face,       Sans, Centre, kTab,   kNoFlags},
 };
 
 // It opens with the main window's measure, mean, SD and raw score.

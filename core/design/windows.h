@@ -10,6 +10,7 @@
 #include "core/design/frminterpret.h"
 #include "core/design/frmlowscores.h"
 #include "core/design/frmmain.h"
+#include "core/design/frmpredict.h"
 #include "core/design/frmprofile.h"
 #include "core/design/frmsplash.h"
 
@@ -18,7 +19,7 @@ namespace core::design {
 // Every window of the program: the main window first, as the page lists them.
 inline constexpr const Window* kWindows[] = {&frmMain,  &frmConvert, &frmAssumptions, &frmCredits, &frmInterpret,
                                              &frmBatch, &frmProfile, &frmCompare, &frmCase,   &frmLowScores,
-                                             &frmSplash};
+                                             &frmPredict, &frmSplash};
 
 inline constexpr Opening kOpenings[] = {
     {&frmMain, "picConf", "F1", &frmConvert},
@@ -28,7 +29,9 @@ inline constexpr Opening kOpenings[] = {
     {&frmMain, "cmdProfile", "F3", &frmProfile},
     {&frmMain, "cmdCompare", "F4", &frmCompare},
     {&frmMain, "cmdCase", "F5", &frmCase},
+    {&frmMain, "", "F6", &frmPredict},  // a key alone: the main window has no button for it
     {&frmInterpret, "cmdBatch", "", &frmBatch},
+    {&frmInterpret, "cmdPredict", "", &frmPredict},
     {&frmProfile, "cmdLowScores", "", &frmLowScores},
 };
 

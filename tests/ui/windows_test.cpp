@@ -565,6 +565,48 @@ void TestWindows::lowScoresOpenFromTheProfileAndAreWired()
     QVERIFY(checked);
 }
 
+void TestWindows::predictedScoreOpensByF6AndFromTheInterpretation()
+{
+    frmMain main;
+    uitest::ShowAndActivate(&main);
+    Box(&main, "txtMeasure")->setText(QStringLiteral("Word List"));
+    Type(&main, "txtMean", "50");
+    Type(&main, "txtSD", "10");
+    Type(&main, "txtScore", "70");
+    QStringList carried;
+    uitest::OnNextModal([&](QWidget* w) {
+        carried << w->objectName() << Box(w, "txtMeasure")->text() << Box(w, "txtScore")->text();
+        w->close();
+    });
+    QTest::keyClick(&main, Qt::Key_F6);
+    uitest::ForgetWaits();
+    QCOMPARE(carried, (QStringList{"frmPredict", "Word List", "70"}));
+
+    // From the interpretation's button, with its measure and score; Go fills the boxes.
+    ui::CalculationWindow interpret(nullptr, core::design::frmInterpret, nullptr);
+    uitest::ShowAndActivate(&interpret);
+    Box(&interpret, "txtMeasure")->setText(QStringLiteral("Retest"));
+    Type(&interpret, "txtScore", "70");
+    bool checked = false;
+    uitest::OnNextModal([&](QWidget* w) {
+        const auto closeAnyway = qScopeGuard([w] { w->close(); });
+        QCOMPARE(Box(w, "txtMeasure")->text(), QStringLiteral("Retest"));
+        QCOMPARE(Box(w, "txtScore")->text(), QStringLiteral("70"));
+        for (const auto& [box, text] : {std::pair("txtPredictorMean", "100"), std::pair("txtPredictorSD", "15"),
+                                        std::pair("txtScoreMean", "100"), std::pair("txtScoreSD", "15"),
+                                        std::pair("txtCorrelation", "0.7"), std::pair("txtN", "50"),
+                                        std::pair("txtValue1", "85")})
+            Type(w, box, text);
+        QTest::mouseClick(Button(w, "cmdGo"), Qt::LeftButton);
+        QCOMPARE(Box(w, "txtPredicted")->text(), QStringLiteral("89.5"));
+        QCOMPARE(Box(w, "txtZHigh")->text(), QStringLiteral("-1.26"));
+        checked = true;
+    });
+    QTest::mouseClick(Button(&interpret, "cmdPredict"), Qt::LeftButton);
+    uitest::ForgetWaits();
+    QVERIFY(checked);
+}
+
 // A function key of the main window opens nothing over a window that is open.
 void TestWindows::oneModalWindowAtATime()
 {

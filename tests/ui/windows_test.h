@@ -38,6 +38,7 @@ private slots:
     void caseAgainstControlsOpensPrefilledAndIsWired();
     void oneModalWindowAtATime();
     void lowScoresOpenFromTheProfileAndAreWired();
+    void predictedScoreOpensByF6AndFromTheInterpretation();
     void splashStartsTheProgram();
     void exitingDuringTheSplashLeavesItUntilItCloses();
     void everyCaptionFits();

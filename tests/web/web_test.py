@@ -500,6 +500,22 @@ class WebEdition:
         p.alt("p")
         self.assertTrue(p.copied().startswith("Cut-off\tThis person\t"))
 
+    def test_the_predicted_score_opens_by_f6_and_from_the_interpretation(self):
+        p = self.page
+        p.fill("frmMain", txtMeasure="Word List", txtMean="50", txtSD="10", txtScore="70")
+        p.press("F6")
+        self.assertTrue(p.is_open("frmPredict"))
+        self.assertEqual([p.text("frmPredict", n) for n in ("txtMeasure", "txtScore")], ["Word List", "70"])
+        p.alt("c")
+        p.wait_for_the_splash_to_close()
+        p.click("frmMain", "cmdInterpret")
+        p.click("frmInterpret", "cmdPredict")
+        self.assertTrue(p.is_open("frmPredict"))
+        p.fill("frmPredict", txtPredictorMean="100", txtPredictorSD="15", txtScoreMean="100", txtScoreSD="15",
+               txtCorrelation="0.7", txtN="50", txtValue1="85")
+        p.alt("g")
+        self.assertEqual([p.text("frmPredict", n) for n in ("txtPredicted", "txtZHigh")], ["89.5", "-1.26"])
+
     def test_tab_visits_the_design_order(self):
         with open(DESIGN) as f:
             expected = json.load(f)["frmMain"]["tabOrder"]
