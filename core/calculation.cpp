@@ -11,6 +11,7 @@
 #include "core/interpretation.h"
 #include "core/lowscores.h"
 #include "core/predict.h"
+#include "core/twotasks.h"
 #include "core/profile.h"
 #include "core/scoreanalysis.h"
 
@@ -135,6 +136,13 @@ Shown Predicted(const Texts& boxes, std::string_view separator)
     return shown;
 }
 
+Shown TwoTasks(const Texts& boxes, std::string_view separator)
+{
+    Shown shown = Write(CompareTwoTasks(Read(boxes, kTwoTasksInputs), separator), kTwoTasksResults);
+    shown.spoken = "Two tasks shown: " + shown.texts["txtVerdict"] + ".";
+    return shown;
+}
+
 Texts Nothing() { return {}; }
 
 constexpr Calculation kCalculations[] = {
@@ -147,6 +155,7 @@ constexpr Calculation kCalculations[] = {
     {"frmCase", "cmdGo", &CaseAgainstControls, &Nothing},
     {"frmLowScores", "cmdGo", &LowScores, &Nothing, &StartLowScores},
     {"frmPredict", "cmdGo", &Predicted, &Nothing},
+    {"frmTwoTasks", "cmdGo", &TwoTasks, &Nothing},
 };
 
 }  // namespace

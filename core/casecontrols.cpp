@@ -62,12 +62,11 @@ private:
 
         const double df = n_ - 1;
         const double d = in.chkLower.empty() ? x - m : m - x;  // turned round where a lower score is better
-        const double t = d / (s * std::sqrt((n_ + 1) / n_));
         zcc_ = d / s;
+        const auto [t, below] = stats::CrawfordHowell(zcc_, n_);
         if (!Show(t, &CaseResults::txtT, subject::kT) || !Show(zcc_, &CaseResults::txtZcc, subject::kEffectSize))
             return false;
         r_.txtDF = NumberText(df, separator_);
-        const double below = stats::StudentsTCdf(df, t);
         const double tail = t < 0 ? below : 1 - below;
         r_.txtPOne = PValueText(tail, separator_);
         r_.txtPTwo = PValueText(2 * tail, separator_);

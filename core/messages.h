@@ -80,6 +80,11 @@ inline constexpr std::string_view kPredictorSdMustBePositive = "The predictor's 
 inline constexpr std::string_view kScoreSdMustBePositive = "The score's SD must be above 0.";
 std::string PredictorIncomplete(int number);
 
+// The two-tasks window's.
+inline constexpr std::string_view kTwoTasksRequired =
+    "Enter each task's controls' mean and SD and the case's score, the number of controls and the correlation "
+    "between the tasks.";
+
 // What a value is called in the messages about it.
 namespace subject {
 inline constexpr std::string_view kMean = "The measure mean";
@@ -150,6 +155,7 @@ inline constexpr std::string_view kControlsSd = "The controls' SD";
 inline constexpr std::string_view kControls = "The number of controls";
 inline constexpr std::string_view kCaseScore = "The case's score";
 inline constexpr std::string_view kT = "The t of the case";
+inline constexpr std::string_view kRsdt = "The t of the difference";
 inline constexpr std::string_view kEffectSize = "The effect size";
 inline constexpr std::string_view kBelowCase = "The percentage of controls below the case";
 }  // namespace subject

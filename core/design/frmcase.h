@@ -29,6 +29,7 @@ inline constexpr Control kFrmCaseControls[] = {
     {TextBox,  "txtReport",     120, 6630, 7050, 1380, "",                         "Report",                                   Field,      Sans, Left,   kTab,   kMultiLine | kWordWrap | kReadOnly | kScrollBars},
     {Button,   "cmdCopy",      1200, 2760, 1350,  375, "Co&py Report",             "",                                         Face,       Sans, Centre, kTab,   kNoFlags, {}, "txtReport"},
     {Button,   "cmdClose",     2670, 2760,  975,  375, "&Close",                   "",                                         Face,       Sans, Centre, kTab,   kNoFlags},
+    {Button,   "cmdTwoTasks",  3765, 2760, 1350,  375, "&Two Tasks...",            "",                                         Face,       Sans, Centre, kTab,   kNoFlags},
     // captions: each names the box to its right, or the limit box beneath it
     {Label,    "lblMeasure",    120,  135, 2880,  255, "Measure Name:",            "",                                         Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtMeasure"},
     {Label,    "lblMean",       120,  495, 2880,  255, "Controls' mean:",          "",                                         Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtMean"},

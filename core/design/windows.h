@@ -13,13 +13,14 @@
 #include "core/design/frmpredict.h"
 #include "core/design/frmprofile.h"
 #include "core/design/frmsplash.h"
+#include "core/design/frmtwotasks.h"
 
 namespace core::design {
 
 // Every window of the program: the main window first, as the page lists them.
 inline constexpr const Window* kWindows[] = {&frmMain,  &frmConvert, &frmAssumptions, &frmCredits, &frmInterpret,
                                              &frmBatch, &frmProfile, &frmCompare, &frmCase,   &frmLowScores,
-                                             &frmPredict, &frmSplash};
+                                             &frmPredict, &frmTwoTasks, &frmSplash};
 
 inline constexpr Opening kOpenings[] = {
     {&frmMain, "picConf", "F1", &frmConvert},
@@ -32,6 +33,7 @@ inline constexpr Opening kOpenings[] = {
     {&frmMain, "", "F6", &frmPredict},  // a key alone: the main window has no button for it
     {&frmInterpret, "cmdBatch", "", &frmBatch},
     {&frmInterpret, "cmdPredict", "", &frmPredict},
+    {&frmCase, "cmdTwoTasks", "", &frmTwoTasks},
     {&frmProfile, "cmdLowScores", "", &frmLowScores},
 };
 

@@ -1,6 +1,7 @@
 #include "core/stats/studentst.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include <boost/math/distributions/non_central_t.hpp>
@@ -29,6 +30,12 @@ constexpr std::uintmax_t kSteps = 100;  // TOMS 748 iterations, far more than a 
 double StudentsTCdf(double df, double t)
 {
     return boost::math::cdf(boost::math::students_t_distribution<double, Policy>(df), t);
+}
+
+CaseTest CrawfordHowell(double z, double n)
+{
+    const double t = z / std::sqrt((n + 1) / n);
+    return {t, StudentsTCdf(n - 1, t)};
 }
 
 // The probability falls as the non-centrality grows, so the root lies below

@@ -14,6 +14,14 @@ namespace core::stats {
 // P(T <= t) for Student's t on df degrees of freedom.
 double StudentsTCdf(double df, double t);
 
+// Crawford and Howell's (1998) modified t test of a case whose z score on
+// the controls' mean and SD is z, against n controls: t, on n - 1 degrees of
+// freedom, and P(T <= t), the share of controls expected below the case.
+struct CaseTest {
+    double t, below;
+};
+CaseTest CrawfordHowell(double z, double n);
+
 // The non-centrality at which the non-central t on df degrees of freedom has
 // P(T <= tObserved) = target, found by TOMS 748 within a bracket doubled
 // outward at most 80 times; nullopt where none is found.

@@ -607,6 +607,34 @@ void TestWindows::predictedScoreOpensByF6AndFromTheInterpretation()
     QVERIFY(checked);
 }
 
+void TestWindows::twoTasksOpenFromTheSmallSampleWindow()
+{
+    ui::CalculationWindow caseWindow(nullptr, core::design::frmCase, nullptr);
+    uitest::ShowAndActivate(&caseWindow);
+    for (const auto& [box, text] : {std::pair("txtMean", "0"), std::pair("txtSD", "1"), std::pair("txtN", "20"),
+                                    std::pair("txtScore", "-3.857")})
+        Type(&caseWindow, box, text);
+    bool checked = false;
+    uitest::OnNextModal([&](QWidget* w) {
+        const auto closeAnyway = qScopeGuard([w] { w->close(); });
+        QStringList carried;
+        for (const char* name : {"txtMeanX", "txtSDX", "txtScoreX", "txtN", "txtLevel"})
+            carried << Box(w, name)->text();
+        QCOMPARE(carried, (QStringList{"0", "1", "-3.857", "20", "95"}));
+        for (const auto& [box, text] : {std::pair("txtMeanY", "0"), std::pair("txtSDY", "1"),
+                                        std::pair("txtScoreY", "-1.875"), std::pair("txtCorrelation", "0.68")})
+            Type(w, box, text);
+        QTest::mouseClick(Button(w, "cmdGo"), Qt::LeftButton);
+        QCOMPARE(Box(w, "txtVerdict")->text(), QStringLiteral("Strong dissociation"));
+        QTest::mouseClick(Button(w, "cmdCopy"), Qt::LeftButton);
+        QCOMPARE(QApplication::clipboard()->text(), w->findChild<QPlainTextEdit*>("txtReport")->toPlainText());
+        checked = true;
+    });
+    QTest::mouseClick(Button(&caseWindow, "cmdTwoTasks"), Qt::LeftButton);
+    uitest::ForgetWaits();
+    QVERIFY(checked);
+}
+
 // A function key of the main window opens nothing over a window that is open.
 void TestWindows::oneModalWindowAtATime()
 {

@@ -39,6 +39,7 @@ private slots:
     void oneModalWindowAtATime();
     void lowScoresOpenFromTheProfileAndAreWired();
     void predictedScoreOpensByF6AndFromTheInterpretation();
+    void twoTasksOpenFromTheSmallSampleWindow();
     void splashStartsTheProgram();
     void exitingDuringTheSplashLeavesItUntilItCloses();
     void everyCaptionFits();

@@ -516,6 +516,20 @@ class WebEdition:
         p.alt("g")
         self.assertEqual([p.text("frmPredict", n) for n in ("txtPredicted", "txtZHigh")], ["89.5", "-1.26"])
 
+    def test_two_tasks_open_from_the_small_sample_window(self):
+        p = self.page
+        p.fill("frmMain", txtMean="0", txtSD="1")
+        p.set("frmMain", "txtScore", "-3.857")
+        p.press("F5")
+        p.type("frmCase", "txtN", "20")
+        p.click("frmCase", "cmdTwoTasks")
+        self.assertTrue(p.is_open("frmTwoTasks"))
+        self.assertEqual([p.text("frmTwoTasks", n) for n in ("txtMeanX", "txtSDX", "txtScoreX", "txtN")],
+                         ["0", "1", "-3.857", "20"])
+        p.fill("frmTwoTasks", txtMeanY="0", txtSDY="1", txtScoreY="-1.875", txtCorrelation="0.68")
+        p.alt("g")
+        self.assertEqual([p.text("frmTwoTasks", n) for n in ("txtTDiff", "txtVerdict")], ["-2.3", "Strong dissociation"])
+
     def test_tab_visits_the_design_order(self):
         with open(DESIGN) as f:
             expected = json.load(f)["frmMain"]["tabOrder"]
