@@ -5,6 +5,7 @@
 #include <tuple>
 #include <utility>
 
+#include "core/calculation.h"
 #include "core/interpretation.h"
 #include "core/messages.h"
 #include "core/stats/normal.h"
@@ -60,23 +61,7 @@ ScoreLine ReadScoreLine(std::string_view line, std::string_view decimalSeparator
 
 std::string BatchTable::Tsv() const
 {
-    std::string out;
-    const auto line = [&out](const std::vector<std::string>& cells) {
-        for (std::size_t i = 0; i < cells.size(); ++i) {
-            if (i)
-                out += '\t';
-            out += cells[i];
-        }
-        out += '\n';
-    };
-    line(columns);
-    for (std::vector<std::string> row : rows) {
-        if (row.size() > 2 && decimalSeparator != ".")
-            if (const auto at = row[0].find('.'); at != std::string::npos)
-                row[0].replace(at, 1, decimalSeparator);
-        line(row);
-    }
-    return out;
+    return TabSeparated(columns, rows, decimalSeparator, 0);
 }
 
 BatchTable InterpretBatch(const BatchInputs& in, std::string_view decimalSeparator, StatisticsComponent& stats)

@@ -166,6 +166,25 @@ std::string_view TextOf(const Texts& boxes, std::string_view name)
     return found == boxes.end() ? std::string_view() : std::string_view(found->second);
 }
 
+std::string TabSeparated(const std::vector<std::string>& columns, const std::vector<std::vector<std::string>>& rows,
+                         std::string_view decimalSeparator, std::optional<std::size_t> pasted)
+{
+    std::string out;
+    const auto line = [&out](const std::vector<std::string>& cells) {
+        for (std::size_t i = 0; i < cells.size(); ++i)
+            (out += i ? "\t" : "") += cells[i];
+        out += '\n';
+    };
+    line(columns);
+    for (std::vector<std::string> cells : rows) {
+        if (pasted && cells.size() == columns.size() && decimalSeparator != ".")
+            if (const auto at = cells[*pasted].find('.'); at != std::string::npos)
+                cells[*pasted].replace(at, 1, decimalSeparator);
+        line(cells);
+    }
+    return out;
+}
+
 Texts Carried(const design::Window& window, const Texts& opener)
 {
     Texts carried;

@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <exception>
 #include <optional>
 
 #include "core/stats/studentst.h"
@@ -19,25 +18,10 @@ public:
 
     CaseResults Run(const CaseInputs& in)
     {
-        bool tested = false;
-        try {
-            tested = Test(in);
-        } catch (const std::exception&) {
-            tested = Refuse(std::string(messages::kLimitsNotComputed));
-        }
-        if (!tested) {
-            CaseResults refused;
-            refused.message = std::move(r_.message);
-            return refused;
-        }
+        if (!Guarded([&] { return Test(in); }, messages::kLimitsNotComputed))
+            return Refusal();
         // The limits are refused alone where the non-central t cannot give them.
-        bool limited = false;
-        try {
-            limited = Limits();
-        } catch (const std::exception&) {
-            limited = Refuse(std::string(messages::kLimitsNotComputed));
-        }
-        if (!limited)
+        if (!Guarded([this] { return Limits(); }, messages::kLimitsNotComputed))
             r_.txtBelowLow = r_.txtBelowHigh = r_.txtZccLow = r_.txtZccHigh = "";
         r_.txtReport = Report(in);
         return std::move(r_);

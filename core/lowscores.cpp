@@ -172,7 +172,7 @@ public:
         Table table{kColumns, {}, {}};
         for (std::size_t c = 0; c < kCutoffs.size(); ++c)
             table.rows.push_back(Cells(c));
-        table.tsv = Tsv(table);
+        table.tsv = TabSeparated(table.columns, table.rows, separator_);
         shown.table = std::move(table);
         shown.texts = {{"txtReport", Report()}};
         shown.spoken = "Low scores shown: " + shown.table->rows[2][1] + " at or below the 5th percentile.";
@@ -270,20 +270,6 @@ private:
         const std::optional<std::size_t> unusual = Unusual(c);
         return {std::string(kCutoffs[c].name), std::to_string(person_[c]) + " of " + std::to_string(m_), Share(c), se,
                 unusual ? std::to_string(*unusual) + " or more" : "-"};
-    }
-
-    std::string Tsv(const Table& table) const
-    {
-        std::string out;
-        const auto line = [&out](const std::vector<std::string>& cells) {
-            for (std::size_t i = 0; i < cells.size(); ++i)
-                (out += i ? "\t" : "") += cells[i];
-            out += '\n';
-        };
-        line(table.columns);
-        for (const auto& row : table.rows)
-            line(row);
-        return out;
     }
 
     std::string Report() const

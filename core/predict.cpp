@@ -1,7 +1,6 @@
 #include "core/predict.h"
 
 #include <cmath>
-#include <exception>
 #include <vector>
 
 #include "core/battery.h"
@@ -45,17 +44,8 @@ public:
 
     PredictResults Run(const PredictInputs& in)
     {
-        bool done = false;
-        try {
-            done = Predict(in);
-        } catch (const std::exception&) {
-            done = Refuse(std::string(messages::kLimitsNotComputed));
-        }
-        if (!done) {
-            PredictResults refused;
-            refused.message = std::move(r_.message);
-            return refused;
-        }
+        if (!Guarded([&] { return Predict(in); }, messages::kLimitsNotComputed))
+            return Refusal();
         r_.txtReport = Report(in);
         return std::move(r_);
     }

@@ -61,7 +61,7 @@ public:
         out.table.columns = Columns(level_);
         for (const Row& row : rows_)
             out.table.rows.push_back(Cells(row));
-        out.table.tsv = Tsv(out.table);
+        out.table.tsv = TabSeparated(out.table.columns, out.table.rows, separator_, 1);
         if (mean_)
             out.txtMeanScore = Text(*mean_);
         out.txtReport = Report();
@@ -156,26 +156,6 @@ private:
         cells.push_back(row.critical ? Text(*row.critical) : "");
         cells.push_back(row.standing > 0 ? "Relative strength" : row.standing < 0 ? "Relative weakness" : "");
         return cells;
-    }
-
-    // A score that is a number takes the locale's separator, as the figures do.
-    std::string Tsv(const Table& table) const
-    {
-        std::string out;
-        const auto line = [&out](const std::vector<std::string>& cells) {
-            for (std::size_t i = 0; i < cells.size(); ++i)
-                (out += i ? "\t" : "") += cells[i];
-            out += '\n';
-        };
-        line(table.columns);
-        for (std::size_t i = 0; i < table.rows.size(); ++i) {
-            std::vector<std::string> cells = table.rows[i];
-            if (rows_[i].note.empty() && separator_ != ".")
-                if (const auto at = cells[1].find('.'); at != std::string::npos)
-                    cells[1].replace(at, 1, separator_);
-            line(cells);
-        }
-        return out;
     }
 
     std::string Report() const

@@ -2,6 +2,7 @@
 #define MERVANE_CORE_STEPS_H
 
 #include <cmath>
+#include <exception>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -93,6 +94,26 @@ protected:
             return false;
         confidence = 100 - 100 * ((1 - p) * 2);
         return true;
+    }
+
+    // A test whose distributions throw beyond what they can evaluate: then
+    // `failure` is its message.
+    template <typename Test>
+    bool Guarded(Test test, std::string_view failure)
+    {
+        try {
+            return test();
+        } catch (const std::exception&) {
+            return Refuse(std::string(failure));
+        }
+    }
+
+    // A refused run's results: its message alone.
+    Results Refusal()
+    {
+        Results refused;
+        refused.message = std::move(r_.message);
+        return refused;
     }
 
     Results r_;

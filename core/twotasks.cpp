@@ -1,7 +1,6 @@
 #include "core/twotasks.h"
 
 #include <cmath>
-#include <exception>
 
 #include "core/stats/studentst.h"
 #include "core/steps.h"
@@ -32,17 +31,8 @@ public:
     {
         const Task x{in.txtNameX, in.txtMeanX, in.txtSDX, in.txtScoreX, !in.chkLowerX.empty(), "X"};
         const Task y{in.txtNameY, in.txtMeanY, in.txtSDY, in.txtScoreY, !in.chkLowerY.empty(), "Y"};
-        bool done = false;
-        try {
-            done = Test(in, x, y);
-        } catch (const std::exception&) {
-            done = Refuse(messages::TooLarge(subject::kT));
-        }
-        if (!done) {
-            TwoTasksResults refused;
-            refused.message = std::move(r_.message);
-            return refused;
-        }
+        if (!Guarded([&] { return Test(in, x, y); }, messages::TooLarge(subject::kT)))
+            return Refusal();
         r_.txtReport = Report(in, x, y);
         return std::move(r_);
     }
