@@ -55,7 +55,7 @@ public:
         level_ = Trimmed(in.txtLevel);
 
         for (Measure& measure : battery.measures)
-            rows_.push_back(Row{std::move(measure)});
+            rows_.push_back(Row{std::move(measure), std::nullopt, std::nullopt, 0});
         JudgeStrengths();
         ProfileResults out;
         out.table.columns = Columns(level_);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -254,12 +253,20 @@ struct Element {
 std::vector<Element> Elements(const std::string& svg)
 {
     std::vector<Element> out;
-    const std::regex tag(R"(<(\w+)([^>]*?)/?>([^<]*))"), attribute(R"re(([\w-]+)="([^"]*)")re");
-    for (auto it = std::sregex_iterator(svg.begin(), svg.end(), tag); it != std::sregex_iterator(); ++it) {
-        Element e{(*it)[1], {}, (*it)[3]};
-        const std::string attributes = (*it)[2];
-        for (auto a = std::sregex_iterator(attributes.begin(), attributes.end(), attribute); a != std::sregex_iterator(); ++a)
-            e.attributes[(*a)[1]] = (*a)[2];
+    for (std::size_t at = svg.find('<'); at != std::string::npos; at = svg.find('<', at + 1)) {
+        if (svg[at + 1] == '/')
+            continue;
+        const std::size_t end = svg.find('>', at);
+        std::size_t i = at + 1;
+        while (i < end && svg[i] != ' ' && svg[i] != '/')
+            ++i;
+        Element e{svg.substr(at + 1, i - at - 1), {}, svg.substr(end + 1, svg.find('<', end) - end - 1)};
+        // name="value" pairs up to the tag's end
+        for (std::size_t eq = svg.find("=\"", i); eq < end; eq = svg.find("=\"", i)) {
+            const std::size_t name = svg.rfind(' ', eq) + 1, close = svg.find('"', eq + 2);
+            e.attributes[svg.substr(name, eq - name)] = svg.substr(eq + 2, close - eq - 2);
+            i = close + 1;
+        }
         out.push_back(std::move(e));
     }
     return out;
