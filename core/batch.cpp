@@ -14,7 +14,6 @@
 namespace core {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
 // The same answers as the component it wraps, each asked once: every row
 // asks for the same critical z.
@@ -44,13 +43,8 @@ const std::vector<std::string> kIntervalColumns{"True score", "Low", "High"};
 
 ScoreLine ReadScoreLine(std::string_view line, std::string_view decimalSeparator)
 {
-    std::size_t from = 0, to = line.size();
-    while (from < to && IsBlank(line[from]))
-        ++from;
-    while (to > from && IsBlank(line[to - 1]))
-        --to;
     ScoreLine read;
-    read.text = std::string(line.substr(from, to - from));
+    read.text = std::string(TrimBlanks(line));
     if (read.text.empty())
         return read;
     std::optional<std::string> number = NumberSyntax(read.text, decimalSeparator);

@@ -22,17 +22,6 @@ constexpr std::string_view kDirection = "the direction must be higher or lower";
 constexpr std::string_view kTooLarge = "a figure is too large a number to work with";
 }  // namespace note
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
-
-std::string_view Trim(std::string_view s)
-{
-    while (!s.empty() && IsBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
-
 // A line's fields: split at tabs; in a line without a tab, at semicolons; in
 // a line with neither, typed by hand, at commas where the comma is no
 // decimal separator.
@@ -43,7 +32,7 @@ std::vector<std::string_view> Fields(std::string_view line, std::string_view sep
     std::vector<std::string_view> fields;
     for (std::size_t start = 0;;) {
         const std::size_t end = line.find(at, start);
-        fields.push_back(Trim(line.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start)));
+        fields.push_back(TrimBlanks(line.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start)));
         if (end == std::string_view::npos)
             return fields;
         start = end + 1;
@@ -150,7 +139,7 @@ Battery ReadBattery(std::string_view text, std::string_view separator, Statistic
     for (std::size_t start = 0; start <= text.size() && lines.size() <= kMostMeasures + 1;) {
         const std::size_t end = std::min(text.find('\n', start), text.size());
         // A line of blanks is no line; a leading tab before an empty name is its first field.
-        if (const std::string_view line = text.substr(start, end - start); !Trim(line).empty())
+        if (const std::string_view line = text.substr(start, end - start); !TrimBlanks(line).empty())
             lines.push_back(line);
         start = end + 1;
     }

@@ -238,13 +238,19 @@ double LenientParse(std::string_view text)
     return ReadDecimal(in);
 }
 
-std::optional<std::string> NumberSyntax(std::string_view text, std::string_view decimalSeparator)
+std::string_view TrimBlanks(std::string_view text)
 {
     const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
     while (!text.empty() && blank(text.front()))
         text.remove_prefix(1);
     while (!text.empty() && blank(text.back()))
         text.remove_suffix(1);
+    return text;
+}
+
+std::optional<std::string> NumberSyntax(std::string_view text, std::string_view decimalSeparator)
+{
+    text = TrimBlanks(text);
     std::string number;
     std::size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))

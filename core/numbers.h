@@ -22,6 +22,9 @@ namespace core {
 // a message; one too small for a double gives 0.
 double LenientParse(std::string_view text);
 
+// A text without the blanks, tabs and carriage returns around it, as a pasted field is read.
+std::string_view TrimBlanks(std::string_view text);
+
 // A text that is wholly a number, as the windows beyond the main window and
 // the converter read their boxes: blanks, tabs and carriage returns around it
 // ignored; an optional sign; digits with at most one decimal separator, the

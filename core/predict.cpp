@@ -23,16 +23,10 @@ struct Predictor {
     std::string Called() const { return name.empty() ? "Predictor " + std::to_string(number) : name; }
 };
 
-std::string Trimmed(const std::string& s)
-{
-    const std::size_t from = s.find_first_not_of(" \t\r"), to = s.find_last_not_of(" \t\r");
-    return from == std::string::npos ? std::string() : s.substr(from, to - from + 1);
-}
-
 // A coefficient as typed, after the term before it: " - 0.15" or " + 0.29".
 std::string Term(const std::string& coefficient)
 {
-    const std::string t = Trimmed(coefficient);
+    const std::string t(TrimBlanks(coefficient));
     if (t.starts_with('-'))
         return " - " + t.substr(1);
     return " + " + (t.starts_with('+') ? t.substr(1) : t);
@@ -92,7 +86,7 @@ private:
         double predicted = 0;
         if (!Parse(in.txtIntercept, subject::kIntercept, predicted))
             return false;
-        equation_ = Trimmed(in.txtIntercept);
+        equation_ = std::string(TrimBlanks(in.txtIntercept));
         for (const Predictor& p : used_) {
             double b = 0, x = 0;
             if (!Parse(p.coefficient, messages::Of(subject::kCoefficient, p.number), b) ||
@@ -228,7 +222,7 @@ private:
                                               : "On " + in.txtMeasure + turned + ", a score of " + in.txtScore;
         std::vector<std::string> values;
         for (const Predictor& p : used_)
-            values.push_back(p.Called() + " " + Trimmed(p.value));
+            values.push_back(p.Called() + " " + std::string(TrimBlanks(p.value)));
         t += " against the score of " + r_.txtPredicted + " predicted from " + Listed(values) + " by " +
              (in.txtScoreMean.empty() ? "the equation " : "regression in a sample of " + in.txtN + " (") +
              r_.txtEquation + (in.txtScoreMean.empty() ? "" : ")") + ", with a standard error of estimate of " +

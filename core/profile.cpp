@@ -20,12 +20,6 @@ struct Row : Measure {
     int standing = 0;  // +1 a relative strength, -1 a relative weakness
 };
 
-// A text without the blanks around it.
-std::string Trimmed(std::string_view s)
-{
-    const std::size_t from = s.find_first_not_of(" \t\r"), to = s.find_last_not_of(" \t\r");
-    return from == std::string_view::npos ? std::string() : std::string(s.substr(from, to - from + 1));
-}
 
 // The table's columns; the interval's two are headed with the level.
 std::vector<std::string> Columns(const std::string& level)
@@ -52,7 +46,7 @@ public:
         if (!q.Ok())
             return Refused(messages::StatisticsFailed(q.failure, messages::subject::kCriticalZ));
         zc_ = -q.value;
-        level_ = Trimmed(in.txtLevel);
+        level_ = std::string(TrimBlanks(in.txtLevel));
 
         for (Measure& measure : battery.measures)
             rows_.push_back(Row{std::move(measure), std::nullopt, std::nullopt, 0});

@@ -169,7 +169,7 @@ bool LowCountSampler::Count(double off)
 {
     std::array<std::size_t, kMostCutoffs> below{};
     bool near = false;
-    const std::size_t n = cutoffs_.size();
+    const std::size_t n = std::min(cutoffs_.size(), kMostCutoffs);
     for (std::size_t i = 0; i < m_; ++i) {
         const double z = z_[i], reach = off * rowWeight_[i];
         for (std::size_t c = 0; c < n; ++c) {

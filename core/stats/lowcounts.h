@@ -32,7 +32,7 @@ std::optional<std::vector<double>> Cholesky(const std::vector<double>& r, std::s
 // The draws are made in slices, so that a window can stay responsive.
 class LowCountSampler {
 public:
-    static constexpr std::size_t kMostCutoffs = 8;
+    static constexpr std::size_t kMostCutoffs = 8;  // the cut-offs past these are not counted
 
     LowCountSampler(std::vector<double> lower, std::size_t m, std::vector<double> cutoffs, std::uint64_t seed);
 
