@@ -55,7 +55,7 @@ ScoreLine ReadScoreLine(std::string_view line, std::string_view decimalSeparator
 
 std::string BatchTable::Tsv() const
 {
-    return TabSeparated(columns, rows, decimalSeparator, 0);
+    return TabSeparated(columns, rows);
 }
 
 BatchTable InterpretBatch(const BatchInputs& in, std::string_view decimalSeparator, StatisticsComponent& stats)
@@ -100,8 +100,15 @@ BatchTable InterpretBatch(const BatchInputs& in, std::string_view decimalSeparat
         }
         base.txtScore = line.number;
         const InterpretResults r = InterpretFigures(base, decimalSeparator, remembering);
-        std::vector<std::string> row{line.text,         r.txtZScore,      r.txtPercentile, r.txtTScore, r.txtStandardScore,
-                                     r.txtScaledScore, r.txtStanine,     r.txtSten,       r.txtLabel};
+        std::vector<std::string> row{AsTyped(line.text, decimalSeparator),
+                                     r.txtZScore,
+                                     r.txtPercentile,
+                                     r.txtTScore,
+                                     r.txtStandardScore,
+                                     r.txtScaledScore,
+                                     r.txtStanine,
+                                     r.txtSten,
+                                     r.txtLabel};
         if (interval)
             row.insert(row.end(), {r.txtTrueScore, r.txtTrueLow, r.txtTrueHigh});
         table.rows.push_back(std::move(row));

@@ -1,5 +1,6 @@
 #include "core/calculation.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -18,12 +19,25 @@
 namespace core {
 namespace {
 
-// A record filled from the boxes its list names.
+// A record filled from the boxes its list names. In the windows beyond the
+// main window, a box of blanks alone is an empty box, which asks to be
+// filled in rather than being refused as no number.
 template <typename Record, std::size_t N>
 Record Read(const Texts& boxes, const std::array<Box<Record>, N>& list)
 {
     Record in;
-    for (const Box<Record>& box : list)
+    for (const Box<Record>& box : list) {
+        const std::string_view text = TextOf(boxes, box.name);
+        in.*box.text = std::string(text.find_first_not_of(" \t\r\n") == std::string_view::npos ? "" : text);
+    }
+    return in;
+}
+
+// The main window's record, whose boxes count as empty only without a character.
+ScoreInputs ReadAsTyped(const Texts& boxes)
+{
+    ScoreInputs in;
+    for (const Box<ScoreInputs>& box : kInputBoxes)
         in.*box.text = std::string(TextOf(boxes, box.name));
     return in;
 }
@@ -42,7 +56,7 @@ Shown Write(Record r, const std::array<Box<Record>, N>& list)
 
 Shown Analyze(const Texts& boxes, std::string_view separator)
 {
-    Shown shown = Write(AnalyzeScores(Read(boxes, kInputBoxes), separator), kResultBoxes);
+    Shown shown = Write(AnalyzeScores(ReadAsTyped(boxes), separator), kResultBoxes);
     const std::string& z = shown.texts["txtZScore"];
     shown.spoken = z.empty() ? "Results shown."
                              : "Results shown: z score " + z + ", percentile " + shown.texts["txtPercentile"] + ".";
@@ -166,8 +180,7 @@ std::string_view TextOf(const Texts& boxes, std::string_view name)
     return found == boxes.end() ? std::string_view() : std::string_view(found->second);
 }
 
-std::string TabSeparated(const std::vector<std::string>& columns, const std::vector<std::vector<std::string>>& rows,
-                         std::string_view decimalSeparator, std::optional<std::size_t> pasted)
+std::string TabSeparated(const std::vector<std::string>& columns, const std::vector<std::vector<std::string>>& rows)
 {
     std::string out;
     const auto line = [&out](const std::vector<std::string>& cells) {
@@ -176,12 +189,8 @@ std::string TabSeparated(const std::vector<std::string>& columns, const std::vec
         out += '\n';
     };
     line(columns);
-    for (std::vector<std::string> cells : rows) {
-        if (pasted && cells.size() == columns.size() && decimalSeparator != ".")
-            if (const auto at = cells[*pasted].find('.'); at != std::string::npos)
-                cells[*pasted].replace(at, 1, decimalSeparator);
+    for (const std::vector<std::string>& cells : rows)
         line(cells);
-    }
     return out;
 }
 
@@ -215,18 +224,19 @@ Texts Kept(const design::Window& window, const Texts& boxes)
 Reopening Reopened(const design::Window& window, const Texts& kept, const Texts& opener)
 {
     Reopening r{Kept(window, kept), {}};
-    for (auto& [to, text] : Carried(window, opener)) {
-        const design::Carry* carry = nullptr;
-        for (const design::Carry& c : window.carried)
-            if (c.to == to)
-                carry = &c;
-        const std::string_view before = TextOf(r.texts, to);
-        if (text.empty() || (carry->into == design::kIntoEmpty && !before.empty()))
+    const Texts carried = Carried(window, opener);
+    // The carried boxes come as a set: a stale name or tick must never stand
+    // beside fresh figures. Only an opener that carries nothing leaves the kept inputs.
+    if (std::all_of(carried.begin(), carried.end(), [](const auto& c) { return c.second.empty(); }))
+        return r;
+    for (const design::Carry& carry : window.carried) {
+        std::string text(TextOf(carried, carry.to));
+        if (carry.into == design::kIntoEmpty && (text.empty() || !TextOf(r.texts, carry.to).empty()))
             continue;
-        const design::Control* box = design::Find(window, to);
-        if (box && box->Has(design::kMultiLine))
-            r.selected.push_back(to);
-        r.texts[to] = std::move(text);
+        const design::Control* box = design::Find(window, carry.to);
+        if (box && box->Has(design::kMultiLine) && !text.empty())
+            r.selected.push_back(std::string(carry.to));
+        r.texts[std::string(carry.to)] = std::move(text);
     }
     return r;
 }

@@ -27,11 +27,9 @@ struct Table {
     std::string tsv;  // empty when there is nothing to copy
 };
 
-// The heading and the rows as tab-separated lines. In a row with figures (a
-// cell for every column), the cell at `pasted` holds a number as pasted,
-// which takes the locale's separator as the figures do.
-std::string TabSeparated(const std::vector<std::string>& columns, const std::vector<std::vector<std::string>>& rows,
-                         std::string_view decimalSeparator, std::optional<std::size_t> pasted = std::nullopt);
+// The heading and the rows as tab-separated lines; the cells are written as
+// shown, numbers with the locale's separator.
+std::string TabSeparated(const std::vector<std::string>& columns, const std::vector<std::vector<std::string>>& rows);
 
 // What a window's command shows: a text for each box it fills (a drawing's is
 // its SVG; a box it leaves out keeps its text), the rows of its grid, the

@@ -80,17 +80,17 @@ private:
 
     std::string Report(const CaseInputs& in) const
     {
-        const std::string level = in.txtLevel + "%";
+        const std::string level = Typed(in.txtLevel) + "%";
         const bool lower = !in.chkLower.empty(), limits = !r_.txtBelowLow.empty();
         const std::string turned = lower ? " (lower is better)" : "";
-        std::string t = (in.txtMeasure.empty() ? "A case score of " + in.txtScore + turned
-                                               : "On " + in.txtMeasure + turned + ", a case score of " + in.txtScore) +
-                        " against " + in.txtN + " controls with a mean of " + in.txtMean + " and an SD of " +
-                        in.txtSD + " gives t = " + r_.txtT + " on " + r_.txtDF +
-                        (r_.txtDF == "1" ? " degree" : " degrees") + " of freedom, one-tailed p " +
-                        PValueInWords(r_.txtPOne) + ", two-tailed p " + PValueInWords(r_.txtPTwo) + ". An estimated " +
-                        PercentInWords(r_.txtBelow) + "% of the control population would " +
-                        (lower ? "do worse than" : "score below") + " the case";
+        std::string t =
+            (in.txtMeasure.empty() ? "A case score of " + Typed(in.txtScore) + turned
+                                   : "On " + in.txtMeasure + turned + ", a case score of " + Typed(in.txtScore)) +
+            " against " + Typed(in.txtN) + " controls with a mean of " + Typed(in.txtMean) + " and an SD of " +
+            Typed(in.txtSD) + " gives t = " + r_.txtT + " on " + r_.txtDF + (r_.txtDF == "1" ? " degree" : " degrees") +
+            " of freedom, one-tailed p " + PValueInWords(r_.txtPOne) + ", two-tailed p " + PValueInWords(r_.txtPTwo) +
+            ". An estimated " + PercentInWords(r_.txtBelow) + "% of the control population would " +
+            (lower ? "do worse than" : "score below") + " the case";
         if (limits)
             t += " (" + level + " confidence limits " + PercentInWords(r_.txtBelowLow) + "% and " +
                  PercentInWords(r_.txtBelowHigh) + "%)";

@@ -159,14 +159,17 @@ private:
                         (lower ? "lower" : "higher") + " than " + Called(b, false, false) + ".";
         if (!r_.txtReliable.empty()) {
             const bool reliable = r_.txtReliable == "Reliable difference";
-            t += " With reliabilities of " + in.txtReliabilityA + " and " + in.txtReliabilityB + ", the difference " +
-                 (reliable ? "is reliable at the " : "is not reliable at the ") + in.txtLevel + "% level: " +
-                 (reliable ? "larger than measurement error alone would give" : "measurement error alone could give it") +
-                 " (z = " + r_.txtDiffZ + ", " + PercentInWords(r_.txtDiffConf) + "% confidence; the critical difference is " +
-                 r_.txtCritical + ").";
+            t += " With reliabilities of " + Typed(in.txtReliabilityA) + " and " + Typed(in.txtReliabilityB) +
+                 ", the difference " + (reliable ? "is reliable at the " : "is not reliable at the ") +
+                 Typed(in.txtLevel) + "% level: " +
+                 (reliable ? "larger than measurement error alone would give"
+                           : "measurement error alone could give it") +
+                 " (z = " + r_.txtDiffZ + ", " + PercentInWords(r_.txtDiffConf) +
+                 "% confidence; the critical difference is " + r_.txtCritical + ").";
         }
         if (!r_.txtRarity.empty())
-            t += " With a correlation of " + in.txtCorrelation + " between the tests, " + PercentInWords(r_.txtRarity) +
+            t += " With a correlation of " + Typed(in.txtCorrelation) + " between the tests, " +
+                 PercentInWords(r_.txtRarity) +
                  "% of the population would show a difference at least this large in the same direction.";
         return t;
     }

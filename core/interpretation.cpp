@@ -156,14 +156,16 @@ private:
     {
         if (r_.txtLabel.empty())
             return {};
-        std::string t = (in.txtMeasure.empty() ? "On a measure with mean " + in.txtMean + " and SD " + in.txtSD
-                                               : "On " + in.txtMeasure + " (mean " + in.txtMean + ", SD " + in.txtSD + ")") +
-                        ", a raw score of " + in.txtScore + " is at z = " + r_.txtZScore + ", percentile rank " +
-                        r_.txtPercentile + " (T " + r_.txtTScore + ", standard score " + r_.txtStandardScore +
-                        ", scaled score " + r_.txtScaledScore + ", NCE " + r_.txtNCE + ", stanine " + r_.txtStanine +
-                        ", sten " + r_.txtSten + "), in the " + r_.txtLabel + " range.";
+        std::string t =
+            (in.txtMeasure.empty()
+                 ? "On a measure with mean " + Typed(in.txtMean) + " and SD " + Typed(in.txtSD)
+                 : "On " + in.txtMeasure + " (mean " + Typed(in.txtMean) + ", SD " + Typed(in.txtSD) + ")") +
+            ", a raw score of " + Typed(in.txtScore) + " is at z = " + r_.txtZScore + ", percentile rank " +
+            r_.txtPercentile + " (T " + r_.txtTScore + ", standard score " + r_.txtStandardScore + ", scaled score " +
+            r_.txtScaledScore + ", NCE " + r_.txtNCE + ", stanine " + r_.txtStanine + ", sten " + r_.txtSten +
+            "), in the " + r_.txtLabel + " range.";
         if (!r_.txtTrueHighLabel.empty()) {
-            t += " With a reliability of " + in.txtReliability + ", the " + in.txtLevel +
+            t += " With a reliability of " + Typed(in.txtReliability) + ", the " + Typed(in.txtLevel) +
                  "% confidence interval for the true score is " + r_.txtTrueLow + " to " + r_.txtTrueHigh +
                  " (percentile ranks " + r_.txtTrueLowPercentile + " to " + r_.txtTrueHighPercentile + "; " +
                  r_.txtTrueLowLabel + " to " + r_.txtTrueHighLabel + "), around an estimated true score of " +
@@ -171,10 +173,11 @@ private:
                  r_.txtObservedHigh + " (SEM " + r_.txtSEM + ").";
         }
         if (!r_.txtChange.empty()) {
-            t += " At retest, a score of " + in.txtRetest + " gives a reliable change index of " + r_.txtRCI +
+            t += " At retest, a score of " + Typed(in.txtRetest) + " gives a reliable change index of " + r_.txtRCI +
                  " (SE of the difference " + r_.txtSdiff +
-                 (in.txtPractice.empty() ? std::string() : ", practice effect " + in.txtPractice) + "), " +
-                 r_.txtRCIConf + "% confidence: " + InWords(r_.txtChange) + " at the " + in.txtLevel + "% level.";
+                 (in.txtPractice.empty() ? std::string() : ", practice effect " + Typed(in.txtPractice)) + "), " +
+                 r_.txtRCIConf + "% confidence: " + InWords(r_.txtChange) + " at the " + Typed(in.txtLevel) +
+                 "% level.";
         }
         return t;
     }

@@ -37,6 +37,26 @@ const std::vector<std::string> kColumns{"Cut-off", "This person", "Healthy peopl
 
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
+// A line of a pasted matrix as fields. A line holding a tab or a semicolon
+// (or, where the decimal separator is the point, a comma) splits at those
+// alone, so that a test's name may hold blanks and digits ("Trails 2"); only
+// a line without them splits at blanks. Empty fields are dropped.
+std::vector<std::string_view> Fields(std::string_view line, std::string_view separator)
+{
+    std::string delimiters = "\t;";
+    if (separator == ".") delimiters += ',';
+    const bool delimited = line.find_first_of(delimiters) != std::string_view::npos;
+    const auto splits = [&](char c) { return delimited ? delimiters.find(c) != std::string::npos : IsSpace(c); };
+    std::vector<std::string_view> fields;
+    for (std::size_t i = 0; i <= line.size();) {
+        std::size_t j = i;
+        while (j < line.size() && !splits(line[j])) ++j;
+        if (const std::string_view field = TrimBlanks(line.substr(i, j - i)); !field.empty()) fields.push_back(field);
+        i = j + 1;
+    }
+    return fields;
+}
+
 // A pasted correlation matrix's rows: on each line, the numbers after any
 // leading words (a test's name); a line with no number (a heading) is no row.
 struct MatrixRows {
@@ -49,18 +69,7 @@ MatrixRows ReadRows(std::string_view text, std::string_view separator)
     MatrixRows out;
     for (std::size_t start = 0; start <= text.size();) {
         const std::size_t end = std::min(text.find('\n', start), text.size());
-        std::vector<std::string_view> fields;
-        const std::string_view line = text.substr(start, end - start);
-        for (std::size_t i = 0; i < line.size();) {
-            while (i < line.size() && (IsSpace(line[i]) || line[i] == ';'))
-                ++i;
-            std::size_t j = i;
-            while (j < line.size() && !IsSpace(line[j]) && line[j] != ';')
-                ++j;
-            if (j > i)
-                fields.push_back(line.substr(i, j - i));
-            i = j;
-        }
+        const std::vector<std::string_view> fields = Fields(text.substr(start, end - start), separator);
         std::size_t first = 0;
         while (first < fields.size() && !StrictParse(fields[first], separator))
             ++first;
@@ -172,7 +181,7 @@ public:
         Table table{kColumns, {}, {}};
         for (std::size_t c = 0; c < kCutoffs.size(); ++c)
             table.rows.push_back(Cells(c));
-        table.tsv = TabSeparated(table.columns, table.rows, separator_);
+        table.tsv = TabSeparated(table.columns, table.rows);
         shown.table = std::move(table);
         shown.texts = {{"txtReport", Report()}};
         shown.spoken = "Low scores shown: " + shown.table->rows[2][1] + " at or below the 5th percentile.";
@@ -278,9 +287,11 @@ private:
         for (std::size_t c = 0; c < kCutoffs.size(); ++c)
             t += std::string(c == 0 ? "" : c + 1 == kCutoffs.size() ? " and " : ", ") + std::to_string(person_[c]) +
                  (c == 0 ? (person_[c] == 1 ? " is" : " are") : "") + " at or below " + std::string(kCutoffs[c].phrase);
-        t += ". " + (sampler_ ? std::string("With the correlations given (a Monte Carlo estimate from a million "
-                                            "simulated healthy people)")
-                              : "With an average correlation of " + in_.txtCorrelation + " between the measures") +
+        t += ". " +
+             (sampler_ ? std::string("With the correlations given (a Monte Carlo estimate from a million "
+                                     "simulated healthy people)")
+                       : "With an average correlation of " + AsTyped(in_.txtCorrelation, separator_) +
+                             " between the measures") +
              ": ";
         for (std::size_t c = 0; c < kCutoffs.size(); ++c) {
             const std::optional<std::size_t> unusual = Unusual(c);
@@ -289,7 +300,7 @@ private:
                                              : "no count up to " + std::to_string(m_) + " would be unusual";
             t += c == 0 ? "" : "; ";
             if (person_[c] == 0)
-                t += "none is" + at + ", and " + rare;
+                t += "this person has no score" + at + ", and " + rare;
             else
                 t += PercentInWords(Share(c)) + "% of healthy people would have " + std::to_string(person_[c]) +
                      " or more scores" + at + ", and " + rare;

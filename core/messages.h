@@ -73,6 +73,8 @@ inline constexpr std::string_view kEquationNeedsPredictor =
 inline constexpr std::string_view kEquationNeedsIntercept = "The equation needs its intercept.";
 inline constexpr std::string_view kEquationNeedsSee = "The equation needs its SEE.";
 inline constexpr std::string_view kSeeMustBePositive = "The SEE must be above 0.";
+inline constexpr std::string_view kSampleOnePredictor =
+    "A sample's statistics predict from predictor 1 alone: clear predictors 2 to 4, or give an equation.";
 inline constexpr std::string_view kTestNeedsOnePredictor = "The test needs an equation with one predictor.";
 inline constexpr std::string_view kTestNeedsSample = "The test needs the sample's n and the predictor's mean and SD.";
 inline constexpr std::string_view kSampleSizeForTest = "The sample's n must be a whole number of 3 or more.";

@@ -359,9 +359,25 @@ std::string ConfidenceText(double confidence, std::string_view decimalSeparator)
     return text == "100" ? "> 99" + std::string(decimalSeparator) + "99" : text;
 }
 
+std::string FourPlacesText(double v, std::string_view decimalSeparator)
+{
+    const double product = v * 10000.0;
+    return NumberText(std::isfinite(product) ? std::nearbyint(product) / 10000.0 : v, decimalSeparator);
+}
+
+std::string AsTyped(std::string_view typed, std::string_view decimalSeparator)
+{
+    std::optional<std::string> number = NumberSyntax(typed, decimalSeparator);
+    if (!number)
+        return std::string(TrimBlanks(typed));
+    if (const std::size_t point = number->find('.'); point != std::string::npos)
+        number->replace(point, 1, decimalSeparator);
+    return *number;
+}
+
 std::string PValueText(double p, std::string_view decimalSeparator)
 {
-    const std::string text = NumberText(std::nearbyint(p * 10000.0) / 10000.0, decimalSeparator);
+    const std::string text = FourPlacesText(p, decimalSeparator);
     return text == "0" ? "< 0" + std::string(decimalSeparator) + "0001" : text;
 }
 

@@ -49,6 +49,16 @@ double RoundTwoPlaces(double v);
 // and "-∞"; NaN is never produced by the computations and shows as "".
 std::string NumberText(double v, std::string_view decimalSeparator = ".");
 
+// A number to four places, written as NumberText writes it: for the
+// coefficients of an equation, which two places leave too coarse to give the
+// prediction shown. Exact halves go to the even neighbour.
+std::string FourPlacesText(double v, std::string_view decimalSeparator = ".");
+
+// A number the user typed, repeated in a sentence or an equation: its digits
+// as typed, its decimal separator the locale's (0.125 stays 0.125, written
+// "0,125" under a comma). A text that is no number is only trimmed.
+std::string AsTyped(std::string_view typed, std::string_view decimalSeparator);
+
 // A percentage of people (a percentile rank, a share of a population) as
 // shown: rounded to two places, and "> 99.99" or "< 0.01" where the text would
 // be "100" or "0", since no score leaves all or none of the people below it.

@@ -24,9 +24,9 @@ struct Predictor {
 };
 
 // A coefficient as typed, after the term before it: " - 0.15" or " + 0.29".
-std::string Term(const std::string& coefficient)
+std::string Term(const std::string& coefficient, std::string_view separator)
 {
-    const std::string t(TrimBlanks(coefficient));
+    const std::string t = AsTyped(coefficient, separator);
     if (t.starts_with('-'))
         return " - " + t.substr(1);
     return " + " + (t.starts_with('+') ? t.substr(1) : t);
@@ -55,6 +55,10 @@ private:
             return Refuse(std::string(messages::kObtainedScoreRequired));
         if (!Parse(in.txtScore, subject::kObtainedScore, x_))
             return false;
+        // The level is read whenever it is given, though only the test uses it.
+        double zc = 0;
+        if (!in.txtLevel.empty() && !Level(in.txtLevel, level_, zc))
+            return false;
         bool coefficients = false;
         for (const Predictor& p : rows)
             coefficients = coefficients || !p.coefficient.empty();
@@ -64,7 +68,7 @@ private:
             return Refuse(std::string(messages::kEquationOrSample));
         if (!equation && !sample)
             return Refuse(std::string(messages::kEquationOrSampleRequired));
-        if (equation ? !Equation(in, rows) : !Sample(in, rows[0]))
+        if (equation ? !Equation(in, rows) : !Sample(in, rows))
             return false;
         return Against(in);
     }
@@ -72,7 +76,8 @@ private:
     bool Equation(const PredictInputs& in, const Predictor (&rows)[4])
     {
         for (const Predictor& p : rows) {
-            if (p.coefficient.empty() != p.value.empty())
+            // A named row without its figures would silently drop out of the equation.
+            if (p.coefficient.empty() != p.value.empty() || (!p.name.empty() && p.coefficient.empty()))
                 return Refuse(messages::PredictorIncomplete(p.number));
             if (!p.coefficient.empty())
                 used_.push_back(p);
@@ -86,14 +91,14 @@ private:
         double predicted = 0;
         if (!Parse(in.txtIntercept, subject::kIntercept, predicted))
             return false;
-        equation_ = std::string(TrimBlanks(in.txtIntercept));
+        equation_ = Typed(in.txtIntercept);
         for (const Predictor& p : used_) {
             double b = 0, x = 0;
             if (!Parse(p.coefficient, messages::Of(subject::kCoefficient, p.number), b) ||
                 !Parse(p.value, messages::Of(subject::kPersonsValue, p.number), x))
                 return false;
             predicted += b * x;
-            equation_ += Term(p.coefficient) + " x " + p.Called();
+            equation_ += Term(p.coefficient, separator_) + " x " + p.Called();
         }
         if (!Parse(in.txtSEE, subject::kSeeOfEquation, see_))
             return false;
@@ -125,8 +130,12 @@ private:
         return true;
     }
 
-    bool Sample(const PredictInputs& in, const Predictor& p)
+    bool Sample(const PredictInputs& in, const Predictor (&rows)[4])
     {
+        const Predictor& p = rows[0];
+        for (const Predictor& other : rows)
+            if (other.number > 1 && !(other.name.empty() && other.value.empty()))
+                return Refuse(std::string(messages::kSampleOnePredictor));
         std::vector<std::string> missing;
         const std::pair<const std::string*, std::string_view> needed[] = {
             {&in.txtPredictorMean, "the predictor's mean"}, {&in.txtPredictorSD, "the predictor's SD"},
@@ -153,7 +162,9 @@ private:
         if (!std::isfinite(see_) || !std::isfinite(predicted_))
             return Refuse(messages::TooLarge(subject::kPredicted));
         used_.push_back(p);
-        equation_ = Text(a) + (b < 0 ? " - " : " + ") + Text(std::fabs(b)) + " x " + p.Called();
+        // To four places, so that the equation shown gives the prediction shown.
+        equation_ = FourPlacesText(a, separator_) + (b < 0 ? " - " : " + ") + FourPlacesText(std::fabs(b), separator_) +
+                    " x " + p.Called();
         return true;
     }
 
@@ -212,19 +223,18 @@ private:
         return true;
     }
 
-    std::string Text(double v) const { return NumberText(RoundTwoPlaces(v), separator_); }
-
     std::string Report(const PredictInputs& in) const
     {
         const bool lower = !in.chkLower.empty();
         const std::string turned = lower ? " (lower is better)" : "";
-        std::string t = in.txtMeasure.empty() ? "A score of " + in.txtScore + turned
-                                              : "On " + in.txtMeasure + turned + ", a score of " + in.txtScore;
+        const std::string score = Typed(in.txtScore);
+        std::string t = in.txtMeasure.empty() ? "A score of " + score + turned
+                                              : "On " + in.txtMeasure + turned + ", a score of " + score;
         std::vector<std::string> values;
         for (const Predictor& p : used_)
-            values.push_back(p.Called() + " " + std::string(TrimBlanks(p.value)));
+            values.push_back(p.Called() + " = " + Typed(p.value));
         t += " against the score of " + r_.txtPredicted + " predicted from " + Listed(values) + " by " +
-             (in.txtScoreMean.empty() ? "the equation " : "regression in a sample of " + in.txtN + " (") +
+             (in.txtScoreMean.empty() ? "the equation " : "regression in a sample of " + Typed(in.txtN) + " (") +
              r_.txtEquation + (in.txtScoreMean.empty() ? "" : ")") + ", with a standard error of estimate of " +
              r_.txtSEEUsed;
         const std::string& d = r_.txtDiscrepancy;
@@ -239,11 +249,12 @@ private:
         if (!test_)
             return t + " The equation's standard error of estimate is taken as known: the normative sample's own "
                        "error is not allowed for.";
-        const std::string level = in.txtLevel + "%";
+        const std::string level = Typed(in.txtLevel) + "%";
         return t + " Treating the normative sample as a sample (Crawford and Garthwaite's method), t = " + r_.txtT +
                " on " + r_.txtDF + (r_.txtDF == "1" ? " degree" : " degrees") + " of freedom, one-tailed p " +
                PValueInWords(r_.txtPOne) + ", two-tailed p " + PValueInWords(r_.txtPTwo) + ": an estimated " +
-               PercentInWords(r_.txtBelow) + "% of the population would show a discrepancy below the person's (" +
+               PercentInWords(r_.txtBelow) + "% of the population would show a discrepancy " +
+               (lower ? "worse than" : "below") + " the person's (" +
                level + " confidence limits " + PercentInWords(r_.txtBelowLow) + "% and " +
                PercentInWords(r_.txtBelowHigh) + "%), and z = " + r_.txtZ + " (" + level + " confidence limits " +
                r_.txtZLow + " and " + r_.txtZHigh + ").";

@@ -20,12 +20,21 @@ struct Row : Measure {
     int standing = 0;  // +1 a relative strength, -1 a relative weakness
 };
 
-
-// The table's columns; the interval's two are headed with the level.
-std::vector<std::string> Columns(const std::string& level)
+// The table's columns; the interval's two are headed with the level, and
+// the differences with the mean they are measured from.
+std::vector<std::string> Columns(const std::string& level, const std::string& fromMean)
 {
-    return {"Measure", "Score", "z", "Percentile", "Standard", "Label", level + "% true-score interval: low",
-            level + "% true-score interval: high", "From mean", "Critical difference", "Strength or weakness"};
+    return {"Measure",
+            "Score",
+            "z",
+            "Percentile",
+            "Standard",
+            "Label",
+            level + "% true-score interval: low",
+            level + "% true-score interval: high",
+            fromMean,
+            "Critical difference",
+            "Strength or weakness"};
 }
 
 class Profile {
@@ -52,10 +61,10 @@ public:
             rows_.push_back(Row{std::move(measure), std::nullopt, std::nullopt, 0});
         JudgeStrengths();
         ProfileResults out;
-        out.table.columns = Columns(level_);
+        out.table.columns = Columns(level_, FromMeanHeading());
         for (const Row& row : rows_)
             out.table.rows.push_back(Cells(row));
-        out.table.tsv = TabSeparated(out.table.columns, out.table.rows, separator_, 1);
+        out.table.tsv = TabSeparated(out.table.columns, out.table.rows);
         if (mean_)
             out.txtMeanScore = Text(*mean_);
         out.txtReport = Report();
@@ -127,6 +136,21 @@ private:
 
     std::string Text(double v) const { return NumberText(RoundTwoPlaces(v), separator_); }
 
+    // Where some measures are left out of the judgement, their mean is not the
+    // battery's mean shown beside the table: the heading says which it is.
+    bool SomeLeftOut() const
+    {
+        for (const Row* row : Computed())
+            if (!row->r) return true;
+        return false;
+    }
+
+    std::string FromMeanHeading() const
+    {
+        if (judgedMean_) return (SomeLeftOut() ? "From their mean (" : "From mean (") + Text(*judgedMean_) + ")";
+        return mean_ ? "From mean (" + Text(*mean_) + ")" : "From mean";
+    }
+
     std::optional<std::pair<double, double>> Interval(const Row& row) const
     {
         if (!row.r)
@@ -138,10 +162,10 @@ private:
 
     std::vector<std::string> Cells(const Row& row)
     {
-        if (!row.note.empty())
-            return {row.name, row.score, row.note};
+        if (!row.note.empty()) return {row.name, AsTyped(row.score, separator_), row.note};
         const double shown = RoundTwoPlaces(row.standard);
-        std::vector<std::string> cells{row.name,     row.score, Text(row.z), PercentText(row.percent, separator_),
+        std::vector<std::string> cells{row.name,    AsTyped(row.score, separator_),
+                                       Text(row.z), PercentText(row.percent, separator_),
                                        Text(shown), std::string(StandardScoreLabel(shown))};
         const auto interval = Interval(row);
         cells.push_back(interval ? Text(interval->first) : "");
@@ -212,7 +236,9 @@ private:
 
     ProfilePicture Picture(std::string_view report) const
     {
-        ProfilePicture picture{{}, mean_, report, level_};
+        ProfilePicture picture{{}, mean_, report, level_, {}, {}};
+        if (mean_) picture.meanText = Text(*mean_);
+        if (judgedMean_ && SomeLeftOut()) picture.judgedText = Text(*judgedMean_);
         for (const Row& row : rows_) {
             ProfileMeasure m;
             m.name = Called(row, static_cast<std::size_t>(&row - rows_.data()) + 1);

@@ -43,6 +43,8 @@ struct ProfilePicture {
     std::optional<double> mean;
     std::string_view description;
     std::string level = "95";
+    // The mean as shown, and the mean strengths are judged against where it is another.
+    std::string meanText, judgedText;
 };
 
 // The table, the mean standard score, the picture as SVG, the report, and

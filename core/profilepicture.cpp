@@ -59,9 +59,14 @@ std::string Mark(double x, double y, int standing, std::string_view kind = "scor
     return out;
 }
 
-// The legend: what each mark stands for, the interval with its level, on two lines.
-std::string Legend(const std::string& level)
+// The legend: what each mark stands for, the interval with its level, and
+// the mean with its figure, on two lines; strengths and weaknesses name the
+// mean they are judged against where it is not the one drawn.
+std::string Legend(const ProfilePicture& picture)
 {
+    const std::string& level = picture.level;
+    const std::string mean = picture.meanText.empty() ? "mean" : "mean " + picture.meanText;
+    const std::string against = picture.judgedText.empty() ? "" : ", from " + picture.judgedText;
     std::string out;
     const double y1 = kLegend + 10, y2 = kLegend + 28;
     Put(out, "<g class=\"legend\">", Mark(kMargin + 6, y1 - 4, 0, "key"), "<text x=\"", Num(kMargin + 16), "\" y=\"",
@@ -69,9 +74,9 @@ std::string Legend(const std::string& level)
         "<text x=\"", Num(kMargin + 92), "\" y=\"", Num(y1), "\">", EscapeMarkup(level), "% true-score interval</text>",
         "<line x1=\"", Num(kMargin), "\" y1=\"", Num(y2 - 4), "\" x2=\"", Num(kMargin + 12), "\" y2=\"", Num(y2 - 4),
         "\" stroke=\"#333\" stroke-dasharray=\"4 3\"/><text x=\"", Num(kMargin + 16), "\" y=\"", Num(y2),
-        "\">mean</text>", Mark(kMargin + 68, y2 - 4, 1, "key"), "<text x=\"", Num(kMargin + 78), "\" y=\"", Num(y2),
-        "\">strength</text>", Mark(kMargin + 144, y2 - 4, -1, "key"), "<text x=\"", Num(kMargin + 154), "\" y=\"", Num(y2),
-        "\">weakness</text></g>");
+        "\">", EscapeMarkup(mean), "</text>", Mark(kMargin + 90, y2 - 4, 1, "key"), "<text x=\"", Num(kMargin + 100),
+        "\" y=\"", Num(y2), "\">strength</text>", Mark(kMargin + 162, y2 - 4, -1, "key"), "<text x=\"",
+        Num(kMargin + 172), "\" y=\"", Num(y2), "\">weakness", EscapeMarkup(against), "</text></g>");
     return out;
 }
 
@@ -86,7 +91,7 @@ std::string ProfileSvg(const ProfilePicture& picture)
     Put(out, "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"", w, "\" height=\"", h, "\" viewBox=\"0 0 ", w, " ",
         h, "\" role=\"img\" font-family=\"sans-serif\" font-size=\"12\"><title>Score profile</title><desc>",
         EscapeMarkup(picture.description), "</desc><rect width=\"", w, "\" height=\"", h, "\" fill=\"#fff\"/>");
-    out += Legend(picture.level);
+    out += Legend(picture);
 
     // The seven label bands, from the band names down to the bottom axis, each named.
     double from = kLowest;

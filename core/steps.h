@@ -65,6 +65,9 @@ protected:
         return true;
     }
 
+    // A number the user typed, as a sentence repeats it: with the locale's separator.
+    std::string Typed(const std::string& text) const { return AsTyped(text, separator_); }
+
     // A call of the statistics component, or false with the message that names what it was for.
     bool Ask(StatOutcome outcome, std::string_view what, double& value)
     {

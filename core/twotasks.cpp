@@ -143,22 +143,24 @@ private:
     {
         const auto task = [this](const Task& k, const std::string& t, const std::string& p, const std::string& below,
                                  bool deficit) {
-            return k.Called() + (k.lower ? " (lower is better)" : "") + ", against the controls' mean of " + k.mean +
-                   " and SD of " + k.sd + ", the case's score of " + k.score + " gives t = " + t + ", one-tailed p " +
-                   PValueInWords(p) + ": an estimated " + PercentInWords(below) + "% of controls " +
-                   (k.lower ? "would do worse" : "would score lower") + (deficit ? ", a deficit" : ", no deficit");
+            return k.Called() + (k.lower ? " (lower is better)" : "") + ", against the controls' mean of " +
+                   Typed(k.mean) + " and SD of " + Typed(k.sd) + ", the case's score of " + Typed(k.score) +
+                   " gives t = " + t + ", one-tailed p " + PValueInWords(p) + ": an estimated " +
+                   PercentInWords(below) + "% of controls " + (k.lower ? "would do worse" : "would score lower") +
+                   (deficit ? ", a deficit" : ", no deficit");
         };
-        const std::string level = in.txtLevel + "%";
-        std::string t = "Against " + in.txtN + " controls, at the " + level + " level: on " +
+        const std::string level = Typed(in.txtLevel) + "%";
+        std::string t = "Against " + Typed(in.txtN) + " controls, at the " + level + " level: on " +
                         task(x, r_.txtTX, r_.txtPOneX, r_.txtBelowX, deficit_[0]) + "; on " +
                         task(y, r_.txtTY, r_.txtPOneY, r_.txtBelowY, deficit_[1]) +
                         ". The difference between the tasks, by Crawford and Garthwaite's Revised Standardized "
-                        "Difference Test with a correlation of " + in.txtCorrelation +
-                        " between them in the controls, gives t = " + r_.txtTDiff + " on " + r_.txtDF +
-                        (r_.txtDF == "1" ? " degree" : " degrees") + " of freedom, two-tailed p " +
+                        "Difference Test with a correlation of " +
+                        Typed(in.txtCorrelation) + " between them in the controls, gives t = " + r_.txtTDiff + " on " +
+                        r_.txtDF + (r_.txtDF == "1" ? " degree" : " degrees") + " of freedom, two-tailed p " +
                         PValueInWords(r_.txtPTwo) + "; an estimated " + PercentInWords(r_.txtMoreExtreme) +
                         "% of controls would show a difference more extreme in the same direction, and the effect "
-                        "size is z = " + r_.txtZdcc + ". ";
+                        "size is z = " +
+                        r_.txtZdcc + ". ";
         const bool dx = deficit_[0], dy = deficit_[1];
         if (significant_ && dx != dy)
             t += "This is a classical dissociation: a deficit on " + (dx ? x : y).Called() + ", none on " +
@@ -176,8 +178,8 @@ private:
         else
             t += "There is no deficit and no dissociation.";
         if (std::fabs(zx_) > 3 && std::fabs(zy_) > 3)
-            t += " Both scores lie more than 3 SDs from the controls' means, where the test overstates how often "
-                 "such a difference occurs (Crawford and Garthwaite).";
+            t += " Both scores lie more than 3 SDs from the controls' means, where the test overstates how rare "
+                 "such a difference is: too many differences are found significant (Crawford and Garthwaite).";
         return t;
     }
 

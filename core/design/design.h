@@ -82,9 +82,10 @@ struct Control {
 // A box that a window fills from its opener's boxes each time it opens.
 // From one box, its text; from several, their texts joined by tabs as one
 // line of a pasted table, and only when every box after the first (the
-// figures of that line) holds a text. What it carries replaces what the
-// window kept, unless it carries nothing, or the box takes it only when
-// empty (a pasted battery is never replaced by one line).
+// figures of that line) holds a text. What an opener carries replaces what
+// the window kept as a set, emptied boxes and check boxes included, unless
+// every box it carries is empty; a box that takes it only when empty keeps
+// its text (a pasted battery is never replaced by one line).
 enum CarryInto : bool { kReplacing = false, kIntoEmpty = true };
 
 struct Carry {

@@ -78,8 +78,10 @@ TEST(InterpretBatch, EveryRowIsWhatInterpretScoreGives)
     for (std::size_t i = 0; i < scores.size(); ++i) {
         SCOPED_TRACE(scores[i]);
         const core::InterpretResults r = core::InterpretScore({"", "50", "10", scores[i], "0.85", "90", "", ""}, ",");
+        std::string shown = scores[i];  // the score as pasted, with the locale's separator
+        shown[shown.find('.')] = ',';
         EXPECT_EQ(table.rows[i],
-                  (std::vector<std::string>{scores[i], r.txtZScore, r.txtPercentile, r.txtTScore, r.txtStandardScore,
+                  (std::vector<std::string>{shown, r.txtZScore, r.txtPercentile, r.txtTScore, r.txtStandardScore,
                                             r.txtScaledScore, r.txtStanine, r.txtSten, r.txtLabel, r.txtTrueScore,
                                             r.txtTrueLow, r.txtTrueHigh}));
     }

@@ -1,5 +1,8 @@
 #include "core/calculation.h"
 
+#include <cctype>
+#include <utility>
+
 #include <gtest/gtest.h>
 
 #include "core/design/windows.h"
@@ -8,8 +11,8 @@ namespace {
 
 namespace design = core::design;
 
-// A window reopens with what it kept; the opener's figures replace a kept
-// box's, but for the battery, which takes its line only when empty.
+// A window reopens with what it kept; the opener's boxes replace the kept
+// ones as a set, but for the battery, which takes its line only when empty.
 TEST(Reopened, KeepsTheInputsAndCarriesByTheDesignsRules)
 {
     const core::Texts main{{"txtMeasure", "Word List"}, {"txtMean", "50"}, {"txtSD", "10"}, {"txtScore", "44"}};
@@ -26,8 +29,14 @@ TEST(Reopened, KeepsTheInputsAndCarriesByTheDesignsRules)
          {{"txtRows", "A;1;2;3"}, {"txtLevel", "90"}}, {}},
         {&design::frmCase, {{"txtMean", "0"}, {"txtN", "20"}, {"txtT", "-1"}}, main,
          {{"txtMeasure", "Word List"}, {"txtMean", "50"}, {"txtSD", "10"}, {"txtScore", "44"}, {"txtN", "20"}}, {}},
-        // an empty box of the opener's takes nothing away
+        // an opener whose carried boxes are all empty takes nothing away
         {&design::frmCase, {{"txtMean", "0"}}, {{"txtMean", ""}}, {{"txtMean", "0"}}, {}},
+        // one filled box carries the set: a cleared name and an untick replace the kept ones
+        {&design::frmTwoTasks, {{"txtNameX", "Old"}, {"chkLowerX", "1"}, {"txtScoreX", "1"}},
+         {{"txtMean", "50"}, {"txtSD", "10"}, {"txtScore", "20"}, {"txtN", "20"}},
+         {{"txtNameX", ""}, {"chkLowerX", ""}, {"txtMeanX", "50"}, {"txtSDX", "10"}, {"txtScoreX", "20"}, {"txtN", "20"}},
+         {}},
+        {&design::frmPredict, {{"txtMeasure", "Old"}}, {{"txtScore", "70"}}, {{"txtMeasure", ""}, {"txtScore", "70"}}, {}},
         {&design::frmCompare, {{"chkLowerA", "1"}}, {}, {{"chkLowerA", "1"}}, {}},
     };
     for (const Row& row : rows) {
@@ -38,6 +47,39 @@ TEST(Reopened, KeepsTheInputsAndCarriesByTheDesignsRules)
     }
     // The original windows start afresh each time.
     EXPECT_TRUE(core::Kept(design::frmConvert, {{"txtConf", "95"}}).empty());
+}
+
+// Under a comma, every figure a report writes, the inputs it repeats
+// included, takes the comma: no digit stands either side of a point.
+TEST(Calculations, ReportUnderACommaWithoutAPoint)
+{
+    const std::pair<const char*, core::Texts> rows[] = {
+        {"frmInterpret", {{"txtMean", "50.5"}, {"txtSD", "10"}, {"txtScore", "65.5"}, {"txtReliability", "0.9"},
+                          {"txtLevel", "95"}, {"txtRetest", "70.5"}}},
+        {"frmCompare", {{"txtMeanA", "100"}, {"txtSDA", "15"}, {"txtScoreA", "112.5"}, {"txtReliabilityA", "0.9"},
+                        {"txtMeanB", "100"}, {"txtSDB", "15"}, {"txtScoreB", "91"}, {"txtReliabilityB", "0.85"},
+                        {"txtCorrelation", "0.6"}, {"txtLevel", "95"}}},
+        {"frmCase", {{"txtMean", "100.5"}, {"txtSD", "15"}, {"txtN", "20"}, {"txtScore", "70"}, {"txtLevel", "95"}}},
+        {"frmTwoTasks", {{"txtMeanX", "0.5"}, {"txtSDX", "1"}, {"txtScoreX", "-3.5"}, {"txtMeanY", "0"}, {"txtSDY", "1"},
+                         {"txtScoreY", "0.5"}, {"txtN", "20"}, {"txtCorrelation", "0.5"}, {"txtLevel", "95"}}},
+        {"frmPredict", {{"txtScore", "38.5"}, {"txtLevel", "95"}, {"txtIntercept", "41.36"}, {"txtCoefficient1", "-0.15"},
+                        {"txtValue1", "80.5"}, {"txtSEE", "3.61"}}},
+        {"frmLowScores", {{"txtRows", "A;100;15;74.5\nB;100;15;100"}, {"txtCorrelation", "0.4"}}},
+        {"frmProfile", {{"txtRows", "A;10;3;14.5;0.9\nB;10;3;9;0.88\nC;10;3;10;0.91"}, {"txtLevel", "95"}}},
+    };
+    for (const auto& [window, boxes] : rows) {
+        SCOPED_TRACE(window);
+        const core::Shown shown = core::CalculationOf(window)->run(boxes, ",");
+        ASSERT_FALSE(shown.message) << *shown.message;
+        const std::string& report = shown.texts.at("txtReport");
+        ASSERT_FALSE(report.empty());
+        for (std::size_t at = report.find('.'); at != std::string::npos; at = report.find('.', at + 1))
+            EXPECT_FALSE(at > 0 && at + 1 < report.size() && std::isdigit(static_cast<unsigned char>(report[at - 1])) &&
+                         std::isdigit(static_cast<unsigned char>(report[at + 1])))
+                << report.substr(at < 20 ? 0 : at - 20, 40);
+        if (shown.texts.count("txtEquation"))
+            EXPECT_EQ(shown.texts.at("txtEquation"), "41,36 - 0,15 x Predictor 1");
+    }
 }
 
 // What a screen reader is told names each figure for what it is.

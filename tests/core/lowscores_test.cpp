@@ -104,7 +104,7 @@ TEST(LowScores, ReportsTheCountsTheModelAndWhatWasLeftOut)
               "healthy people would have 3 or more scores at or below a standard score of 85, and 7 or more would be "
               "unusual; 12.84% of healthy people would have 3 or more scores at or below 80, and 6 or more would be "
               "unusual; 6.19% of healthy people would have 3 or more scores at or below the 5th percentile, and 4 or "
-              "more would be unusual; none is at or below 70, and 2 or more would be unusual (unusual: fewer than 5% "
+              "more would be unusual; this person has no score at or below 70, and 2 or more would be unusual (unusual: fewer than 5% "
               "of healthy people). Left out, as they could not be computed: broken (needs a name, mean, SD, score "
               "and, if known, a reliability and a direction, separated by tabs or semicolons).");
 }
@@ -174,6 +174,14 @@ TEST(LowScores, ATurnedMeasureTurnsItsCorrelations)
     const core::Shown plain = core::CountLowScores({"A;100;15;74.5\nB;100;15;74.5", "", "1 0.6\n0.6 1"});
     ASSERT_FALSE(turned.message);
     EXPECT_EQ(turned.table->rows, plain.table->rows);
+    // A line with tabs or semicolons splits at those alone, so a name may hold
+    // blanks and digits; in a point locale a comma separates fields too.
+    for (const char* matrix : {"Trails 2\t1\t0.6\nTrails 3\t0.6\t1", "Set 1; 1; 0.6\nSet 2; 0.6; 1", "1, 0.6\n0.6, 1"}) {
+        SCOPED_TRACE(matrix);
+        const core::Shown read = core::CountLowScores({"A;100;15;74.5\nB;100;15;74.5", "", matrix});
+        ASSERT_FALSE(read.message) << *read.message;
+        EXPECT_EQ(read.table->rows, plain.table->rows);
+    }
 }
 
 TEST(EquicorrelatedTail, MatchesAnIndependentQuadrature)

@@ -63,7 +63,7 @@ TEST(PredictScore, TheWorkedExamples)
          "41.36 - 0.15 x Age + 0.29 x Education + 1.29 x Sex",
          {"3.61", "41.66", "-5.66", "-1.57", "76.48", "Below average", "5.85", "", "", "", "", "", "", "", "", "", ""}},
         {"sample statistics", Sample({"63.8", "8.42", "41.3", "13.2", "-0.58", "160", "26", "41"}),
-         "99.31 - 0.91 x Predictor 1",
+         "99.311 - 0.9093 x Predictor 1",  // to four places, which give the prediction shown
          {"10.79", "75.67", "-34.67", "-3.21", "51.79", "Exceptionally low", "0.07", "11.48", "-3.02", "158", "0.0015",
           "0.003", "0.15", "< 0.01", "0.79", "-4.01", "-2.41"}},
         {"change by regression", Sample({"100", "15", "100", "15", "0.7", "50", "85", "70"}), "30 + 0.7 x Predictor 1",
@@ -88,7 +88,7 @@ TEST(PredictScore, TheWorkedExamples)
 TEST(PredictScore, ReportsTheMethodAndWhatItLeavesOut)
 {
     EXPECT_EQ(core::PredictScore(Equation("38", "80", "8", "1")).txtReport,
-              "A score of 38 against the score of 32.97 predicted from Age 80, Education 8 and Sex 1 by the equation "
+              "A score of 38 against the score of 32.97 predicted from Age = 80, Education = 8 and Sex = 1 by the equation "
               "41.36 - 0.15 x Age + 0.29 x Education + 1.29 x Sex, with a standard error of estimate of 3.61, is 5.03 "
               "points above the prediction: z = 1.39, a standard score of 120.9 (Above average), percentile 91.82. "
               "The equation's standard error of estimate is taken as known: the normative sample's own error is not "
@@ -97,7 +97,7 @@ TEST(PredictScore, ReportsTheMethodAndWhatItLeavesOut)
     change.txtMeasure = "Word List";
     change.txtPredictor1 = "Baseline";
     EXPECT_EQ(core::PredictScore(change).txtReport,
-              "On Word List, a score of 70 against the score of 89.5 predicted from Baseline 85 by regression in a "
+              "On Word List, a score of 70 against the score of 89.5 predicted from Baseline = 85 by regression in a "
               "sample of 50 (30 + 0.7 x Baseline), with a standard error of estimate of 10.82, is 19.5 points below "
               "the prediction: z = -1.8, a standard score of 72.97 (Below average), percentile 3.58. Treating the "
               "normative sample as a sample (Crawford and Garthwaite's method), t = -1.77 on 48 degrees of freedom, "
@@ -143,6 +143,14 @@ TEST(PredictScore, AMessageLeavesEveryResultEmpty)
     with(sample, [](PredictInputs& in) { in.txtScoreSD = "-1"; }, "The score's SD must be above 0.");
     with(sample, [](PredictInputs& in) { in.txtCorrelation = "1"; }, "The correlation must be above -1 and below 1.");
     with(sample, [](PredictInputs& in) { in.txtLevel = "100"; }, "Your confidence level must be below 100 and above 0.");
+    // The level is read whenever it is given, though only the test uses it.
+    with(man, [](PredictInputs& in) { in.txtLevel = "2,5"; }, "The confidence level is not a number.");
+    with(man, [](PredictInputs& in) { in.txtLevel = "--5"; }, "The confidence level is not a number.");
+    // A named predictor never silently drops out.
+    with(man, [](PredictInputs& in) { in.txtPredictor4 = "Income"; },
+         "Give both the coefficient and the person's value of predictor 4.");
+    with(sample, [](PredictInputs& in) { in.txtPredictor2 = "Age"; },
+         "A sample's statistics predict from predictor 1 alone: clear predictors 2 to 4, or give an equation.");
     for (const Row& row : rows) {
         SCOPED_TRACE(row.message);
         const core::PredictResults r = core::PredictScore(row.in);

@@ -60,7 +60,8 @@ TEST(ProfileScores, TheWorkedExamples)
         EXPECT_EQ(r.table.columns,
                   (std::vector<std::string>{"Measure", "Score", "z", "Percentile", "Standard", "Label",
                                             "95% true-score interval: low", "95% true-score interval: high",
-                                            "From mean", "Critical difference", "Strength or weakness"}));
+                                            std::string("From mean (") + e.mean + ")", "Critical difference",
+                                            "Strength or weakness"}));
         EXPECT_EQ(r.table.rows, e.rows);
         EXPECT_EQ(r.txtMeanScore, e.mean);
         EXPECT_EQ(r.txtReport, e.report);
@@ -134,16 +135,16 @@ TEST(ProfileScores, IntervalsTheHeadingAndTheCopy)
               (Rows{{"Top", "175", "5", "> 99,99", "175", "Exceptionally high", "158,68", "176,32", "23,75", "", ""},
                     {"Reading", "128", "1,83", "96,66", "127,5", "Above average", "112,88", "133,87", "-23,75", "", ""},
                     {"broken", "", kFields},
-                    {"X", "14.5", "the mean is not a number"}}));
+                    {"X", "14,5", "the mean is not a number"}}));
     EXPECT_EQ(r.txtMeanScore, "151,25");
     EXPECT_EQ(r.table.tsv,
               "Measure\tScore\tz\tPercentile\tStandard\tLabel\t95% true-score interval: low\t"
-              "95% true-score interval: high\tFrom mean\tCritical difference\tStrength or weakness\n"
+              "95% true-score interval: high\tFrom mean (151,25)\tCritical difference\tStrength or weakness\n"
               "Top\t175\t5\t> 99,99\t175\tExceptionally high\t158,68\t176,32\t23,75\t\t\n"
               "Reading\t128\t1,83\t96,66\t127,5\tAbove average\t112,88\t133,87\t-23,75\t\t\n"
               "broken\t\tneeds a name, mean, SD, score and, if known, a reliability and a direction, separated by tabs or "
               "semicolons\n"
-              "X\t14.5\tthe mean is not a number\n");  // a noted line's score as pasted
+              "X\t14,5\tthe mean is not a number\n");  // a noted line's score, with the locale's separator
     // A first line with a number among its figures is a measure.
     EXPECT_EQ(core::ProfileScores({"Name;Mean;SD;12\n", "95"}).table.rows[0][2], "the mean is not a number");
     EXPECT_EQ(core::ProfileScores({"Name;Mean;SD\nTop;100;15;175\n", "95"}).table.rows.size(), 2u);
@@ -222,6 +223,16 @@ TEST(ProfileScores, SaysWhenTheTestCannotBeMadeOrNothingStandsOut)
         const core::ProfileResults r = core::ProfileScores({row.pasted, "95"});
         EXPECT_EQ(r.txtReport, row.report);
     }
+    // The differences are headed with the mean they are measured from, and the
+    // picture's legend names it where it is not the battery's mean drawn.
+    const core::ProfileResults leftOut =
+        core::ProfileScores({"A;10;3;14;0.9\nB;10;3;9\nC;10;3;10;0.91\nD;10;3;7;0.8\nE;10;3;20", "95"});
+    EXPECT_EQ(leftOut.table.columns[8], "From their mean (101.67)");
+    EXPECT_NE(leftOut.picProfile.find(">mean 110</text>"), std::string::npos);
+    EXPECT_NE(leftOut.picProfile.find(">weakness, from 101.67</text>"), std::string::npos);
+    const core::ProfileResults all = core::ProfileScores({"A;10;3;11;0.9\nB;10;3;9;0.88\nC;10;3;10;0.91", "95"});
+    EXPECT_EQ(all.table.columns[8], "From mean (100)");
+    EXPECT_NE(all.picProfile.find(">weakness</text>"), std::string::npos);
     const core::ProfileResults huge = core::ProfileScores({"A;0;1;1e307\nB;0;1;1e307", "95"});
     EXPECT_EQ(huge.txtMeanScore, "");
     EXPECT_EQ(huge.table.rows[0][8], "") << "no difference from a mean that is not there";
@@ -339,9 +350,9 @@ TEST(ProfileSvg, DrawsARowForEachLineWithItsMarks)
     for (const Element& e : elements)
         if (e.name == "text" && (!e.attributes.count("class") || e.attributes.at("class") != "name"))
             texts.push_back(e.text);
-    for (const char* shown : {"score", "90% true-score interval",
-                              "mean", "Standard score (mean 100, SD 15)"})
+    for (const char* shown : {"score", "90% true-score interval", "Standard score (mean 100, SD 15)"})
         EXPECT_NE(std::find(texts.begin(), texts.end(), shown), texts.end()) << shown;
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const std::string& t) { return t.starts_with("mean "); }));
 }
 
 // The bands stand in the picture that opens empty as in a drawn one: named,

@@ -86,7 +86,9 @@ TEST(CompareTwoTasks, ReportsTheCriteriaAndWarnsBeyondThreeSds)
               std::string::npos)
         << report;
     const auto warned = [](const char* x, const char* y) {
-        return core::CompareTwoTasks(Tasks({"0", "1", x}, {"0", "1", y}, "20", "0.5")).txtReport.find("more than 3 SDs") !=
+        return core::CompareTwoTasks(Tasks({"0", "1", x}, {"0", "1", y}, "20", "0.5")).txtReport.find(
+                   "Both scores lie more than 3 SDs from the controls' means, where the test overstates how rare such a "
+                   "difference is: too many differences are found significant (Crawford and Garthwaite).") !=
                std::string::npos;
     };
     EXPECT_TRUE(warned("-3.5", "-3.1"));
