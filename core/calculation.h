@@ -50,6 +50,8 @@ public:
     virtual ~Run() = default;
     virtual bool Step() = 0;
     virtual Shown Result() = 0;
+    // The share of the run done, from 0 to 1, for a progress bar.
+    virtual double Share() const { return 0; }
 };
 
 // A window's calculation: the button that runs it, the run itself on the

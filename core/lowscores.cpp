@@ -159,6 +159,11 @@ public:
         return !sampler_ || sampler_->Drawn() >= kLowScoreDraws;
     }
 
+    double Share() const override
+    {
+        return sampler_ ? static_cast<double>(sampler_->Drawn()) / static_cast<double>(kLowScoreDraws) : 1;
+    }
+
     Shown Result() override
     {
         Shown shown;

@@ -66,7 +66,7 @@ std::string Legend(const ProfilePicture& picture)
 {
     const std::string& level = picture.level;
     const std::string mean = picture.meanText.empty() ? "mean" : "mean " + picture.meanText;
-    const std::string against = picture.judgedText.empty() ? "" : ", from " + picture.judgedText;
+    const std::string against = picture.judgedText.empty() ? "" : " vs " + picture.judgedText;
     std::string out;
     const double y1 = kLegend + 10, y2 = kLegend + 28;
     Put(out, "<g class=\"legend\">", Mark(kMargin + 6, y1 - 4, 0, "key"), "<text x=\"", Num(kMargin + 16), "\" y=\"",
@@ -74,9 +74,9 @@ std::string Legend(const ProfilePicture& picture)
         "<text x=\"", Num(kMargin + 92), "\" y=\"", Num(y1), "\">", EscapeMarkup(level), "% true-score interval</text>",
         "<line x1=\"", Num(kMargin), "\" y1=\"", Num(y2 - 4), "\" x2=\"", Num(kMargin + 12), "\" y2=\"", Num(y2 - 4),
         "\" stroke=\"#333\" stroke-dasharray=\"4 3\"/><text x=\"", Num(kMargin + 16), "\" y=\"", Num(y2),
-        "\">", EscapeMarkup(mean), "</text>", Mark(kMargin + 90, y2 - 4, 1, "key"), "<text x=\"", Num(kMargin + 100),
-        "\" y=\"", Num(y2), "\">strength</text>", Mark(kMargin + 162, y2 - 4, -1, "key"), "<text x=\"",
-        Num(kMargin + 172), "\" y=\"", Num(y2), "\">weakness", EscapeMarkup(against), "</text></g>");
+        "\">", EscapeMarkup(mean), "</text>", Mark(kMargin + 100, y2 - 4, 1, "key"), "<text x=\"", Num(kMargin + 110),
+        "\" y=\"", Num(y2), "\">strength</text>", Mark(kMargin + 170, y2 - 4, -1, "key"), "<text x=\"",
+        Num(kMargin + 180), "\" y=\"", Num(y2), "\">weakness", EscapeMarkup(against), "</text></g>");
     return out;
 }
 

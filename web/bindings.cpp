@@ -96,6 +96,7 @@ public:
     {
     }
     bool step() { return run_->Step(); }
+    double share() const { return run_->Share(); }
     val result() { return Out(run_->Result()); }
 
 private:
@@ -164,6 +165,7 @@ EMSCRIPTEN_BINDINGS(mervane)
     emscripten::class_<Job>("Job")
         .constructor<std::string, val, std::string>()
         .function("step", &Job::step)
+        .function("share", &Job::share)
         .function("result", &Job::result);
     emscripten::function("opening", &Opening);
     emscripten::function("kept", &Kept);

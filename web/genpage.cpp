@@ -10,6 +10,7 @@
 //     genpage TEMPLATE OUTPUT    genpage --json OUTPUT    genpage --worker TEMPLATE OUTPUT FILE...
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -150,6 +151,40 @@ std::string FontClasses(Font f)
     return "";
 }
 
+// The words of a text, lower case, without its access key and punctuation.
+std::vector<std::string> Words(std::string_view text)
+{
+    std::vector<std::string> words(1);
+    for (const char ch : text) {
+        if (std::isalnum(static_cast<unsigned char>(ch)) || ch == '\'')
+            words.back() += static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+        else if (ch != '&' && !words.back().empty())
+            words.emplace_back();
+    }
+    if (words.back().empty())
+        words.pop_back();
+    return words;
+}
+
+// A caption's text. A terse one ("b:"), shorter than its box's accessible
+// name and with words that name does not hold, gives way, in the phone's column, to that name in full
+// ("Coefficient of predictor 2:"), since the column no longer shows the
+// headings over the boxes that explained it.
+std::string CaptionText(const Drawn& w, const Control& c)
+{
+    const Control* box = Find(w.design, c.buddy);
+    if (!box || box->accessible.size() <= c.text.size())
+        return Escape(c.text);
+    const std::vector<std::string> name = Words(box->accessible);
+    bool held = true;
+    for (const std::string& word : Words(c.text))
+        held = held && std::find(name.begin(), name.end(), word) != name.end();
+    if (held)
+        return Escape(c.text);
+    return "<span class=\"short\">" + Escape(c.text) + "</span><span class=\"full\">" + Escape(box->accessible) +
+           ":</span>";
+}
+
 std::string LabelMarkup(const Drawn& w, const Control& c)
 {
     const std::string cls = Classes({{true, "label"},
@@ -160,7 +195,7 @@ std::string LabelMarkup(const Drawn& w, const Control& c)
                                      {c.align == Centre, "centre"}});
     if (c.buddy.empty())
         return "<span " + Attributes(w, c, cls) + ">" + Escape(c.text) + "</span>";
-    return "<label " + Attributes(w, c, cls) + " for=\"" + Id(w.design, c.buddy) + "\">" + Escape(c.text) + "</label>";
+    return "<label " + Attributes(w, c, cls) + " for=\"" + Id(w.design, c.buddy) + "\">" + CaptionText(w, c) + "</label>";
 }
 
 // The window a control opens, and the function key that opens it too.
@@ -462,12 +497,19 @@ std::string WindowMarkup(const Window& design)
         if (o.from == &design && o.control.empty())
             keys += (keys.empty() ? "" : " ") + std::string(o.key) + "=" + std::string(o.window->name);
     const std::string keyOpenings = keys.empty() ? "" : " data-key-openings=\"" + keys + "\"";
+    // A window that keeps its inputs closes on Escape, and shows a long run's progress with a way to cancel it.
+    const std::string keeps = design.keeps ? " data-keeps" : "";
+    const std::string working =
+        design.keeps ? "    <div class=\"working\" id=\"" + name + "-working\" hidden><span>" + std::string(kWorking) +
+                           "</span><progress max=\"1\" value=\"0\" aria-label=\"Share done\"></progress>"
+                           "<button type=\"button\" class=\"cancel\">Cancel</button></div>\n"
+                     : "";
     return "  <" + element + " id=\"" + name + "\" class=\"window\" aria-labelledby=\"" + name + "-title\"" + inert +
-           keyOpenings + ">\n" +
+           keyOpenings + keeps + ">\n" +
            "    <" + heading + " class=\"titlebar\" id=\"" + name + "-title\">" + IconImage(design.icon) +
            Escape(design.caption) + "</" + heading + ">\n" +
            "    <div class=\"client\" style=\"width:" + std::to_string(width) +
-           "px;height:" + std::to_string(height) + "px\">\n" + Children(w, "", "      ") + "    </div>\n  </" +
+           "px;height:" + std::to_string(height) + "px\">\n" + Children(w, "", "      ") + "    </div>\n" + working + "  </" +
            element + ">\n";
 }
 

@@ -177,9 +177,12 @@
     // A command runs in slices: a quick one is done at once; through a long
     // one the window says it is working and can still be closed, which drops
     // the run, as another Go replaces it.
+    // Past a moment, its strip shows the share done and a Cancel button,
+    // which drops the run as closing the window does; the inputs stay.
     const jobs = {};
     function run(windowId) {
       const dialog = byId(windowId);
+      const working = byId(windowId + '-working');
       const job = new core.Job(windowId, read(windowId), separator);
       jobs[windowId] = job;
       const began = performance.now();
@@ -187,17 +190,23 @@
         job.delete();
         if (jobs[windowId] === job)
           delete jobs[windowId];
-        if (!jobs[windowId])
+        if (!jobs[windowId]) {
           dialog.removeAttribute('aria-busy');
+          if (working)
+            working.hidden = true;
+        }
       };
       const slice = () => {
         if (jobs[windowId] !== job || (windowId !== 'frmMain' && !dialog.open))
           return end();
         if (!job.step()) {
-          if (!dialog.hasAttribute('aria-busy') && performance.now() - began > 300) {
+          if (working && working.hidden && performance.now() - began > WORKING_AFTER_MS) {
             dialog.setAttribute('aria-busy', 'true');
-            announce(WORKING);
+            working.hidden = false;
+            announce(working.firstElementChild.textContent);
           }
+          if (working)
+            working.querySelector('progress').value = job.share();
           setTimeout(slice, 0);
           return;
         }
@@ -287,11 +296,30 @@
       });
     });
     byId('msgbox-ok').addEventListener('click', () => byId('msgbox').close());
+    document.querySelectorAll('.working .cancel').forEach((button) => button.addEventListener('click', () => {
+      delete jobs[button.closest('dialog').id];
+    }));
 
-    // No window has a cancel button: Escape closes none but the message box.
+    // Escape closes the message box and a window that keeps its inputs, as
+    // its Close does; the original windows have no cancel button. The
+    // browser's own close request is answered by the keys below alone.
     document.querySelectorAll('dialog.window:not(#msgbox)').forEach((dialog) => {
       dialog.addEventListener('cancel', (e) => e.preventDefault());
     });
+
+    // Tab and Shift+Tab go round the window on top, never out of it.
+    function keepFocusIn(top, e) {
+      const stops = [...top.querySelectorAll('input, textarea, button, .grid')]
+        .filter((c) => c.tabIndex >= 0 && !c.disabled && c.checkVisibility());
+      if (!stops.length)
+        return;
+      const [first, last] = [stops[0], stops[stops.length - 1]];
+      if (e.shiftKey ? document.activeElement === first || !top.contains(document.activeElement)
+                     : document.activeElement === last) {
+        e.preventDefault();
+        (e.shiftKey ? last : first).focus();
+      }
+    }
 
     // Access keys (Alt and the underlined letter) act in the window on top,
     // and the function keys of the main window's openings from it alone.
@@ -300,6 +328,12 @@
       const top = opened.length ? opened[opened.length - 1] : byId('frmMain');
       if (e.key === 'Escape' && top.id !== 'msgbox' && opened.length) {
         e.preventDefault();
+        if ('keeps' in top.dataset)
+          top.close();
+        return;
+      }
+      if (e.key === 'Tab' && opened.length) {
+        keepFocusIn(top, e);
         return;
       }
       const main = byId('frmMain');
@@ -354,7 +388,7 @@
     performance.mark('mervane-interactive');
   }
 
-  const WORKING = 'Working: this takes a moment.';
+  const WORKING_AFTER_MS = 300;
 
   // Why Mervane cannot run here, in place of windows that would only pretend to work.
   const NO_WASM = 'Mervane cannot run here because this browser does not run WebAssembly, which it calculates ' +

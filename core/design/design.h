@@ -132,6 +132,11 @@ struct Opening {
     const Window* window;
 };
 
+// What a window that keeps its inputs says through a run longer than a
+// moment, beside the share done and a Cancel button, in both editions.
+inline constexpr std::string_view kWorking = "Working: this takes a moment.";
+inline constexpr int kWorkingAfterMs = 300;
+
 inline constexpr int kTwipsPerPixel = 15;
 // Rounds to the nearest pixel: adding 7 of 15 twips makes the division round
 // rather than truncate (halves, which 15 twips never give, would go down).

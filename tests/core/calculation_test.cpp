@@ -82,6 +82,18 @@ TEST(Calculations, ReportUnderACommaWithoutAPoint)
     }
 }
 
+// Beyond the main window, a box of blanks asks to be filled in; in the main
+// window it is filled, and reads as 0.
+TEST(Calculations, ABoxOfBlanksIsEmptyBeyondTheMainWindow)
+{
+    const core::Shown small = core::CalculationOf("frmCase")->run(
+        {{"txtMean", "100"}, {"txtSD", "15"}, {"txtN", " \t "}, {"txtScore", "70"}, {"txtLevel", "95"}}, ".");
+    EXPECT_EQ(small.message, "Enter the controls' mean, SD and size, and the case's score.");
+    const core::Shown main = core::CalculationOf("frmMain")->run({{"txtMean", " "}, {"txtSD", "10"}}, ".");
+    EXPECT_FALSE(main.message);
+    EXPECT_EQ(main.texts.at("txtSD1"), "10");
+}
+
 // What a screen reader is told names each figure for what it is.
 TEST(Calculations, AnnounceTheirFiguresByName)
 {

@@ -229,7 +229,7 @@ TEST(ProfileScores, SaysWhenTheTestCannotBeMadeOrNothingStandsOut)
         core::ProfileScores({"A;10;3;14;0.9\nB;10;3;9\nC;10;3;10;0.91\nD;10;3;7;0.8\nE;10;3;20", "95"});
     EXPECT_EQ(leftOut.table.columns[8], "From their mean (101.67)");
     EXPECT_NE(leftOut.picProfile.find(">mean 110</text>"), std::string::npos);
-    EXPECT_NE(leftOut.picProfile.find(">weakness, from 101.67</text>"), std::string::npos);
+    EXPECT_NE(leftOut.picProfile.find(">weakness vs 101.67</text>"), std::string::npos);
     const core::ProfileResults all = core::ProfileScores({"A;10;3;11;0.9\nB;10;3;9;0.88\nC;10;3;10;0.91", "95"});
     EXPECT_EQ(all.table.columns[8], "From mean (100)");
     EXPECT_NE(all.picProfile.find(">weakness</text>"), std::string::npos);

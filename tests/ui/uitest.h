@@ -161,7 +161,7 @@ inline int CheckCaptionsFit(QWidget* window)
 {
     int checked = 0;
     for (QLabel* label : window->findChildren<QLabel*>()) {
-        if (label->text().isEmpty())
+        if (label->text().isEmpty() || !label->isVisibleTo(window))  // a long run's strip, hidden until then
             continue;
         const QFontMetrics fm(label->font());
         const QRect room = label->contentsRect();
@@ -190,6 +190,8 @@ inline int CheckCaptionsFit(QWidget* window)
         ++checked;
     }
     for (QPushButton* button : window->findChildren<QPushButton*>()) {
+        if (!button->isVisibleTo(window))
+            continue;
         const QFontMetrics fm(button->font());
         const int bevel = 6;
         const QString caption = QString(button->text()).remove('&');

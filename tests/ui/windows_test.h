@@ -29,6 +29,7 @@ private slots:
     void converterKeysAndTabs();
     void assumptionsTextAndClosing();
     void escapeNeverClosesASecondaryWindow();
+    void escapeClosesAnAddedWindowAndKeepsItsInputs();
     void creditsTexts();
     void creditsWebSiteButtonHandsOverTheAddressEachTime();
     void interpretationOpensPrefilledAndIsWired();

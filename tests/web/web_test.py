@@ -476,19 +476,30 @@ class FromDisk(unittest.TestCase):
         p.type("frmLowScores", "txtCorrelation", "0.5")
         p.alt("g")
         self.assertEqual(p.script(fifth), ["5th percentile or less", "3 of 10", "6.19", "", "4 or more"])
-        # Through the long matrix path the window says it is working, and can be closed.
-        p.set("frmLowScores", "txtCorrelations",
-              "\n".join("\t".join("1" if i == j else "0.5" for j in range(10)) for i in range(10)))
+        # Through the long matrix path the window says it is working, with the
+        # share done; Cancel drops the run and keeps the inputs, and so does Close.
+        equal = lambda n: "\n".join("\t".join("1" if i == j else "0.5" for j in range(n)) for i in range(n))
+        matrix = equal(40)
+        p.set("frmLowScores", "txtRows", "".join("T%d\t100\t15\t80\n" % i for i in range(40)))
+        p.set("frmLowScores", "txtCorrelations", matrix)
         busy = "return document.getElementById('frmLowScores').getAttribute('aria-busy')"
+        strip = "return !document.getElementById('frmLowScores-working').hidden"
         p.alt("g")
-        wait(lambda: p.script(busy) == "true", 10, "the window to say it is working")
+        wait(lambda: p.script(busy) == "true" and p.script(strip), 10, "the window to say it is working")
         wait(lambda: p.script("return document.getElementById('announce').textContent")
              == "Working: this takes a moment.", 10, "the news that it is working")
+        p.script("document.querySelector('#frmLowScores-working .cancel').click()")
+        wait(lambda: p.script(busy) is None and not p.script(strip), 10, "the run to be cancelled")
+        self.assertEqual([p.is_open("frmLowScores"), p.text("frmLowScores", "txtCorrelations")], [True, matrix])
+        p.alt("g")
+        wait(lambda: p.script(busy) == "true", 10, "the window to say it is working")
         p.alt("c")
         self.assertFalse(p.is_open("frmLowScores"))
         wait(lambda: p.script(busy) is None, 10, "the run to be dropped")
         p.click("frmProfile", "cmdLowScores")
         # The seeded Monte Carlo gives the texts the desktop's core gives, to the digit.
+        p.set("frmLowScores", "txtRows", battery)
+        p.set("frmLowScores", "txtCorrelations", equal(10))
         p.alt("g")
         wait(lambda: (p.script(fifth) or [""] * 5)[3], 30, "the Monte Carlo estimate")
         self.assertEqual(p.script(fifth), ["5th percentile or less", "3 of 10", "6.16", "0.02", "4 or more"])
@@ -524,6 +535,20 @@ class FromDisk(unittest.TestCase):
         p.fill("frmTwoTasks", txtMeanY="0", txtSDY="1", txtScoreY="-1.875", txtCorrelation="0.68")
         p.alt("g")
         self.assertEqual([p.text("frmTwoTasks", n) for n in ("txtTDiff", "txtVerdict")], ["-2.3", "Strong dissociation"])
+
+    def test_escape_closes_an_added_window_and_tab_goes_round_inside_it(self):
+        with open(DESIGN) as f:
+            stops = json.load(f)["frmCase"]["tabOrder"]
+        p = self.page
+        p.press("F5")
+        p.type("frmCase", "txtN", "20")
+        p.script("document.querySelector(arguments[0]).focus()", p.control("frmCase", stops[-1]))
+        p.press("Tab")
+        self.assertEqual(p.active(), stops[0], "from the last stop back to the first")
+        p.press("Escape")
+        self.assertFalse(p.is_open("frmCase"))
+        p.click("frmMain", "cmdCase")
+        self.assertEqual(p.text("frmCase", "txtN"), "20", "closed as Close closes it, its inputs kept")
 
     def test_tab_visits_the_design_order(self):
         with open(DESIGN) as f:
@@ -945,6 +970,12 @@ class AsAWebApplication(unittest.TestCase):
                     score: cells[1].textContent, named: getComputedStyle(cells[1], '::before').content};""")
         self.assertEqual(stacked, {"within": True, "under": True, "score": "14", "named": '"Score: "'})
         check("frmProfile")
+        d.execute_script("document.getElementById('frmProfile').close()")
+        # A terse caption says in full what its box is, as the headings over the boxes no longer explain it.
+        self.assertEqual(d.execute_script("""
+            document.getElementById('frmPredict').showModal();
+            return document.querySelector('#frmPredict [data-name=lblCoefficient2]').innerText;"""),
+            "Coefficient of predictor 2:")
 
     def test_the_window_paints_before_the_core_arrives(self):
         d = self.driver

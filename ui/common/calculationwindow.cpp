@@ -4,8 +4,12 @@
 #include <QClipboard>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QShortcut>
@@ -63,25 +67,92 @@ CalculationWindow::CalculationWindow(QWidget* owner, const design::Window& desig
     core::Shown opening;
     opening.texts = drawings_ = calculation_.opening();
     form().Show(opening);
+
+    slices_.setInterval(0);
+    connect(&slices_, &QTimer::timeout, this, &CalculationWindow::Slice);
+    if (form().Design().keeps)
+        BuildWorkingStrip();
+}
+
+// The strip over the window's foot, built hidden. Its row is laid out by a
+// layout, unlike the designed controls, as it stands outside the design.
+void CalculationWindow::BuildWorkingStrip()
+{
+    working_ = new QWidget(this);
+    working_->setObjectName(QStringLiteral("working"));
+    working_->setAutoFillBackground(true);
+    auto* row = new QHBoxLayout(working_);
+    row->setContentsMargins(8, 6, 8, 6);
+    row->addWidget(new QLabel(Text(design::kWorking), working_));
+    progress_ = new QProgressBar(working_);
+    progress_->setObjectName(QStringLiteral("prgWorking"));
+    progress_->setRange(0, 1000);
+    progress_->setTextVisible(false);
+    progress_->setAccessibleName(QStringLiteral("Share done"));
+    row->addWidget(progress_, 1);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), working_);
+    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    cancel->setAutoDefault(false);
+    connect(cancel, &QPushButton::clicked, this, &CalculationWindow::Drop);
+    row->addWidget(cancel);
+    const int height = working_->sizeHint().height();
+    working_->setGeometry(0, this->height() - height, width(), height);
+    working_->hide();
 }
 
 void CalculationWindow::done(int result)
 {
+    Drop();
     if (form().Design().keeps)
         KeptInputs::Of(this).byWindow[std::string(form().Design().name)] = core::Kept(form().Design(), form().Read());
     ModalWindow::done(result);
 }
 
+void CalculationWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && form().Design().keeps) {
+        close();
+        return;
+    }
+    ModalWindow::keyPressEvent(event);
+}
+
+// A run replaces the one under way; a quick one is done before Go returns.
 void CalculationWindow::cmdGo_Click()
 {
-    // A long command runs to its end with the busy pointer: a fraction of a second here.
-    const std::unique_ptr<core::Run> run = core::Start(calculation_, form().Read(), DecimalSeparator());
-    if (!run->Step()) {
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        while (!run->Step()) {
-        }
-        QGuiApplication::restoreOverrideCursor();
+    run_ = core::Start(calculation_, form().Read(), DecimalSeparator());
+    began_.start();
+    slices_.start();
+    Slice();
+}
+
+void CalculationWindow::Drop()
+{
+    slices_.stop();
+    run_.reset();
+    if (working_ && working_->isVisible()) {
+        working_->hide();
+        unsetCursor();
     }
+}
+
+// One slice of the run under way; the last shows what it gives.
+void CalculationWindow::Slice()
+{
+    if (!run_)
+        return;
+    if (!run_->Step()) {
+        if (working_ && working_->isHidden() && began_.elapsed() > design::kWorkingAfterMs) {
+            working_->show();
+            working_->raise();
+            setCursor(Qt::BusyCursor);
+        }
+        if (working_)
+            progress_->setValue(static_cast<int>(run_->Share() * 1000));
+        return;
+    }
+    const std::unique_ptr<core::Run> run = std::move(run_);
+    Drop();
     core::Shown shown = run->Result();
     if (shown.table)
         table_ = std::move(shown.table->tsv);

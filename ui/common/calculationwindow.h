@@ -1,13 +1,19 @@
 #ifndef MERVANE_UI_COMMON_CALCULATIONWINDOW_H
 #define MERVANE_UI_COMMON_CALCULATIONWINDOW_H
 
+#include <QElapsedTimer>
+#include <QTimer>
+
 #include <initializer_list>
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "core/calculation.h"
 #include "ui/common/modalwindow.h"
+
+class QProgressBar;
 
 namespace ui {
 
@@ -15,7 +21,11 @@ namespace ui {
 // its design alone: its command shows what the calculation gives; Copy puts
 // the text of its design's buddy on the clipboard (a grid's as tab-separated
 // lines); Save writes its drawing to a file; Close closes it; and the
-// controls that the design's openings name open further windows.
+// controls that the design's openings name open further windows. A long
+// command runs in slices from the event loop, so the window stays responsive:
+// past a moment a strip at its foot shows the share done and a Cancel button,
+// which drops the run, as closing the window does. Escape closes a window
+// that keeps its inputs, as Close does.
 class CalculationWindow : public ModalWindow {
     Q_OBJECT
 
@@ -26,13 +36,24 @@ public:
 
     void done(int result) override;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    void BuildWorkingStrip();
+    void Slice();
+    void Drop();
     void cmdGo_Click();
     void cmdCopy_Click();
     void cmdSave_Click();
     void cmdClose_Click();
 
     const core::Calculation& calculation_;
+    std::unique_ptr<core::Run> run_;  // the command under way, if one is
+    QTimer slices_;
+    QElapsedTimer began_;
+    QWidget* working_ = nullptr;
+    QProgressBar* progress_ = nullptr;
     std::string table_;    // the grid's rows as last shown, for Copy
     core::Texts drawings_;  // each drawing's SVG as last shown, for Save
 };
