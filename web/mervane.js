@@ -242,8 +242,11 @@
       for (const name of opening.selected)
         control(windowId, name).select();
     }
+    // Closing drops the run under way: a window opened again at once must
+    // not show what the run it left behind gives.
     document.querySelectorAll('dialog.window').forEach((dialog) => dialog.addEventListener('close', () => {
       kept[dialog.id] = core.kept(dialog.id, read(dialog.id));
+      delete jobs[dialog.id];
     }));
 
     // Copy takes the text of the control its design names: a grid's rows as

@@ -109,6 +109,8 @@ TEST(CompareScores, GivesEachAnswerOnItsOwnInputs)
         {"correlation -1, no reliabilities", Inputs({"100", "15", "112", "", ""}, {"100", "15", "91", "", ""}, "-1"),
          correlation, "xxxxx"},
         {"neither answer", Inputs(a, {"100", "15", "91", "", ""}, "1"), both + " " + correlation, "xxxxx"},
+        {"a difference beyond a double", Inputs({"0", "1", "1e306", "0.9999999", ""}, {"0", "1", "-1e306", "0.9999999", ""}),
+         "The z of the difference is too large a number to work with.", "xxxxx"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -1,6 +1,8 @@
 #include "core/design/windows.h"
 
+#include <fstream>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -34,6 +36,56 @@ TEST(Designs, RedAndBlueBoxesTakeNumbersAndEveryNameItUsesExists)
             for (std::string_view from : carry.from)
                 EXPECT_TRUE(from.empty() || Find(*o.from, from)) << o.window->name << " carries " << from;
     }
+}
+
+// The added windows' designs against the table written out by hand in
+// tests/data/added-windows.tsv, which the page's test reads too: a minus flag,
+// a red box, a carried box or a stacked grid that changes fails here.
+TEST(Designs, AddedWindowsAsWrittenOut)
+{
+    std::vector<std::string> written, designed;
+    std::ifstream table(MERVANE_TEST_DATA "/added-windows.tsv");
+    ASSERT_TRUE(table) << "tests/data/added-windows.tsv";
+    for (std::string line; std::getline(table, line);)
+        if (!line.empty() && line[0] != '#')
+            written.push_back(line);
+    for (const design::Window* w : design::kWindows) {
+        if (!w->keeps)
+            continue;
+        const auto line = [&](const char* fact, auto names) {
+            std::string out = std::string(w->name) + "\t" + fact + "\t";
+            names(out);
+            designed.push_back(out.back() == ' ' ? out.substr(0, out.size() - 1) : out);
+        };
+        const auto controls = [w](auto test) {
+            return [w, test](std::string& out) {
+                for (const design::Control& c : w->controls)
+                    if (test(c))
+                        (out += c.name) += ' ';
+            };
+        };
+        line("signed", controls([](const design::Control& c) { return c.Has(design::kSigned); }));
+        line("compulsory", controls([](const design::Control& c) { return c.colour == design::Compulsory; }));
+        line("stacked", controls([](const design::Control& c) { return c.Has(design::kStacked); }));
+        line("opened-by", [w](std::string& out) {
+            for (const design::Opening& o : design::kOpenings)
+                if (o.window == w && out.find(o.from->name) == std::string::npos)
+                    (out += o.from->name) += ' ';
+        });
+        line("carried", [w](std::string& out) {
+            for (const design::Carry& c : w->carried) {
+                (out += c.to) += '<';
+                for (std::size_t i = 0; i < c.from.size() && !c.from[i].empty(); ++i)
+                    (out += i ? "," : "") += c.from[i];
+                out += c.into == design::kIntoEmpty ? "(empty) " : " ";
+            }
+        });
+    }
+    // A line that a name alone ends has lost its tab: both forms read alike.
+    for (std::string& l : designed)
+        if (l.back() == '\t')
+            l.pop_back();
+    EXPECT_EQ(designed, written);
 }
 
 // The windows beyond the original ones keep one look: what is to be filled in

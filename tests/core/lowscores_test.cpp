@@ -1,5 +1,7 @@
 #include "core/lowscores.h"
 
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -109,6 +111,24 @@ TEST(LowScores, ReportsTheCountsTheModelAndWhatWasLeftOut)
               "and, if known, a reliability and a direction, separated by tabs or semicolons).");
 }
 
+// The limits of a count: 60 measures with their matrix, and not 61; a
+// battery whose every measure is low, unusual only as a whole.
+TEST(LowScores, TheLimitsOfACount)
+{
+    for (const int n : {60, 61}) {
+        SCOPED_TRACE(n);
+        // Prepared, not drawn: whether the matrix is taken is known before the first slice.
+        const std::unique_ptr<core::Run> run = core::StartLowScores({Battery(n, 1), "", Equal(n, "0.1")}, ".");
+        const std::optional<std::string> message = run->Result().message;
+        if (n == 60)
+            EXPECT_FALSE(message) << *message;
+        else
+            EXPECT_EQ(message, "The correlations serve at most 60 measures: give the average correlation for a larger battery.");
+    }
+    const core::Shown both = core::CountLowScores({"A;100;15;60\nB;100;15;60", "0", ""});
+    EXPECT_EQ(both.table->rows[0][4], "2 or more");
+}
+
 TEST(LowScores, RefusesWhatCannotBeComputed)
 {
     std::string megabyte;
@@ -152,6 +172,12 @@ TEST(LowScores, TheMonteCarloAgreesWithTheExactPath)
     const core::Shown full = core::CountLowScores({Battery(10, 3), "", Equal(10, "0.5")});
     ASSERT_FALSE(full.message) << *full.message;
     EXPECT_EQ(Fifth(full), (std::vector<std::string>{"3 of 10", "6.16", "0.02", "4 or more"}));
+    // Every cut-off's row, not the 5th percentile's alone (exact: 24.19, 12.84, 6.19).
+    EXPECT_EQ(full.table->rows,
+              (Rows{{"Standard score 85 or less (1 SD)", "3 of 10", "24.18", "0.04", "7 or more"},
+                    {"Standard score 80 or less", "3 of 10", "12.82", "0.03", "6 or more"},
+                    {"5th percentile or less", "3 of 10", "6.16", "0.02", "4 or more"},
+                    {"Standard score 70 or less (2 SD)", "0 of 10", "-", "", "2 or more"}}));
     EXPECT_NEAR(6.16, 6.18763602707, 4 * 0.02);  // mpmath's exact figure
     // Its lower triangle, with names and a heading, without the diagonal; in the comma locale.
     std::string triangle = "Correlations\n";
@@ -174,6 +200,12 @@ TEST(LowScores, ATurnedMeasureTurnsItsCorrelations)
     const core::Shown plain = core::CountLowScores({"A;100;15;74.5\nB;100;15;74.5", "", "1 0.6\n0.6 1"});
     ASSERT_FALSE(turned.message);
     EXPECT_EQ(turned.table->rows, plain.table->rows);
+    // The matrix names the battery's lines, a line that cannot be computed
+    // among them: its row and column are left out with it.
+    const core::Shown skipped = core::CountLowScores(
+        {"A;100;15;74.5\nbroken\nB;100;15;125.5;;lower", "", "1 0.2 -0.6\n0.2 1 0.3\n-0.6 0.3 1"});
+    ASSERT_FALSE(skipped.message) << *skipped.message;
+    EXPECT_EQ(skipped.table->rows, plain.table->rows);
     // A line with tabs or semicolons splits at those alone, so a name may hold
     // blanks and digits; in a point locale a comma separates fields too.
     for (const char* matrix : {"Trails 2\t1\t0.6\nTrails 3\t0.6\t1", "Set 1; 1; 0.6\nSet 2; 0.6; 1", "1, 0.6\n0.6, 1"}) {

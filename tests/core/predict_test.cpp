@@ -1,5 +1,7 @@
 #include "core/predict.h"
 
+#include "core/calculation.h"
+
 #include <string>
 #include <vector>
 
@@ -104,6 +106,24 @@ TEST(PredictScore, ReportsTheMethodAndWhatItLeavesOut)
               "one-tailed p = 0.0418, two-tailed p = 0.0837: an estimated 4.18% of the population would show a "
               "discrepancy below the person's (95% confidence limits 0.99% and 10.33%), and z = -1.8 (95% confidence "
               "limits -2.33 and -1.26).");
+    // Lower is better, a score above the prediction: worse, in the figures and in words.
+    PredictInputs worse = Sample({"100", "15", "100", "15", "0.7", "50", "85", "110"});
+    worse.chkLower = "1";
+    const std::string worseReport = core::PredictScore(worse).txtReport;
+    for (const char* said : {"is 20.5 points worse than the prediction",
+                             "an estimated 3.47% of the population would show a discrepancy worse than the person's"})
+        EXPECT_NE(worseReport.find(said), std::string::npos) << said << "\n" << worseReport;
+    // Higher is better, above the prediction: most of the population below it.
+    const core::PredictResults above = core::PredictScore(Sample({"100", "15", "100", "15", "0.7", "50", "85", "110"}));
+    EXPECT_EQ(std::vector<std::string>({above.txtPOne, above.txtBelow}), std::vector<std::string>({"0.0347", "96.53"}));
+    // What a screen reader is told: the predicted score, and the discrepancy's z.
+    EXPECT_EQ(core::CalculationOf("frmPredict")
+                  ->run({{"txtScoreMean", "100"}, {"txtScoreSD", "15"}, {"txtCorrelation", "0.7"}, {"txtN", "5"},
+                         {"txtPredictorMean", "100"}, {"txtPredictorSD", "15"}, {"txtValue1", "85"},
+                         {"txtScore", "70"}, {"txtLevel", "95"}},
+                        ".")
+                  .spoken,
+              "Predicted score shown: 89.5, z -1.58.");
     // The equation's one predictor, with the sample's figures: the same test.
     PredictInputs one;
     one.txtScore = "70", one.txtLevel = "95", one.txtIntercept = "30", one.txtCoefficient1 = "0.7";

@@ -36,6 +36,8 @@ TEST(CompareTwoTasks, TheWorkedExamplesAndEveryVerdict)
     };
     TwoTasksInputs turned = Tasks({"0", "1", "3.857"}, {"0", "1", "-1.875"}, "20", "-0.68");
     turned.chkLowerX = "1";  // X scored in errors: turned round, with its correlation
+    TwoTasksInputs bothTurned = Tasks({"0", "1", "3.857"}, {"0", "1", "1.875"}, "20", "0.68");
+    bothTurned.chkLowerX = bothTurned.chkLowerY = "1";  // both turned: their correlation stands
     const Row rows[] = {
         {"above on X, Y not low", Tasks({"100", "15", "130"}, {"105", "10", "90"}, "30", "0.8"),
          {"1.97", "0.0294", "97.06", "-1.48", "0.0754", "7.54", "5.21", "29", "< 0.0001", "< 0.01", "5.53",
@@ -44,6 +46,9 @@ TEST(CompareTwoTasks, TheWorkedExamplesAndEveryVerdict)
          {"-3.76", "0.0007", "0.07", "-1.83", "0.0415", "4.15", "-2.3", "19", "0.033", "1.65", "-2.48",
           "Strong dissociation"}},
         {"the same, X turned round", turned,
+         {"-3.76", "0.0007", "0.07", "-1.83", "0.0415", "4.15", "-2.3", "19", "0.033", "1.65", "-2.48",
+          "Strong dissociation"}},
+        {"the same, both turned round", bothTurned,
          {"-3.76", "0.0007", "0.07", "-1.83", "0.0415", "4.15", "-2.3", "19", "0.033", "1.65", "-2.48",
           "Strong dissociation"}},
     };
@@ -58,6 +63,11 @@ TEST(CompareTwoTasks, TheWorkedExamplesAndEveryVerdict)
         TwoTasksInputs in;
         const char* verdict;
     };
+    // Alpha at the level's own places: p shown as 0.0001 at 99.99%, and 0.027 at 97.3%, are not below it.
+    const auto at = [](TwoTasksInputs in, const char* level) {
+        in.txtLevel = level;
+        return in;
+    };
     const Verdict verdicts[] = {
         {Tasks({"0", "1", "-3"}, {"0", "1", "0"}, "20", "0.5"), "Classical dissociation"},
         {Tasks({"0", "1", "0"}, {"0", "1", "-3"}, "20", "0.5"), "Classical dissociation"},
@@ -68,6 +78,11 @@ TEST(CompareTwoTasks, TheWorkedExamplesAndEveryVerdict)
         {Tasks({"0", "1", "3.1225"}, {"0", "1", "0"}, "20", "0"),  // RSDT p 0.0499
          "No deficit, but the difference between the tasks is significant"},
         {Tasks({"0", "1", "3.1215"}, {"0", "1", "0"}, "20", "0"), "No deficit and no dissociation"},  // RSDT p 0.05
+        {at(Tasks({"0", "1", "-4.53"}, {"0", "1", "0"}, "20", "0.5"), "99.99"), "No deficit and no dissociation"},
+        {at(Tasks({"0", "1", "-2.104"}, {"0", "1", "0"}, "20", "0.5"), "97.3"), "No deficit and no dissociation"},
+        {at(Tasks({"0", "1", "-2.2"}, {"0", "1", "0"}, "20", "0.5"), "97.3"), "Deficit on X only, no dissociation"},
+        // Two controls leave one degree of freedom, enough for the test.
+        {Tasks({"0", "1", "-3"}, {"0", "1", "0"}, "2", "0.5"), "No deficit and no dissociation"},
     };
     for (const Verdict& v : verdicts) {
         SCOPED_TRACE(v.in.txtScoreX + " and " + v.in.txtScoreY);

@@ -568,10 +568,19 @@ void TestWindows::lowScoresOpenFromTheProfileAndAreWired()
         Type(w, "txtCorrelation", "0.4");
         QTest::mouseClick(Button(w, "cmdGo"), Qt::LeftButton);
         QCOMPARE(grid->model()->index(2, 1).data().toString(), QStringLiteral("2 of 2"));
-        // The matrix path, in slices from the event loop.
-        w->findChild<QPlainTextEdit*>("txtCorrelations")->setPlainText(QStringLiteral("1\n0.3 1"));
+        // The matrix path, in slices from the event loop, to its last slice.
+        QString ten, equal;
+        for (int i = 0; i < 10; ++i) {
+            ten += QStringLiteral("T%1;100;15;%2\n").arg(i).arg(i < 3 ? "74.5" : "100");
+            for (int j = 0; j < 10; ++j)
+                equal += QLatin1String(i == j ? "1" : "0.5") + QLatin1String(j < 9 ? "\t" : "\n");
+        }
+        w->findChild<QPlainTextEdit*>("txtRows")->setPlainText(ten);
+        w->findChild<QPlainTextEdit*>("txtCorrelations")->setPlainText(equal);
         QTest::mouseClick(Button(w, "cmdGo"), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(!grid->model()->index(2, 3).data().toString().isEmpty(), 60000);  // its Monte Carlo SE
+        QCOMPARE(grid->model()->index(2, 2).data().toString(), QStringLiteral("6.16"));
+        QCOMPARE(grid->model()->index(2, 4).data().toString(), QStringLiteral("4 or more"));
         QTest::mouseClick(Button(w, "cmdCopy"), Qt::LeftButton);
         QVERIFY(QApplication::clipboard()->text().startsWith(QStringLiteral("Cut-off\tThis person\t")));
         // Past a moment a long run shows its share done; Cancel drops it and the inputs stay.
@@ -589,7 +598,7 @@ void TestWindows::lowScoresOpenFromTheProfileAndAreWired()
         QTest::mouseClick(Button(w, "cmdCancel"), Qt::LeftButton);
         QVERIFY(!working->isVisible());
         QCOMPARE(w->findChild<QPlainTextEdit*>("txtCorrelations")->toPlainText(), matrix);
-        QCOMPARE(grid->model()->index(2, 1).data().toString(), QStringLiteral("2 of 2"));  // the last result stays
+        QCOMPARE(grid->model()->index(2, 2).data().toString(), QStringLiteral("6.16"));  // the last result stays
         checked = true;
     });
     QTest::mouseClick(Button(&profile, "cmdLowScores"), Qt::LeftButton);
@@ -833,6 +842,27 @@ void TestWindows::everyNumberBoxRefusesALetter()
             const QString typed = c.Has(core::design::kSigned) ? QStringLiteral("-1.5") : QStringLiteral("1.5");
             QVERIFY2(box->text() == typed, qPrintable(Name(design->name) + "." + Name(c.name)));
         }
+    }
+    // A minus over a selection that starts the text: it replaces the selection.
+    ui::CalculationWindow small(nullptr, core::design::frmCase, nullptr);
+    QLineEdit* score = Box(&small, "txtScore");
+    score->setText(QStringLiteral("5"));
+    score->setCursorPosition(1);
+    QTest::keyClick(score, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(score, '-');
+    QCOMPARE(score->text(), QStringLiteral("-"));
+}
+
+void TestWindows::pastedTablesAreRedAndKeepEachLineWhole()
+{
+    const std::pair<const core::design::Window*, const char*> boxes[] = {
+        {&core::design::frmProfile, "txtRows"}, {&core::design::frmLowScores, "txtRows"},
+        {&core::design::frmBatch, "txtScores"}};
+    for (const auto& [design, name] : boxes) {
+        ui::CalculationWindow w(nullptr, *design, nullptr);
+        auto* box = w.findChild<QPlainTextEdit*>(name);
+        QVERIFY2(box->palette().color(QPalette::Base) == QColor(255, 0, 0), name);
+        QVERIFY2(box->lineWrapMode() == QPlainTextEdit::NoWrap, name);
     }
 }
 

@@ -46,6 +46,7 @@ private slots:
     void everyCaptionFits();
     void captionsAreTheLabelsOfTheirBoxes();
     void everyNumberBoxRefusesALetter();
+    void pastedTablesAreRedAndKeepEachLineWhole();
     void setTopMostWindowRaisesItsFailureAgain();
     void unexpectedFailuresAreReported();
 

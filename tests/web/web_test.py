@@ -491,18 +491,26 @@ class FromDisk(unittest.TestCase):
         p.script("document.querySelector('#frmLowScores-working .cancel').click()")
         wait(lambda: p.script(busy) is None and not p.script(strip), 10, "the run to be cancelled")
         self.assertEqual([p.is_open("frmLowScores"), p.text("frmLowScores", "txtCorrelations")], [True, matrix])
+        # Go, then Close at once: opened again, the window shows no table until
+        # Go, and the dropped run never speaks.
+        p.script("""window.said = [];
+            new MutationObserver(() => window.said.push(document.getElementById('announce').textContent))
+                .observe(document.getElementById('announce'), {childList: true, characterData: true, subtree: true});""")
         p.alt("g")
-        wait(lambda: p.script(busy) == "true", 10, "the window to say it is working")
         p.alt("c")
         self.assertFalse(p.is_open("frmLowScores"))
-        wait(lambda: p.script(busy) is None, 10, "the run to be dropped")
         p.click("frmProfile", "cmdLowScores")
+        self.assertIsNone(p.script(fifth))
         # The seeded Monte Carlo gives the texts the desktop's core gives, to the digit.
         p.set("frmLowScores", "txtRows", battery)
         p.set("frmLowScores", "txtCorrelations", equal(10))
         p.alt("g")
         wait(lambda: (p.script(fifth) or [""] * 5)[3], 30, "the Monte Carlo estimate")
         self.assertEqual(p.script(fifth), ["5th percentile or less", "3 of 10", "6.16", "0.02", "4 or more"])
+        wait(lambda: p.script("return window.said.filter((s) => s.startsWith('Low scores shown')).length") == 1, 5,
+             "the one run's news")
+        self.assertEqual(p.script("return window.said.filter((s) => s.startsWith('Low scores shown'))"),
+                         ["Low scores shown: 3 of 10 at or below the 5th percentile."])
         p.stub_clipboard()
         p.alt("p")
         self.assertTrue(p.copied().startswith("Cut-off\tThis person\t"))
@@ -550,6 +558,16 @@ class FromDisk(unittest.TestCase):
         p.click("frmMain", "cmdCase")
         self.assertEqual(p.text("frmCase", "txtN"), "20", "closed as Close closes it, its inputs kept")
 
+    def test_a_function_key_of_the_main_window_opens_nothing_over_another_window(self):
+        p = self.page
+        p.press("F3")
+        p.press("F6")
+        self.assertEqual([p.is_open("frmProfile"), p.is_open("frmPredict")], [True, False])
+        # A long pasted line stays one line, as in a spreadsheet.
+        p.set("frmProfile", "txtRows", "Trail Making B (seconds, the time to connect 25 circles);75;25;110;0.86;lower" * 3)
+        self.assertTrue(p.script("const b = document.querySelector(arguments[0]); return b.scrollWidth > b.clientWidth;",
+                                 p.control("frmProfile", "txtRows")))
+
     def test_tab_visits_the_design_order(self):
         with open(DESIGN) as f:
             expected = json.load(f)["frmMain"]["tabOrder"]
@@ -578,6 +596,11 @@ class FromDisk(unittest.TestCase):
             with self.subTest(box=name):
                 p.type("frmCase", name, "-1a-.5")
                 self.assertEqual(p.text("frmCase", name), shown)
+        # A minus over a selection that starts the text replaces it.
+        p.script("const box = document.querySelector(arguments[0]); box.focus(); box.select();",
+                 p.control("frmCase", "txtScore"))
+        p.type("frmCase", "txtScore", "-")
+        self.assertEqual(p.text("frmCase", "txtScore"), "-")
 
     def test_the_page_carries_every_control_of_the_designs_in_tab_order(self):
         with open(DESIGN) as f:
@@ -648,7 +671,10 @@ class TheGeneratedPage(unittest.TestCase):
         self.assertGreater(len(page.refs), 50)
 
 
-    def test_every_number_box_takes_the_keystroke_rule_its_design_gives(self):
+    def test_the_boxes_take_the_rules_the_designs_are_written_out_with(self):
+        """Which boxes take a minus, which are red and which grids stack, against
+        the table written out by hand (tests/data/added-windows.tsv), and every
+        number box the keystroke rule."""
         import html.parser
 
         class Boxes(html.parser.HTMLParser):
@@ -660,20 +686,33 @@ class TheGeneratedPage(unittest.TestCase):
                 a = dict(attrs)
                 if tag in ("main", "dialog"):
                     self.window = a["id"]
-                if "data-numeric" in a:
-                    kind = "signed" if "data-signed" in a else "numeric"
-                    self.found.setdefault(self.window, {"numeric": [], "signed": []})[kind].append(a["data-name"])
+                found = self.found.setdefault(self.window, {"numeric": [], "signed": [], "compulsory": [], "stacked": []})
+                classes = (a.get("class") or "").split()
+                for fact, holds in (("numeric", "data-numeric" in a), ("signed", "data-signed" in a),
+                                    ("compulsory", "compulsory" in classes), ("stacked", "stacked" in classes)):
+                    if holds:
+                        found[fact].append(a["data-name"])
 
         page = Boxes()
         with open(os.path.join(SITE, "index.html")) as f:
             page.feed(f.read())
+        written = {}
+        with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "data", "added-windows.tsv")) as f:
+            for line in f:
+                if line.strip() and not line.startswith("#"):
+                    window, fact, *names = line.rstrip("\n").split("\t")
+                    written.setdefault(window, {})[fact] = (names[0].split() if names else [])
         with open(DESIGN) as f:
             designs = json.load(f)
         for window, design in designs.items():
             with self.subTest(window=window):
-                found = page.found.get(window, {"numeric": [], "signed": []})
-                self.assertEqual(sorted(found["signed"]), sorted(design["signed"]))
-                self.assertEqual(sorted(found["numeric"] + found["signed"]), sorted(design["numeric"]))
+                found = page.found.get(window, {"numeric": [], "signed": [], "compulsory": [], "stacked": []})
+                self.assertEqual(sorted(found["numeric"]), sorted(design["numeric"]))
+                for fact in ("signed", "compulsory", "stacked"):
+                    if window in written:
+                        self.assertEqual(sorted(found[fact]), sorted(written[window][fact]), fact)
+                    elif fact == "signed":
+                        self.assertEqual(found[fact], [], "the original windows take no minus")
 
 
 # Replaces the page's timers of a second or more by ones that run when the test moves the clock on.
@@ -1090,6 +1129,9 @@ class AsAWebApplication(unittest.TestCase):
         self.assertEqual(d.execute_script(
             "return [...document.querySelectorAll('[data-numeric]:not([data-signed])')]"
             ".filter((b) => b.inputMode !== 'decimal').length"), 0)
+        # A box that takes a minus keeps the full keyboard: a phone's decimal keypad may have none.
+        self.assertEqual(d.execute_script(
+            "return [...document.querySelectorAll('[data-signed]')].map((b) => b.inputMode).filter((m) => m)"), [])
         p.script("document.querySelector(arguments[0]).focus()", p.control("frmMain", "txtScore"))
         for composed, kept in (("ab", ""), ("1a.2.", "1.2")):
             with self.subTest(composed):
