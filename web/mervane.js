@@ -197,7 +197,7 @@
         }
       };
       const slice = () => {
-        if (jobs[windowId] !== job || (windowId !== 'frmMain' && !dialog.open))
+        if (jobs[windowId] !== job)
           return end();
         if (!job.step()) {
           if (working && working.hidden && performance.now() - began > WORKING_AFTER_MS) {
