@@ -63,18 +63,19 @@ BatchTable InterpretBatch(const BatchInputs& in, std::string_view decimalSeparat
     BatchTable table;
     table.decimalSeparator = std::string(decimalSeparator);
     std::vector<ScoreLine> lines;
-    for (std::size_t start = 0; start <= in.txtScores.size();) {
-        const std::size_t end = std::min(in.txtScores.find('\n', start), in.txtScores.size());
-        ScoreLine line = ReadScoreLine(std::string_view(in.txtScores).substr(start, end - start), decimalSeparator);
+    ForEachLine(in.txtScores, [&](std::string_view text) {
+        ScoreLine line = ReadScoreLine(text, decimalSeparator);
         if (line.kind != ScoreLine::Kind::Empty) {
             if (lines.size() == kMostScores) {
                 table.message = std::string(messages::kTooManyScores);
-                return table;
+                return false;
             }
             lines.push_back(std::move(line));
         }
-        start = end + 1;
-    }
+        return true;
+    });
+    if (table.message)
+        return table;
 
     Remembering remembering(stats);
     // The measure's figures are checked once, before any row, on a score at its mean.

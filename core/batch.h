@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/scoreanalysis.h"
+#include "core/box.h"
 
 namespace core {
 

@@ -4,10 +4,10 @@
 #include <cmath>
 #include <utility>
 
-#include "core/batch.h"
 #include "core/messages.h"
 #include "core/numbers.h"
 #include "core/stats/normal.h"
+#include "core/scale.h"
 
 namespace core {
 namespace {
@@ -41,7 +41,7 @@ std::vector<std::string_view> Fields(std::string_view line, std::string_view sep
 
 bool IsNumber(std::string_view field, std::string_view separator)
 {
-    return ReadScoreLine(field, separator).kind == ScoreLine::Kind::Number;
+    return NumberSyntax(field, separator).has_value();
 }
 
 std::string Lowercase(std::string_view s)
@@ -75,12 +75,12 @@ Measure ReadRow(std::string_view line, std::string_view separator)
     for (const Figure& f : figures) {
         if (f.field == 4 && !reliability)
             break;
-        const ScoreLine read = ReadScoreLine(fields[f.field], separator);
-        if (read.kind != ScoreLine::Kind::Number) {
+        const std::optional<double> read = StrictParse(fields[f.field], separator);
+        if (!read) {
             row.note = "the " + std::string(f.what) + " is not a number";
             return row;
         }
-        *f.value = LenientParse(read.number);
+        *f.value = *read;
         if (!std::isfinite(*f.value)) {
             row.note = note::kTooLarge;
             return row;
@@ -110,7 +110,7 @@ Measure ReadRow(std::string_view line, std::string_view separator)
 void Standardise(Measure& row, StatisticsComponent& stats)
 {
     row.z = row.lower ? (row.m - row.x) / row.s : (row.x - row.m) / row.s;
-    row.standard = 100 + 15 * row.z;
+    row.standard = StandardScore(row.z);
     const StatOutcome p = row.lower ? stats.NormalCdf(row.m, row.x, row.s) : stats.NormalCdf(row.x, row.m, row.s);
     if (!std::isfinite(row.standard) || !p.Ok())
         row.note = note::kTooLarge;
@@ -135,14 +135,13 @@ bool IsHeading(std::string_view line, std::string_view separator)
 Battery ReadBattery(std::string_view text, std::string_view separator, StatisticsComponent& stats)
 {
     std::vector<std::string_view> lines;
-    // Past one line more than a heading and the most measures, the rest need not be read.
-    for (std::size_t start = 0; start <= text.size() && lines.size() <= kMostMeasures + 1;) {
-        const std::size_t end = std::min(text.find('\n', start), text.size());
+    ForEachLine(text, [&lines](std::string_view line) {
         // A line of blanks is no line; a leading tab before an empty name is its first field.
-        if (const std::string_view line = text.substr(start, end - start); !TrimBlanks(line).empty())
+        if (!TrimBlanks(line).empty())
             lines.push_back(line);
-        start = end + 1;
-    }
+        // Past one line more than a heading and the most measures, the rest need not be read.
+        return lines.size() <= kMostMeasures + 1;
+    });
     if (!lines.empty() && IsHeading(lines.front(), separator))
         lines.erase(lines.begin());
     Battery battery;
@@ -167,14 +166,6 @@ std::string Called(const Measure& row, std::size_t number)
     return (row.name.empty() ? "row " + std::to_string(number) : row.name) + (row.lower ? " (lower is better)" : "");
 }
 
-// "a", "a and b", "a, b and c".
-std::string Listed(const std::vector<std::string>& items)
-{
-    std::string out;
-    for (std::size_t i = 0; i < items.size(); ++i)
-        out += (i == 0 ? "" : i + 1 == items.size() ? " and " : ", ") + items[i];
-    return out;
-}
 
 
 }  // namespace core

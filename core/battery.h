@@ -46,8 +46,6 @@ Battery ReadBattery(std::string_view text, std::string_view separator, Statistic
 // "(lower is better)" after one turned round.
 std::string Called(const Measure& measure, std::size_t number);
 
-// "a", "a and b", "a, b and c".
-std::string Listed(const std::vector<std::string>& items);
 
 }  // namespace core
 

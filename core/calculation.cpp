@@ -11,6 +11,7 @@
 #include "core/curve.h"
 #include "core/interpretation.h"
 #include "core/lowscores.h"
+#include "core/numbers.h"
 #include "core/predict.h"
 #include "core/twotasks.h"
 #include "core/profile.h"
@@ -28,7 +29,7 @@ Record Read(const Texts& boxes, const std::array<Box<Record>, N>& list)
     Record in;
     for (const Box<Record>& box : list) {
         const std::string_view text = TextOf(boxes, box.name);
-        in.*box.text = std::string(text.find_first_not_of(" \t\r\n") == std::string_view::npos ? "" : text);
+        in.*box.text = std::string(IsBlankText(text) ? "" : text);
     }
     return in;
 }

@@ -62,19 +62,15 @@ private:
     // observed t at each end of the interval, scaled back to z.
     bool Limits()
     {
-        const double root = std::sqrt(n_);
-        const std::optional<std::pair<double, double>> limits = stats::NonCentralLimits(n_ - 1, zcc_ * root, level_);
+        const std::optional<stats::EffectLimits> limits =
+            stats::EffectSizeLimits(n_ - 1, zcc_, 1 / std::sqrt(n_), level_, stats_);
         if (!limits)
             return Refuse(std::string(messages::kLimitsNotComputed));
-        const double low = limits->first / root, high = limits->second / root;
-        double pLow = 0, pHigh = 0;
-        if (!Show(low, &CaseResults::txtZccLow, subject::kEffectSize) ||
-            !Show(high, &CaseResults::txtZccHigh, subject::kEffectSize) ||
-            !Ask(stats_.NormalCdf(low, 0, 1), subject::kBelowCase, pLow) ||
-            !Ask(stats_.NormalCdf(high, 0, 1), subject::kBelowCase, pHigh))
+        if (!Show(limits->low, &CaseResults::txtZccLow, subject::kEffectSize) ||
+            !Show(limits->high, &CaseResults::txtZccHigh, subject::kEffectSize))
             return false;
-        r_.txtBelowLow = PercentText(100 * pLow, separator_);
-        r_.txtBelowHigh = PercentText(100 * pHigh, separator_);
+        r_.txtBelowLow = PercentText(100 * limits->belowLow, separator_);
+        r_.txtBelowHigh = PercentText(100 * limits->belowHigh, separator_);
         return true;
     }
 

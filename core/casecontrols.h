@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/scoreanalysis.h"
+#include "core/box.h"
 
 namespace core {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <initializer_list>
 
-#include "core/interpretation.h"
+#include "core/scale.h"
 #include "core/steps.h"
 
 namespace core {
@@ -73,7 +73,7 @@ private:
         for (int i = 0; i < 2; ++i) {
             const Score& s = i == 0 ? a : b;
             z_[i] = s.lower ? (m[i] - x[i]) / sd[i] : (x[i] - m[i]) / sd[i];
-            standard_[i] = 100 + 15 * z_[i];
+            standard_[i] = StandardScore(z_[i]);
             if (!Show(standard_[i], i == 0 ? &CompareResults::txtStandardA : &CompareResults::txtStandardB,
                       subject::kStandardScore, &shown))
                 return false;

@@ -25,7 +25,7 @@ ConversionResult LevelToDeviations(std::string_view confidenceText, std::string_
     if (!q.Ok())
         return Refusal(messages::StatisticsFailed(q.failure, messages::subject::kDeviationsForLevel));
     const double s = -q.value;
-    return Answer("Standard Deviation = " + NumberText(RoundTwoPlaces(s), separator));
+    return Answer("Standard Deviation = " + FigureText(s, separator));
 }
 
 ConversionResult DeviationsToLevel(std::string_view deviationText, std::string_view separator,
@@ -38,7 +38,7 @@ ConversionResult DeviationsToLevel(std::string_view deviationText, std::string_v
     if (!P.Ok())
         return Refusal(messages::StatisticsFailed(P.failure, messages::subject::kLevelForDeviations));
     const double c = (1 - (1 - P.value) * 2) * 100;
-    return Answer("Confidence Interval = " + NumberText(RoundTwoPlaces(c), separator));
+    return Answer("Confidence Interval = " + FigureText(c, separator));
 }
 
 }  // namespace

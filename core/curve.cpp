@@ -4,7 +4,7 @@
 #include <array>
 #include <cmath>
 
-#include "core/interpretation.h"
+#include "core/scale.h"
 #include "core/markup.h"
 #include "core/svg.h"
 
@@ -25,7 +25,7 @@ double Y(double z) { return kBase - (kBase - kPeak) * std::exp(-z * z / 2); }
 constexpr std::array<double, kLabelBandEdges.size()> kBandEdges = [] {
     std::array<double, kLabelBandEdges.size()> z{};
     for (std::size_t i = 0; i < z.size(); ++i)
-        z[i] = (kLabelBandEdges[i] - 100) / 15;
+        z[i] = ZOfStandardScore(kLabelBandEdges[i]);
     return z;
 }();
 

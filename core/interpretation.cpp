@@ -8,6 +8,7 @@
 #include "core/stats/normal.h"
 #include "core/numbers.h"
 #include "core/steps.h"
+#include "core/scale.h"
 
 namespace core {
 namespace {
@@ -73,7 +74,7 @@ private:
         z_ = z;
         if (!Percentile(x_, &InterpretResults::txtPercentile, subject::kRawPercentile) ||
             !Show(50 + 10 * z, &InterpretResults::txtTScore, subject::kTScore) ||
-            !Show(100 + 15 * z, &InterpretResults::txtStandardScore, subject::kStandardScore, &standard) ||
+            !Show(StandardScore(z), &InterpretResults::txtStandardScore, subject::kStandardScore, &standard) ||
             !Show(10 + 3 * z, &InterpretResults::txtScaledScore, subject::kScaledScore) ||
             !Show(50 + kNceSd * z, &InterpretResults::txtNCE, subject::kNce))
             return false;
@@ -124,7 +125,7 @@ private:
 
     bool Standard(double score, double& shown, std::string_view what)
     {
-        const double v = 100 + 15 * ((score - m_) / s_);
+        const double v = StandardScore((score - m_) / s_);
         if (!std::isfinite(v))
             return Refuse(messages::TooLarge(what));
         shown = RoundTwoPlaces(v);
@@ -187,14 +188,6 @@ private:
 };
 
 }  // namespace
-
-std::string_view StandardScoreLabel(double shown)
-{
-    std::size_t band = 0;
-    while (band < kLabelBandEdges.size() && shown >= kLabelBandEdges[band])
-        ++band;
-    return kStandardScoreLabels[band];
-}
 
 InterpretResults InterpretScore(const InterpretInputs& in, std::string_view decimalSeparator,
                                 StatisticsComponent& stats)

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/scoreanalysis.h"
+#include "core/box.h"
 
 namespace core {
 
@@ -119,17 +119,6 @@ InterpretResults InterpretScore(const InterpretInputs& in, std::string_view deci
 // The same figures and message, without the report and the curve: for many scores at once.
 InterpretResults InterpretFigures(const InterpretInputs& in, std::string_view decimalSeparator,
                                   StatisticsComponent& stats);
-
-// The AACN's 2020 consensus labels of a standard score (Guilmette et al.),
-// from the lowest band up, and the scores at which the bands above the
-// lowest begin, as shown to two places (the same as the whole score, halves up).
-inline constexpr std::array<std::string_view, 7> kStandardScoreLabels{
-    "Exceptionally low", "Below average", "Low average", "Average", "High average", "Above average",
-    "Exceptionally high"};
-inline constexpr std::array<double, 6> kLabelBandEdges{69.5, 79.5, 89.5, 109.5, 119.5, 129.5};
-
-// The descriptive label of a standard score (mean 100, SD 15) as shown.
-std::string_view StandardScoreLabel(double shown);
 
 }  // namespace core
 

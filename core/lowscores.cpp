@@ -35,8 +35,6 @@ constexpr double kUnusual = 0.05;
 const std::vector<std::string> kColumns{"Cut-off", "This person", "Healthy people with as many or more (%)",
                                         "Monte Carlo SE", "Unusual from"};
 
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r'; }
-
 // A line of a pasted matrix as fields. A line holding a tab or a semicolon
 // (or, where the decimal separator is the point, a comma) splits at those
 // alone, so that a test's name may hold blanks and digits ("Trails 2"); only
@@ -46,7 +44,7 @@ std::vector<std::string_view> Fields(std::string_view line, std::string_view sep
     std::string delimiters = "\t;";
     if (separator == ".") delimiters += ',';
     const bool delimited = line.find_first_of(delimiters) != std::string_view::npos;
-    const auto splits = [&](char c) { return delimited ? delimiters.find(c) != std::string::npos : IsSpace(c); };
+    const auto splits = [&](char c) { return delimited ? delimiters.find(c) != std::string::npos : IsBlank(c); };
     std::vector<std::string_view> fields;
     for (std::size_t i = 0; i <= line.size();) {
         std::size_t j = i;
@@ -67,9 +65,8 @@ struct MatrixRows {
 MatrixRows ReadRows(std::string_view text, std::string_view separator)
 {
     MatrixRows out;
-    for (std::size_t start = 0; start <= text.size();) {
-        const std::size_t end = std::min(text.find('\n', start), text.size());
-        const std::vector<std::string_view> fields = Fields(text.substr(start, end - start), separator);
+    ForEachLine(text, [&](std::string_view line) {
+        const std::vector<std::string_view> fields = Fields(line, separator);
         std::size_t first = 0;
         while (first < fields.size() && !StrictParse(fields[first], separator))
             ++first;
@@ -79,14 +76,14 @@ MatrixRows ReadRows(std::string_view text, std::string_view separator)
                 const std::optional<double> value = StrictParse(fields[f], separator);
                 if (!value) {
                     out.message = messages::CorrelationNotANumber(out.rows.size() + 1, fields[f]);
-                    return out;
+                    return false;
                 }
                 row.push_back(*value);
             }
             out.rows.push_back(std::move(row));
         }
-        start = end + 1;
-    }
+        return true;
+    });
     return out;
 }
 
@@ -217,7 +214,7 @@ private:
                 person_[c] += lines_[i].z <= cutoffs[c];
         m_ = computed.size();
 
-        const bool matrix = in_.txtCorrelations.find_first_not_of(" \t\r\n") != std::string::npos;
+        const bool matrix = !IsBlankText(in_.txtCorrelations);
         if (matrix) {
             std::vector<double> full;
             if (std::optional<std::string> wrong = ReadMatrix(in_.txtCorrelations, separator_, lines_.size(), full))
@@ -259,7 +256,7 @@ private:
         return known[k] = stats::EquicorrelatedTail(m_, rho_, cutoffs_[c], k);
     }
 
-    std::string Text(double v) const { return NumberText(RoundTwoPlaces(v), separator_); }
+    std::string Text(double v) const { return FigureText(v, separator_); }
 
     // The least count that fewer than 5% of healthy people reach, or none up to the battery's size.
     std::optional<std::size_t> Unusual(std::size_t c) const

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "core/calculation.h"
-#include "core/scoreanalysis.h"
+#include "core/box.h"
 
 namespace core {
 

@@ -106,7 +106,6 @@ inline constexpr std::string_view kPredicted = "The predicted score";
 inline constexpr std::string_view kDiscrepancy = "The discrepancy";
 inline constexpr std::string_view kDiscrepancyZ = "The z of the discrepancy";
 inline constexpr std::string_view kSeNewCase = "The standard error for a new case";
-inline constexpr std::string_view kBelowPrediction = "The percentage below the person's discrepancy";
 inline constexpr std::string_view kCutoff = "The cut-off at the 5th percentile";
 inline constexpr std::string_view kSd = "The measure SD";
 inline constexpr std::string_view kRawScore = "The raw score";
@@ -159,7 +158,6 @@ inline constexpr std::string_view kCaseScore = "The case's score";
 inline constexpr std::string_view kT = "The t of the case";
 inline constexpr std::string_view kRsdt = "The t of the difference";
 inline constexpr std::string_view kEffectSize = "The effect size";
-inline constexpr std::string_view kBelowCase = "The percentage of controls below the case";
 }  // namespace subject
 
 // What the messages call a box of a numbered row: "The coefficient of predictor 2".

@@ -240,12 +240,16 @@ double LenientParse(std::string_view text)
 
 std::string_view TrimBlanks(std::string_view text)
 {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
-    while (!text.empty() && blank(text.front()))
+    while (!text.empty() && IsBlank(text.front()))
         text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
+    while (!text.empty() && IsBlank(text.back()))
         text.remove_suffix(1);
     return text;
+}
+
+bool IsBlankText(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return IsBlank(c) || c == '\n'; });
 }
 
 std::optional<std::string> NumberSyntax(std::string_view text, std::string_view decimalSeparator)
@@ -355,8 +359,13 @@ std::string NumberText(double v, std::string_view decimalSeparator)
 
 std::string ConfidenceText(double confidence, std::string_view decimalSeparator)
 {
-    const std::string text = NumberText(RoundTwoPlaces(confidence), decimalSeparator);
+    const std::string text = FigureText(confidence, decimalSeparator);
     return text == "100" ? "> 99" + std::string(decimalSeparator) + "99" : text;
+}
+
+std::string FigureText(double v, std::string_view decimalSeparator)
+{
+    return NumberText(RoundTwoPlaces(v), decimalSeparator);
 }
 
 std::string FourPlacesText(double v, std::string_view decimalSeparator)
@@ -379,6 +388,14 @@ std::string PValueText(double p, std::string_view decimalSeparator)
 {
     const std::string text = FourPlacesText(p, decimalSeparator);
     return text == "0" ? "< 0" + std::string(decimalSeparator) + "0001" : text;
+}
+
+std::string Listed(const std::vector<std::string>& items)
+{
+    std::string out;
+    for (std::size_t i = 0; i < items.size(); ++i)
+        out += (i == 0 ? "" : i + 1 == items.size() ? " and " : ", ") + items[i];
+    return out;
 }
 
 std::string PValueInWords(const std::string& shown)

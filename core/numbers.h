@@ -1,9 +1,12 @@
 #ifndef MERVANE_CORE_NUMBERS_H
 #define MERVANE_CORE_NUMBERS_H
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <vector>
 
 namespace core {
 
@@ -22,8 +25,31 @@ namespace core {
 // a message; one too small for a double gives 0.
 double LenientParse(std::string_view text);
 
-// A text without the blanks, tabs and carriage returns around it, as a pasted field is read.
+// The blanks of a pasted field: spaces, tabs and carriage returns.
+constexpr bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+// A text without the blanks around it, as a pasted field is read.
 std::string_view TrimBlanks(std::string_view text);
+
+// Whether a text holds nothing but blanks and line feeds: a box of them is an empty box.
+bool IsBlankText(std::string_view text);
+
+// Each line of a pasted text, without its line feed, in order: a text ending
+// in a line feed has an empty last line. `each` may return false to stop.
+template <typename Each>
+void ForEachLine(std::string_view text, Each each)
+{
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        if constexpr (std::is_same_v<decltype(each(text)), bool>) {
+            if (!each(text.substr(start, end - start)))
+                return;
+        } else {
+            each(text.substr(start, end - start));
+        }
+        start = end + 1;
+    }
+}
 
 // A text that is wholly a number, as the windows beyond the main window and
 // the converter read their boxes: blanks, tabs and carriage returns around it
@@ -49,6 +75,9 @@ double RoundTwoPlaces(double v);
 // and "-∞"; NaN is never produced by the computations and shows as "".
 std::string NumberText(double v, std::string_view decimalSeparator = ".");
 
+// A figure as a window shows it: rounded to two places, then written.
+std::string FigureText(double v, std::string_view decimalSeparator = ".");
+
 // A number to four places, written as NumberText writes it: for the
 // coefficients of an equation, which two places leave too coarse to give the
 // prediction shown. Exact halves go to the even neighbour.
@@ -58,6 +87,9 @@ std::string FourPlacesText(double v, std::string_view decimalSeparator = ".");
 // as typed, its decimal separator the locale's (0.125 stays 0.125, written
 // "0,125" under a comma). A text that is no number is only trimmed.
 std::string AsTyped(std::string_view typed, std::string_view decimalSeparator);
+
+// Items as a sentence lists them: "a", "a and b", "a, b and c".
+std::string Listed(const std::vector<std::string>& items);
 
 // A percentage of people (a percentile rank, a share of a population) as
 // shown: rounded to two places, and "> 99.99" or "< 0.01" where the text would

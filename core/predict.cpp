@@ -3,8 +3,7 @@
 #include <cmath>
 #include <vector>
 
-#include "core/battery.h"
-#include "core/interpretation.h"
+#include "core/scale.h"
 #include "core/stats/studentst.h"
 #include "core/steps.h"
 
@@ -180,7 +179,7 @@ private:
             !Show(predicted_, &PredictResults::txtPredicted, subject::kPredicted) ||
             !Show(d, &PredictResults::txtDiscrepancy, subject::kDiscrepancy) ||
             !Show(z, &PredictResults::txtZ, subject::kDiscrepancyZ) ||
-            !Show(100 + 15 * z, &PredictResults::txtStandard, subject::kStandardScore, &standard) ||
+            !Show(StandardScore(z), &PredictResults::txtStandard, subject::kStandardScore, &standard) ||
             !Ask(stats_.NormalCdf(z, 0, 1), subject::kRawPercentile, below))
             return false;
         r_.txtLabel = StandardScoreLabel(standard);
@@ -207,19 +206,15 @@ private:
         r_.txtPTwo = PValueText(2 * tail, separator_);
         r_.txtBelow = PercentText(100 * below, separator_);
         // The discrepancy over SEE sqrt(theta) is a non-central t whose non-centrality is z / sqrt(theta).
-        const double root = std::sqrt(theta);
-        const std::optional<std::pair<double, double>> limits = stats::NonCentralLimits(df, d / (see_ * root), level_);
+        const std::optional<stats::EffectLimits> limits =
+            stats::EffectSizeLimits(df, d / see_, std::sqrt(theta), level_, stats_);
         if (!limits)
             return Refuse(std::string(messages::kLimitsNotComputed));
-        const double low = limits->first * root, high = limits->second * root;
-        double pLow = 0, pHigh = 0;
-        if (!Show(low, &PredictResults::txtZLow, subject::kDiscrepancyZ) ||
-            !Show(high, &PredictResults::txtZHigh, subject::kDiscrepancyZ) ||
-            !Ask(stats_.NormalCdf(low, 0, 1), subject::kBelowPrediction, pLow) ||
-            !Ask(stats_.NormalCdf(high, 0, 1), subject::kBelowPrediction, pHigh))
+        if (!Show(limits->low, &PredictResults::txtZLow, subject::kDiscrepancyZ) ||
+            !Show(limits->high, &PredictResults::txtZHigh, subject::kDiscrepancyZ))
             return false;
-        r_.txtBelowLow = PercentText(100 * pLow, separator_);
-        r_.txtBelowHigh = PercentText(100 * pHigh, separator_);
+        r_.txtBelowLow = PercentText(100 * limits->belowLow, separator_);
+        r_.txtBelowHigh = PercentText(100 * limits->belowHigh, separator_);
         return true;
     }
 

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "core/battery.h"
-#include "core/interpretation.h"
+#include "core/scale.h"
 #include "core/messages.h"
 #include "core/stats/normal.h"
 #include "core/numbers.h"
@@ -134,7 +134,7 @@ private:
         }
     }
 
-    std::string Text(double v) const { return NumberText(RoundTwoPlaces(v), separator_); }
+    std::string Text(double v) const { return FigureText(v, separator_); }
 
     // Where some measures are left out of the judgement, their mean is not the
     // battery's mean shown beside the table: the heading says which it is.

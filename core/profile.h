@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/calculation.h"
-#include "core/scoreanalysis.h"
+#include "core/box.h"
 
 namespace core {
 

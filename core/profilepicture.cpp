@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "core/interpretation.h"
+#include "core/scale.h"
 #include "core/markup.h"
 #include "core/profile.h"
 #include "core/svg.h"

@@ -80,7 +80,7 @@ private:
     {
         if (!out.Ok())
             return Refuse(messages::StatisticsFailed(out.failure, what));
-        r_.*field = NumberText(RoundTwoPlaces(out.value), separator_);
+        r_.*field = Text(out.value);
         return true;
     }
 
@@ -99,12 +99,12 @@ private:
         const StatOutcome c1 = stats_.NormalCdf(x, m, s);
         if (!c1.Ok())
             return Refuse(messages::StatisticsFailed(c1.failure, subject::kRawPercentile));
-        r_.txtPercentile = NumberText(RoundTwoPlaces(c1.value * 100), separator_);
+        r_.txtPercentile = Text(c1.value * 100);
 
         const StatOutcome c2 = stats_.NormalCdf(std::fabs(z), 0, 1);
         if (!c2.Ok())
             return Refuse(messages::StatisticsFailed(c2.failure, subject::kRawConfidence));
-        r_.txtConf = NumberText(RoundTwoPlaces(100 - 100 * ((1 - c2.value) * 2)), separator_);
+        r_.txtConf = Text(100 - 100 * ((1 - c2.value) * 2));
         return true;
     }
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/box.h"
+
 namespace core {
 
 class StatisticsComponent;
@@ -37,15 +39,6 @@ struct ScoreResults {
     std::string txtPercentileUser;
     std::string txtUserPercentileAnswer;
     std::optional<std::string> message;
-};
-
-// A box of a window, named as in its design, with the field of a record that
-// holds its text. Each calculation lists the boxes it reads and writes once;
-// the windows, the page's bindings and the tests take them from that list.
-template <typename Record>
-struct Box {
-    std::string_view name;
-    std::string Record::*text;
 };
 
 // The main window's: results stand in the order the analysis fills them.

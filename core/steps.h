@@ -65,6 +65,9 @@ protected:
         return true;
     }
 
+    // A figure as shown: to two places, with the locale's separator.
+    std::string Text(double v) const { return FigureText(v, separator_); }
+
     // A number the user typed, as a sentence repeats it: with the locale's separator.
     std::string Typed(const std::string& text) const { return AsTyped(text, separator_); }
 

@@ -1,5 +1,7 @@
 #include "core/stats/studentst.h"
 
+#include "core/stats/normal.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -67,6 +69,21 @@ std::optional<std::pair<double, double>> NonCentralLimits(double df, double tObs
     if (!low || !high)
         return std::nullopt;
     return std::pair(*low, *high);
+}
+
+std::optional<EffectLimits> EffectSizeLimits(double df, double z, double scale, double level,
+                                             StatisticsComponent& normal)
+{
+    const std::optional<std::pair<double, double>> t = NonCentralLimits(df, z / scale, level);
+    if (!t)
+        return std::nullopt;
+    EffectLimits limits{t->first * scale, t->second * scale, 0, 0};
+    const StatOutcome low = normal.NormalCdf(limits.low, 0, 1), high = normal.NormalCdf(limits.high, 0, 1);
+    if (!low.Ok() || !high.Ok())
+        return std::nullopt;
+    limits.belowLow = low.value;
+    limits.belowHigh = high.value;
+    return limits;
 }
 
 }  // namespace core::stats

@@ -9,6 +9,10 @@
 // double (not promoted to long double, which the browser edition runs as a
 // slow 128-bit software type), so that both editions compute alike. A value
 // beyond what the distributions can evaluate throws a std::exception.
+namespace core {
+class StatisticsComponent;
+}
+
 namespace core::stats {
 
 // P(T <= t) for Student's t on df degrees of freedom.
@@ -32,6 +36,18 @@ std::optional<double> NonCentrality(double df, double tObserved, double target);
 // Garthwaite's limits): the non-centralities that put tObserved at each end
 // of the interval, the lower first; nullopt where either cannot be found.
 std::optional<std::pair<double, double>> NonCentralLimits(double df, double tObserved, double level);
+
+// Crawford and Garthwaite's limits on an effect size z whose estimate,
+// divided by `scale`, is a non-central t on df degrees of freedom (for one
+// case against n controls the scale is 1 / sqrt(n)): the limits on z, and
+// the share of the population below each, from `normal`; nullopt where
+// either cannot be found.
+struct EffectLimits {
+    double low, high;            // on z
+    double belowLow, belowHigh;  // from 0 to 1
+};
+std::optional<EffectLimits> EffectSizeLimits(double df, double z, double scale, double level,
+                                             StatisticsComponent& normal);
 
 }  // namespace core::stats
 
