@@ -5,6 +5,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "core/figures.h"
 #include "core/casecontrols.h"
 #include "core/compare.h"
 #include "core/conversion.h"

@@ -5,6 +5,7 @@
 #include <tuple>
 #include <utility>
 
+#include "core/figures.h"
 #include "core/calculation.h"
 #include "core/interpretation.h"
 #include "core/messages.h"

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/figures.h"
 #include "core/stats/studentst.h"
 #include "core/steps.h"
 

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "core/figures.h"
 #include "core/scale.h"
 #include "core/steps.h"
 

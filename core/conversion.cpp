@@ -3,6 +3,7 @@
 #include <cmath>
 #include <utility>
 
+#include "core/figures.h"
 #include "core/messages.h"
 #include "core/stats/normal.h"
 #include "core/numbers.h"

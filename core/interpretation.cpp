@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/figures.h"
 #include "core/curve.h"
 #include "core/messages.h"
 #include "core/stats/normal.h"

@@ -7,139 +7,41 @@
 #include <utility>
 #include <vector>
 
+#include "core/figures.h"
 #include "core/battery.h"
 #include "core/messages.h"
 #include "core/numbers.h"
 #include "core/stats/lowcounts.h"
 #include "core/stats/normal.h"
+#include "core/matrix.h"
+#include "core/scale.h"
 
 namespace core {
 namespace {
 
-// A cut-off: a measure counts when its z, turned round where lower is better, is at or below it.
+// A cut-off: a measure counts when its z, turned round where lower is
+// better, is at or below it. It is a standard score, or, where that is
+// absent, the 5th percentile, whose z the statistics component gives.
 struct Cutoff {
     std::string_view name;    // in the table
     std::string_view phrase;  // in the report, after "at or below"
+    std::optional<double> standard;
 };
 
 constexpr std::array<Cutoff, 4> kCutoffs{{
-    {"Standard score 85 or less (1 SD)", "a standard score of 85"},
-    {"Standard score 80 or less", "80"},
-    {"5th percentile or less", "the 5th percentile"},
-    {"Standard score 70 or less (2 SD)", "70"},
+    {"Standard score 85 or less (1 SD)", "a standard score of 85", 85},
+    {"Standard score 80 or less", "80", 80},
+    {"5th percentile or less", "the 5th percentile", std::nullopt},
+    {"Standard score 70 or less (2 SD)", "70", 70},
 }};
+// The row a screen reader is told of.
+constexpr std::size_t kFifthPercentile = 2;
 
 // Unusual: fewer than this share of healthy people have as many low scores or more.
 constexpr double kUnusual = 0.05;
 
 const std::vector<std::string> kColumns{"Cut-off", "This person", "Healthy people with as many or more (%)",
                                         "Monte Carlo SE", "Unusual from"};
-
-// A line of a pasted matrix as fields. A line holding a tab or a semicolon
-// (or, where the decimal separator is the point, a comma) splits at those
-// alone, so that a test's name may hold blanks and digits ("Trails 2"); only
-// a line without them splits at blanks. Empty fields are dropped.
-std::vector<std::string_view> Fields(std::string_view line, std::string_view separator)
-{
-    std::string delimiters = "\t;";
-    if (separator == ".") delimiters += ',';
-    const bool delimited = line.find_first_of(delimiters) != std::string_view::npos;
-    const auto splits = [&](char c) { return delimited ? delimiters.find(c) != std::string::npos : IsBlank(c); };
-    std::vector<std::string_view> fields;
-    for (std::size_t i = 0; i <= line.size();) {
-        std::size_t j = i;
-        while (j < line.size() && !splits(line[j])) ++j;
-        if (const std::string_view field = TrimBlanks(line.substr(i, j - i)); !field.empty()) fields.push_back(field);
-        i = j + 1;
-    }
-    return fields;
-}
-
-// A pasted correlation matrix's rows: on each line, the numbers after any
-// leading words (a test's name); a line with no number (a heading) is no row.
-struct MatrixRows {
-    std::vector<std::vector<double>> rows;
-    std::optional<std::string> message;
-};
-
-MatrixRows ReadRows(std::string_view text, std::string_view separator)
-{
-    MatrixRows out;
-    ForEachLine(text, [&](std::string_view line) {
-        const std::vector<std::string_view> fields = Fields(line, separator);
-        std::size_t first = 0;
-        while (first < fields.size() && !StrictParse(fields[first], separator))
-            ++first;
-        if (first < fields.size()) {
-            std::vector<double> row;
-            for (std::size_t f = first; f < fields.size(); ++f) {
-                const std::optional<double> value = StrictParse(fields[f], separator);
-                if (!value) {
-                    out.message = messages::CorrelationNotANumber(out.rows.size() + 1, fields[f]);
-                    return false;
-                }
-                row.push_back(*value);
-            }
-            out.rows.push_back(std::move(row));
-        }
-        return true;
-    });
-    return out;
-}
-
-// The full symmetric matrix of `lines` measures, row by row, from a full
-// matrix or its lower triangle with or without the diagonal; or the message
-// that says what is wrong with it.
-std::optional<std::string> ReadMatrix(std::string_view text, std::string_view separator, std::size_t lines,
-                                      std::vector<double>& r)
-{
-    const MatrixRows read = ReadRows(text, separator);
-    if (read.message)
-        return read.message;
-    const std::vector<std::vector<double>>& rows = read.rows;
-    const std::size_t n = rows.size();
-    // The row that breaks a shape, counted from 1, or 0 where none does.
-    const auto breaks = [&rows](auto length) {
-        for (std::size_t i = 0; i < rows.size(); ++i)
-            if (rows[i].size() != length(i))
-                return i + 1;
-        return std::size_t{0};
-    };
-    const bool full = n > 1 && breaks([n](std::size_t) { return n; }) == 0;
-    const bool triangle = !full && breaks([](std::size_t i) { return i + 1; }) == 0;
-    if (!full && !triangle) {
-        const std::size_t row = n > 0 && rows[0].size() > 1 ? breaks([n](std::size_t) { return n; })
-                                                            : breaks([](std::size_t i) { return i + 1; });
-        return messages::CorrelationsRagged(row, rows[row - 1].size());
-    }
-    // A triangle without its diagonal has no first row, and no 1 at the end of each.
-    const bool diagonal = full || std::all_of(rows.begin(), rows.end(), [](const auto& row) { return row.back() == 1; });
-    const std::size_t m = diagonal ? n : n + 1;
-    if (m != lines)
-        return messages::CorrelationsCount(m, lines);
-    r.assign(m * m, 0.0);
-    for (std::size_t i = 0; i < m; ++i) {
-        r[i * m + i] = 1;
-        if (!diagonal && i == 0)
-            continue;
-        const std::vector<double>& row = rows[diagonal ? i : i - 1];
-        for (std::size_t j = 0; j < row.size(); ++j) {
-            const double v = row[j];
-            const std::size_t number = (diagonal ? i : i - 1) + 1;
-            if (i == j) {
-                if (v != 1)
-                    return messages::CorrelationsDiagonal(number, NumberText(v, separator));
-            } else if (!(v > -1 && v < 1)) {
-                return messages::CorrelationOutOfRange(number, NumberText(v, separator));
-            } else if (full && j < i && v != rows[j][i]) {
-                return messages::CorrelationsAsymmetric(i + 1, j + 1);
-            } else {
-                r[i * m + j] = r[j * m + i] = v;
-            }
-        }
-    }
-    return std::nullopt;
-}
 
 class LowScores final : public Run {
 public:
@@ -186,7 +88,8 @@ public:
         table.tsv = TabSeparated(table.columns, table.rows);
         shown.table = std::move(table);
         shown.texts = {{"txtReport", Report()}};
-        shown.spoken = "Low scores shown: " + shown.table->rows[2][1] + " at or below the 5th percentile.";
+        shown.spoken = "Low scores shown: " + shown.table->rows[kFifthPercentile][1] + " at or below " +
+                       std::string(kCutoffs[kFifthPercentile].phrase) + ".";
         return shown;
     }
 
@@ -208,7 +111,9 @@ private:
         const StatOutcome fifth = stats.NormalQuantile(0.05, 0, 1);
         if (!fifth.Ok())
             return Refuse(messages::StatisticsFailed(fifth.failure, messages::subject::kCutoff));
-        const std::vector<double> cutoffs{-1, -4.0 / 3.0, fifth.value, -2};
+        std::vector<double> cutoffs;
+        for (const Cutoff& cutoff : kCutoffs)
+            cutoffs.push_back(cutoff.standard ? ZOfStandardScore(*cutoff.standard) : fifth.value);
         for (std::size_t c = 0; c < cutoffs.size(); ++c)
             for (std::size_t i : computed)
                 person_[c] += lines_[i].z <= cutoffs[c];
@@ -217,7 +122,7 @@ private:
         const bool matrix = !IsBlankText(in_.txtCorrelations);
         if (matrix) {
             std::vector<double> full;
-            if (std::optional<std::string> wrong = ReadMatrix(in_.txtCorrelations, separator_, lines_.size(), full))
+            if (std::optional<std::string> wrong = ReadCorrelations(in_.txtCorrelations, separator_, lines_.size(), full))
                 return Refuse(std::move(*wrong));
             if (m_ > kMostCorrelated)
                 return Refuse(std::string(messages::kTooManyCorrelated));

@@ -42,6 +42,8 @@ inline constexpr std::string_view kCaseAndControlsRequired =
     "Enter the controls' mean, SD and size, and the case's score.";
 inline constexpr std::string_view kControlsSampleSize = "The control sample size must be a whole number of 2 or more.";
 inline constexpr std::string_view kControlsSdMustBePositive = "The controls' SD must be above 0.";
+// The same of one of two tasks: "The controls' SD of task X must be above 0."
+std::string ControlsSdMustBePositive(std::string_view task);
 inline constexpr std::string_view kLimitsNotComputed =
     "The confidence limits cannot be computed for figures this extreme.";
 

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "core/figures.h"
 #include "core/scale.h"
 #include "core/stats/studentst.h"
 #include "core/steps.h"
@@ -30,6 +31,9 @@ std::string Term(const std::string& coefficient, std::string_view separator)
         return " - " + t.substr(1);
     return " + " + (t.starts_with('+') ? t.substr(1) : t);
 }
+
+// Where the prediction comes from: a published equation, or a sample's statistics.
+enum class Method { Equation, Sample };
 
 class Prediction : Steps<PredictResults> {
 public:
@@ -67,7 +71,8 @@ private:
             return Refuse(std::string(messages::kEquationOrSample));
         if (!equation && !sample)
             return Refuse(std::string(messages::kEquationOrSampleRequired));
-        if (equation ? !Equation(in, rows) : !Sample(in, rows))
+        method_ = equation ? Method::Equation : Method::Sample;
+        if (method_ == Method::Equation ? !Equation(in, rows) : !Sample(in, rows))
             return false;
         return Against(in);
     }
@@ -229,8 +234,8 @@ private:
         for (const Predictor& p : used_)
             values.push_back(p.Called() + " = " + Typed(p.value));
         t += " against the score of " + r_.txtPredicted + " predicted from " + Listed(values) + " by " +
-             (in.txtScoreMean.empty() ? "the equation " : "regression in a sample of " + Typed(in.txtN) + " (") +
-             r_.txtEquation + (in.txtScoreMean.empty() ? "" : ")") + ", with a standard error of estimate of " +
+             (method_ == Method::Equation ? "the equation " : "regression in a sample of " + Typed(in.txtN) + " (") +
+             r_.txtEquation + (method_ == Method::Equation ? "" : ")") + ", with a standard error of estimate of " +
              r_.txtSEEUsed;
         const std::string& d = r_.txtDiscrepancy;
         if (d == "0")
@@ -259,6 +264,7 @@ private:
     bool test_ = false;
     std::string equation_;
     std::vector<Predictor> used_;  // the rows of the equation that count
+    Method method_ = Method::Equation;
 };
 
 }  // namespace

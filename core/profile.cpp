@@ -3,6 +3,7 @@
 #include <cmath>
 #include <utility>
 
+#include "core/figures.h"
 #include "core/battery.h"
 #include "core/scale.h"
 #include "core/messages.h"

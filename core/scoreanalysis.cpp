@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "core/figures.h"
 #include "core/messages.h"
 #include "core/stats/normal.h"
 #include "core/numbers.h"

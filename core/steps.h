@@ -8,6 +8,7 @@
 #include <string_view>
 #include <utility>
 
+#include "core/figures.h"
 #include "core/messages.h"
 #include "core/stats/normal.h"
 #include "core/numbers.h"

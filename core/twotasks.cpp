@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/figures.h"
 #include "core/stats/studentst.h"
 #include "core/steps.h"
 
@@ -23,6 +24,41 @@ struct Task {
     std::string Of(std::string_view what) const { return std::string(what) + " of task " + std::string(letter); }
 };
 
+// The seven verdicts researchers write, each with its label and the
+// report's sentence ({deficit} and {other} name the tasks where one alone
+// has a deficit).
+enum class Verdict { Classical, Strong, DeficitX, DeficitY, BothDeficits, DifferenceOnly, Neither };
+
+struct VerdictText {
+    Verdict verdict;
+    std::string_view label, sentence;
+};
+
+constexpr VerdictText kVerdicts[] = {
+    {Verdict::Classical, "Classical dissociation",
+     "This is a classical dissociation: a deficit on {deficit}, none on {other}, and a significant difference between "
+     "them."},
+    {Verdict::Strong, "Strong dissociation",
+     "This is a strong dissociation: deficits on both tasks, and a significant difference between them."},
+    {Verdict::DeficitX, "Deficit on X only, no dissociation",
+     "There is a deficit on {deficit} only, and no dissociation: the difference between the tasks is not significant."},
+    {Verdict::DeficitY, "Deficit on Y only, no dissociation",
+     "There is a deficit on {deficit} only, and no dissociation: the difference between the tasks is not significant."},
+    {Verdict::BothDeficits, "Deficits on both tasks, no dissociation",
+     "There are deficits on both tasks, and no dissociation: the difference between them is not significant."},
+    {Verdict::DifferenceOnly, "No deficit, but the difference between the tasks is significant",
+     "There is no deficit on either task, but the difference between them is significant."},
+    {Verdict::Neither, "No deficit and no dissociation", "There is no deficit and no dissociation."},
+};
+
+constexpr const VerdictText& VerdictOf(Verdict v)
+{
+    for (const VerdictText& text : kVerdicts)
+        if (text.verdict == v)
+            return text;
+    return kVerdicts[std::size(kVerdicts) - 1];
+}
+
 class TwoTasks : Steps<TwoTasksResults> {
 public:
     TwoTasks(std::string_view separator, StatisticsComponent& stats) : Steps(separator, stats) {}
@@ -31,7 +67,7 @@ public:
     {
         const Task x{in.txtNameX, in.txtMeanX, in.txtSDX, in.txtScoreX, !in.chkLowerX.empty(), "X"};
         const Task y{in.txtNameY, in.txtMeanY, in.txtSDY, in.txtScoreY, !in.chkLowerY.empty(), "Y"};
-        if (!Guarded([&] { return Test(in, x, y); }, messages::TooLarge(subject::kT)))
+        if (!Test(in, x, y))
             return Refusal();
         r_.txtReport = Report(in, x, y);
         return std::move(r_);
@@ -53,7 +89,7 @@ private:
                 !Parse(task.score, task.Of(subject::kCaseScore), score))
                 return false;
             if (!(s > 0))
-                return Refuse(std::string(messages::kControlsSdMustBePositive));
+                return Refuse(messages::ControlsSdMustBePositive(task.letter));
             z[i] = task.lower ? (m - score) / s : (score - m) / s;  // turned round where lower is better
         }
         if (!Parse(in.txtN, subject::kControls, n_) || !Parse(in.txtCorrelation, subject::kCorrelation, r))
@@ -71,9 +107,14 @@ private:
             return Refuse(messages::TooLarge(subject::kT));
         zx_ = z[0];
         zy_ = z[1];
-        return Alone(zx_, &TwoTasksResults::txtTX, &TwoTasksResults::txtPOneX, &TwoTasksResults::txtBelowX, deficit_[0]) &&
-               Alone(zy_, &TwoTasksResults::txtTY, &TwoTasksResults::txtPOneY, &TwoTasksResults::txtBelowY, deficit_[1]) &&
-               Difference(r);
+        // Each test whose distributions throw beyond what they can evaluate says which failed.
+        return Guarded([&] { return Alone(zx_, &TwoTasksResults::txtTX, &TwoTasksResults::txtPOneX,
+                                          &TwoTasksResults::txtBelowX, deficit_[0]); },
+                       messages::TooLarge(x.Of(subject::kT))) &&
+               Guarded([&] { return Alone(zy_, &TwoTasksResults::txtTY, &TwoTasksResults::txtPOneY,
+                                          &TwoTasksResults::txtBelowY, deficit_[1]); },
+                       messages::TooLarge(y.Of(subject::kT))) &&
+               Guarded([&] { return Difference(r); }, messages::TooLarge(subject::kRsdt));
     }
 
     // Whether a p as shown is below alpha = (100 - level) / 100, taken exactly:
@@ -116,27 +157,20 @@ private:
         r_.txtPTwo = PValueText(2 * tail, separator_);
         r_.txtMoreExtreme = PercentText(100 * tail, separator_);
         significant_ = Below(2 * tail);
-        r_.txtVerdict = std::string(Judged());
+        verdict_ = Judged();
+        r_.txtVerdict = std::string(VerdictOf(verdict_).label);
         return true;
     }
 
     // Exactly one verdict, from the deficits and the difference as shown.
-    std::string_view Judged() const
+    Verdict Judged() const
     {
         const bool dx = deficit_[0], dy = deficit_[1];
-        if (significant_ && dx != dy)
-            return "Classical dissociation";
-        if (significant_ && dx)
-            return "Strong dissociation";
-        if (dx && !dy)
-            return "Deficit on X only, no dissociation";
-        if (dy && !dx)
-            return "Deficit on Y only, no dissociation";
-        if (dx)
-            return "Deficits on both tasks, no dissociation";
         if (significant_)
-            return "No deficit, but the difference between the tasks is significant";
-        return "No deficit and no dissociation";
+            return dx != dy ? Verdict::Classical : dx ? Verdict::Strong : Verdict::DifferenceOnly;
+        if (dx != dy)
+            return dx ? Verdict::DeficitX : Verdict::DeficitY;
+        return dx ? Verdict::BothDeficits : Verdict::Neither;
     }
 
     std::string Report(const TwoTasksInputs& in, const Task& x, const Task& y) const
@@ -161,22 +195,13 @@ private:
                         "% of controls would show a difference more extreme in the same direction, and the effect "
                         "size is z = " +
                         r_.txtZdcc + ". ";
-        const bool dx = deficit_[0], dy = deficit_[1];
-        if (significant_ && dx != dy)
-            t += "This is a classical dissociation: a deficit on " + (dx ? x : y).Called() + ", none on " +
-                 (dx ? y : x).Called() + ", and a significant difference between them.";
-        else if (significant_ && dx)
-            t += "This is a strong dissociation: deficits on both tasks, and a significant difference between them.";
-        else if (dx != dy)
-            t += "There is a deficit on " + (dx ? x : y).Called() +
-                 " only, and no dissociation: the difference between the tasks is not significant.";
-        else if (dx)
-            t += "There are deficits on both tasks, and no dissociation: the difference between them is not "
-                 "significant.";
-        else if (significant_)
-            t += "There is no deficit on either task, but the difference between them is significant.";
-        else
-            t += "There is no deficit and no dissociation.";
+        // The task with a deficit and the one without, where one alone has it.
+        const bool dx = deficit_[0];
+        std::string sentence(VerdictOf(verdict_).sentence);
+        for (const auto& [mark, named] : {std::pair{"{deficit}", dx ? &x : &y}, std::pair{"{other}", dx ? &y : &x}})
+            if (const std::size_t at = sentence.find(mark); at != std::string::npos)
+                sentence.replace(at, std::string_view(mark).size(), named->Called());
+        t += sentence;
         if (std::fabs(zx_) > 3 && std::fabs(zy_) > 3)
             t += " Both scores lie more than 3 SDs from the controls' means, where the test overstates how rare "
                  "such a difference is: too many differences are found significant (Crawford and Garthwaite).";
@@ -186,6 +211,7 @@ private:
     double n_ = 0, level_ = 0, zx_ = 0, zy_ = 0;
     bool deficit_[2] = {false, false};
     bool significant_ = false;
+    Verdict verdict_ = Verdict::Neither;
 };
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <stdexcept>
 
 // The Cholesky factor must be the same to the bit in both editions: the
 // scalar code path on every platform, not each one's vector instructions.
@@ -111,6 +112,8 @@ LowCountSampler::LowCountSampler(std::vector<double> lower, std::size_t m, std::
     : lower_(std::move(lower)), rowWeight_(m, 0.0), m_(m), cutoffs_(std::move(cutoffs)), engine_(seed),
       counts_(cutoffs_.size(), std::vector<std::uint64_t>(m + 1, 0)), columns_(m * m, 0.0), u_(m), e_(m), z_(m)
 {
+    if (cutoffs_.size() > kMostCutoffs)
+        throw std::invalid_argument("LowCountSampler: at most 8 cut-offs");
     for (std::size_t i = 0; i < m; ++i)
         for (std::size_t j = 0; j <= i; ++j) {
             rowWeight_[i] += std::fabs(lower_[i * m + j]);
@@ -169,7 +172,7 @@ bool LowCountSampler::Count(double off)
 {
     std::array<std::size_t, kMostCutoffs> below{};
     bool near = false;
-    const std::size_t n = std::min(cutoffs_.size(), kMostCutoffs);
+    const std::size_t n = cutoffs_.size();
     for (std::size_t i = 0; i < m_; ++i) {
         const double z = z_[i], reach = off * rowWeight_[i];
         for (std::size_t c = 0; c < n; ++c) {

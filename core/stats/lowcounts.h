@@ -32,8 +32,10 @@ std::optional<std::vector<double>> Cholesky(const std::vector<double>& r, std::s
 // The draws are made in slices, so that a window can stay responsive.
 class LowCountSampler {
 public:
-    static constexpr std::size_t kMostCutoffs = 8;  // the cut-offs past these are not counted
+    static constexpr std::size_t kMostCutoffs = 8;
 
+    // More than kMostCutoffs cut-offs are refused (std::invalid_argument),
+    // never left uncounted: a draw counts its scores below each in an array of that size.
     LowCountSampler(std::vector<double> lower, std::size_t m, std::vector<double> cutoffs, std::uint64_t seed);
 
     // Makes up to `draws` more draws.

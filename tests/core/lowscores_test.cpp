@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -153,6 +154,8 @@ TEST(LowScores, RefusesWhatCannotBeComputed)
         {{two, "", "1\n1.5 1"}, "Each correlation must be above -1 and below 1: row 2 has 1.5."},
         {{two, "", "0.9 0.5\n0.5 1"}, "The correlations' diagonal must be 1: row 1 has 0.9."},
         {{two, "", "1 0.5\n0.4 1"}, "The correlations are not symmetric: row 2, column 1 differs from row 1, column 2."},
+        // a triangle with as many rows as the battery has its diagonal, whatever a typo on it reads
+        {{"A;1;1;0\nB;1;1;0\nC;1;1;0", "", "1\n0.5 0.9\n0.3 0.2 1"}, "The correlations' diagonal must be 1: row 2 has 0.9."},
         {{"A;1;1;0\nB;1;1;0\nC;1;1;0", "", "1\n0.9 1\n-0.9 0.9 1"},
          "These correlations cannot all hold at once: the matrix is not positive definite."},
     };
@@ -214,6 +217,13 @@ TEST(LowScores, ATurnedMeasureTurnsItsCorrelations)
         ASSERT_FALSE(read.message) << *read.message;
         EXPECT_EQ(read.table->rows, plain.table->rows);
     }
+}
+
+// A cut-off past the eighth would go uncounted: the sampler refuses it.
+TEST(LowCountSampler, RefusesMoreCutoffsThanItCounts)
+{
+    EXPECT_NO_THROW(core::stats::LowCountSampler({1.0}, 1, std::vector<double>(8, 0.0), 1));
+    EXPECT_THROW(core::stats::LowCountSampler({1.0}, 1, std::vector<double>(9, 0.0), 1), std::invalid_argument);
 }
 
 TEST(EquicorrelatedTail, MatchesAnIndependentQuadrature)

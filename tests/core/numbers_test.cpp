@@ -1,3 +1,4 @@
+#include "core/figures.h"
 #include "core/numbers.h"
 
 #include <algorithm>

@@ -123,7 +123,8 @@ TEST(CompareTwoTasks, AMessageLeavesEveryResultEmpty)
     const Row rows[] = {
         {Tasks(x, {"50", "10", ""}, "20", "0.5"), required},
         {Tasks(x, y, "20", ""), required},
-        {Tasks({"100", "0", "70"}, y, "20", "0.5"), "The controls' SD must be above 0."},
+        {Tasks({"100", "0", "70"}, y, "20", "0.5"), "The controls' SD of task X must be above 0."},
+        {Tasks(x, {"50", "-1", "45"}, "20", "0.5"), "The controls' SD of task Y must be above 0."},
         {Tasks(x, {"50", "n/a", "45"}, "20", "0.5"), "The controls' SD of task Y is not a number."},
         {Tasks(x, y, "1", "0.5"), "The control sample size must be a whole number of 2 or more."},
         {Tasks(x, y, "20", "1"), "The correlation must be above -1 and below 1."},

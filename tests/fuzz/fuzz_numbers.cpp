@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/figures.h"
 #include "core/numbers.h"
 #include "tests/support/properties.h"
 
