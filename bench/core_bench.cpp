@@ -5,15 +5,15 @@
 
 #include <benchmark/benchmark.h>
 
-#include "core/figures.h"
-#include "core/casecontrols.h"
-#include "core/compare.h"
-#include "core/conversion.h"
-#include "core/lowscores.h"
-#include "core/predict.h"
-#include "core/numbers.h"
-#include "core/profile.h"
-#include "core/scoreanalysis.h"
+#include "core/text/figures.h"
+#include "core/calculations/casecontrols.h"
+#include "core/calculations/compare.h"
+#include "core/calculations/conversion.h"
+#include "core/calculations/lowscores.h"
+#include "core/calculations/predict.h"
+#include "core/reading/numbers.h"
+#include "core/calculations/profile.h"
+#include "core/calculations/scoreanalysis.h"
 
 namespace {
 

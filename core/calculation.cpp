@@ -4,18 +4,18 @@
 #include <array>
 #include <utility>
 
-#include "core/batch.h"
-#include "core/casecontrols.h"
-#include "core/compare.h"
-#include "core/conversion.h"
-#include "core/curve.h"
-#include "core/interpretation.h"
-#include "core/lowscores.h"
-#include "core/numbers.h"
-#include "core/predict.h"
-#include "core/twotasks.h"
-#include "core/profile.h"
-#include "core/scoreanalysis.h"
+#include "core/calculations/batch.h"
+#include "core/calculations/casecontrols.h"
+#include "core/calculations/compare.h"
+#include "core/calculations/conversion.h"
+#include "core/pictures/curve.h"
+#include "core/calculations/interpretation.h"
+#include "core/calculations/lowscores.h"
+#include "core/reading/numbers.h"
+#include "core/calculations/predict.h"
+#include "core/calculations/twotasks.h"
+#include "core/calculations/profile.h"
+#include "core/calculations/scoreanalysis.h"
 
 namespace core {
 namespace {

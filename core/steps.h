@@ -8,10 +8,10 @@
 #include <string_view>
 #include <utility>
 
-#include "core/figures.h"
-#include "core/messages.h"
+#include "core/text/figures.h"
+#include "core/text/messages.h"
 #include "core/stats/normal.h"
-#include "core/numbers.h"
+#include "core/reading/numbers.h"
 
 namespace core {
 

@@ -12,8 +12,8 @@
 
 #include "core/calculation.h"
 #include "core/design/windows.h"
-#include "core/filternumerickey.h"
-#include "core/texts.h"
+#include "core/reading/filternumerickey.h"
+#include "core/text/texts.h"
 
 namespace {
 

@@ -24,7 +24,7 @@
 #include <vector>
 
 #include "core/design/windows.h"
-#include "core/markup.h"
+#include "core/text/markup.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #define MERVANE_CORE_DESIGN_FRMASSUMPTIONS_H
 
 #include "core/design/design.h"
-#include "core/texts.h"
+#include "core/text/texts.h"
 
 namespace core::design {
 

@@ -1,4 +1,4 @@
-#include "core/batch.h"
+#include "core/calculations/batch.h"
 
 #include <limits>
 #include <optional>
@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/interpretation.h"
-#include "core/numbers.h"
+#include "core/calculations/interpretation.h"
+#include "core/reading/numbers.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "core/casecontrols.h"
+#include "core/calculations/casecontrols.h"
 
 #include <string>
 #include <vector>

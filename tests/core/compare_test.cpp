@@ -1,4 +1,4 @@
-#include "core/compare.h"
+#include "core/calculations/compare.h"
 
 #include <string>
 #include <vector>

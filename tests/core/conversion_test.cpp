@@ -1,4 +1,4 @@
-#include "core/conversion.h"
+#include "core/calculations/conversion.h"
 
 #include <string>
 #include <vector>

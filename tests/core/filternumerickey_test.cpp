@@ -1,4 +1,4 @@
-#include "core/filternumerickey.h"
+#include "core/reading/filternumerickey.h"
 
 #include <string>
 

@@ -1,11 +1,11 @@
-#include "core/interpretation.h"
+#include "core/calculations/interpretation.h"
 
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "core/curve.h"
+#include "core/pictures/curve.h"
 
 namespace {
 

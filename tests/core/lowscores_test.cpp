@@ -1,4 +1,4 @@
-#include "core/lowscores.h"
+#include "core/calculations/lowscores.h"
 
 #include <memory>
 #include <optional>

@@ -1,5 +1,5 @@
-#include "core/figures.h"
-#include "core/numbers.h"
+#include "core/text/figures.h"
+#include "core/reading/numbers.h"
 
 #include <algorithm>
 #include <cfloat>

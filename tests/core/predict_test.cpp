@@ -1,4 +1,4 @@
-#include "core/predict.h"
+#include "core/calculations/predict.h"
 
 #include "core/calculation.h"
 

@@ -1,4 +1,4 @@
-#include "core/profile.h"
+#include "core/calculations/profile.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/markup.h"
+#include "core/text/markup.h"
 
 namespace {
 

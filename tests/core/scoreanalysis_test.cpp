@@ -1,4 +1,4 @@
-#include "core/scoreanalysis.h"
+#include "core/calculations/scoreanalysis.h"
 
 #include <array>
 #include <string>

@@ -1,4 +1,4 @@
-#include "core/twotasks.h"
+#include "core/calculations/twotasks.h"
 
 #include <string>
 #include <vector>

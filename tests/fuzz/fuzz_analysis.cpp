@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/messages.h"
-#include "core/scoreanalysis.h"
+#include "core/text/messages.h"
+#include "core/calculations/scoreanalysis.h"
 #include "tests/support/properties.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/conversion.h"
+#include "core/calculations/conversion.h"
 #include "tests/support/properties.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

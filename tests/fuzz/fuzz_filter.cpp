@@ -7,7 +7,7 @@
 #include <string>
 
 #include "tests/support/properties.h"
-#include "core/filternumerickey.h"
+#include "core/reading/filternumerickey.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

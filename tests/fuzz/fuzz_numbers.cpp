@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "core/figures.h"
-#include "core/numbers.h"
+#include "core/text/figures.h"
+#include "core/reading/numbers.h"
 #include "tests/support/properties.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/messages.h"
-#include "core/profile.h"
+#include "core/text/messages.h"
+#include "core/calculations/profile.h"
 #include "tests/support/properties.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/messages.h"
+#include "core/text/messages.h"
 
 namespace properties {
 

@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "core/design/frmmain.h"
-#include "core/scoreanalysis.h"
+#include "core/calculations/scoreanalysis.h"
 #include "tests/ui/uitest.h"
 #include "ui/main/frmmain.h"
 #include "ui/common/statusbar.h"

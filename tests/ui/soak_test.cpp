@@ -19,7 +19,7 @@
 #include <memory>
 #include <set>
 
-#include "core/scoreanalysis.h"
+#include "core/calculations/scoreanalysis.h"
 #include "tests/support/properties.h"
 #include "tests/ui/uitest.h"
 #include "ui/main/frmmain.h"

@@ -23,7 +23,7 @@
 #include <memory>
 
 #include "core/design/windows.h"
-#include "core/profile.h"
+#include "core/calculations/profile.h"
 #include "tests/ui/uitest.h"
 #include "ui/common/calculationwindow.h"
 #include "ui/main/frmmain.h"

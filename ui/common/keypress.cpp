@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QScopedValueRollback>
 
-#include "core/filternumerickey.h"
+#include "core/reading/filternumerickey.h"
 #include "ui/common/locale.h"
 
 namespace ui {

@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "core/scoreanalysis.h"
+#include "core/calculations/scoreanalysis.h"
 #include "ui/common/form.h"
 
 QT_BEGIN_NAMESPACE

@@ -3,7 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "core/conversion.h"
+#include "core/calculations/conversion.h"
 #include "core/design/frmconvert.h"
 #include "ui/common/controls.h"
 #include "ui/common/locale.h"

@@ -4,7 +4,7 @@
 #include <QUrl>
 
 #include "core/design/frmcredits.h"
-#include "core/texts.h"
+#include "core/text/texts.h"
 #include "ui/windows/shell.h"
 
 frmCredits::frmCredits(QWidget* owner) : ModalWindow(owner, core::design::frmCredits)

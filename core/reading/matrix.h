@@ -1,0 +1,25 @@
+#ifndef MERVANE_CORE_READING_MATRIX_H
+#define MERVANE_CORE_READING_MATRIX_H
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace core {
+
+// A pasted correlation matrix of a battery of `lines` measures, in the
+// battery's order: a full matrix, or its lower triangle with or without the
+// diagonal. On each line the numbers after any leading words (a test's name)
+// count; a line with no number (a heading) is no row. A line holding a tab or
+// a semicolon (or, where the decimal separator is the point, a comma) splits
+// at those alone; only a line without them splits at blanks. Fills `r` with
+// the full symmetric matrix, row by row, or gives the message that says what
+// is wrong with it.
+std::optional<std::string> ReadCorrelations(std::string_view text, std::string_view separator, std::size_t lines,
+                                            std::vector<double>& r);
+
+}  // namespace core
+
+#endif
