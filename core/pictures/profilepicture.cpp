@@ -1,3 +1,5 @@
+#include "core/pictures/profilepicture.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -6,7 +8,6 @@
 
 #include "core/text/scale.h"
 #include "core/text/markup.h"
-#include "core/calculations/profile.h"
 #include "core/pictures/svg.h"
 
 namespace core {
