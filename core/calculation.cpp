@@ -8,169 +8,24 @@
 #include "core/calculations/casecontrols.h"
 #include "core/calculations/compare.h"
 #include "core/calculations/conversion.h"
-#include "core/pictures/curve.h"
 #include "core/calculations/interpretation.h"
 #include "core/calculations/lowscores.h"
-#include "core/reading/numbers.h"
 #include "core/calculations/predict.h"
-#include "core/calculations/twotasks.h"
 #include "core/calculations/profile.h"
 #include "core/calculations/scoreanalysis.h"
+#include "core/calculations/twotasks.h"
+#include "core/design/windows.h"
 
 namespace core {
 namespace {
 
-// A record filled from the boxes its list names. In the windows beyond the
-// main window, a box of blanks alone is an empty box, which asks to be
-// filled in rather than being refused as no number.
-template <typename Record, std::size_t N>
-Record Read(const Texts& boxes, const std::array<Box<Record>, N>& list)
-{
-    Record in;
-    for (const Box<Record>& box : list) {
-        const std::string_view text = TextOf(boxes, box.name);
-        in.*box.text = std::string(IsBlankText(text) ? "" : text);
-    }
-    return in;
-}
-
-// The main window's record, whose boxes count as empty only without a character.
-ScoreInputs ReadAsTyped(const Texts& boxes)
-{
-    ScoreInputs in;
-    for (const Box<ScoreInputs>& box : kInputBoxes)
-        in.*box.text = std::string(TextOf(boxes, box.name));
-    return in;
-}
-
-// Every box of the list from the record, an empty text included, so that no
-// result of an earlier run survives.
-template <typename Record, std::size_t N>
-Shown Write(Record r, const std::array<Box<Record>, N>& list)
-{
-    Shown shown;
-    for (const auto& box : list)
-        shown.texts.emplace(box.name, std::move(r.*box.text));
-    shown.message = std::move(r.message);
-    return shown;
-}
-
-Shown Analyze(const Texts& boxes, std::string_view separator)
-{
-    Shown shown = Write(AnalyzeScores(ReadAsTyped(boxes), separator), kResultBoxes);
-    const std::string& z = shown.texts["txtZScore"];
-    shown.spoken = z.empty() ? "Results shown."
-                             : "Results shown: z score " + z + ", percentile " + shown.texts["txtPercentile"] + ".";
-    return shown;
-}
-
-// A refusal keeps the answer that was shown.
-Shown Convert(const Texts& boxes, std::string_view separator)
-{
-    ConversionResult r = ConvertDeviationConfidence(TextOf(boxes, "txtConf"), TextOf(boxes, "txtSD"), separator);
-    Shown shown;
-    if (!r.txtAnswer.empty()) {
-        shown.spoken = r.txtAnswer + ".";
-        shown.texts.emplace("txtAnswer", std::move(r.txtAnswer));
-    }
-    shown.message = std::move(r.message);
-    return shown;
-}
-
-Shown Interpret(const Texts& boxes, std::string_view separator)
-{
-    InterpretResults r = InterpretScore(Read(boxes, kInterpretInputs), separator);
-    std::string curve = std::move(r.picCurve);
-    Shown shown = Write(std::move(r), kInterpretResults);
-    shown.texts.emplace("picCurve", std::move(curve));
-    shown.spoken = "Interpretation shown: z score " + shown.texts["txtZScore"] + ", percentile " +
-                   shown.texts["txtPercentile"] + ".";
-    return shown;
-}
-
-Texts BlankCurve() { return {{"picCurve", CurveSvg({})}}; }
-
-Shown Batch(const Texts& boxes, std::string_view separator)
-{
-    BatchTable t = InterpretBatch(Read(boxes, kBatchInputs), separator);
-    Shown shown;
-    std::string tsv = t.columns.empty() ? std::string() : t.Tsv();
-    shown.table = Table{std::move(t.columns), std::move(t.rows), std::move(tsv)};
-    shown.message = std::move(t.message);
-    const std::size_t n = shown.table->rows.size();
-    shown.spoken = n == 1 ? "One row shown." : std::to_string(n) + " rows shown.";
-    return shown;
-}
-
-Shown Profile(const Texts& boxes, std::string_view separator)
-{
-    ProfileResults r = ProfileScores(Read(boxes, kProfileInputs), separator);
-    Shown shown;
-    const std::size_t n = r.table.rows.size();
-    shown.table = std::move(r.table);
-    shown.texts = {{"txtMeanScore", std::move(r.txtMeanScore)},
-                   {"picProfile", std::move(r.picProfile)},
-                   {"txtReport", std::move(r.txtReport)}};
-    shown.message = std::move(r.message);
-    shown.spoken = "Profile shown: " + (n == 1 ? std::string("one row") : std::to_string(n) + " rows") +
-                   (shown.texts["txtMeanScore"].empty() ? "." : ", mean standard score " + shown.texts["txtMeanScore"] + ".");
-    return shown;
-}
-
-Texts BlankProfile() { return {{"picProfile", ProfileSvg({})}}; }
-
-Shown Compare(const Texts& boxes, std::string_view separator)
-{
-    Shown shown = Write(CompareScores(Read(boxes, kCompareInputs), separator), kCompareResults);
-    const std::string& d = shown.texts["txtDifference"];
-    shown.spoken = d.empty() ? "" : "Comparison shown: a difference of " + d + ".";
-    return shown;
-}
-
-Shown CaseAgainstControls(const Texts& boxes, std::string_view separator)
-{
-    Shown shown = Write(CompareCaseToControls(Read(boxes, kCaseInputs), separator), kCaseResults);
-    shown.spoken = "Case against controls shown: t " + shown.texts["txtT"] + ", one-tailed p " + shown.texts["txtPOne"] + ".";
-    return shown;
-}
-
-std::unique_ptr<Run> StartLowScores(const Texts& boxes, std::string_view separator)
-{
-    return core::StartLowScores(Read(boxes, kLowScoresInputs), separator);
-}
-
-Shown LowScores(const Texts& boxes, std::string_view separator)
-{
-    return CountLowScores(Read(boxes, kLowScoresInputs), separator);
-}
-
-Shown Predicted(const Texts& boxes, std::string_view separator)
-{
-    Shown shown = Write(PredictScore(Read(boxes, kPredictInputs), separator), kPredictResults);
-    shown.spoken = "Predicted score shown: " + shown.texts["txtPredicted"] + ", z " + shown.texts["txtZ"] + ".";
-    return shown;
-}
-
-Shown TwoTasks(const Texts& boxes, std::string_view separator)
-{
-    Shown shown = Write(CompareTwoTasks(Read(boxes, kTwoTasksInputs), separator), kTwoTasksResults);
-    shown.spoken = "Two tasks shown: " + shown.texts["txtVerdict"] + ".";
-    return shown;
-}
-
-Texts Nothing() { return {}; }
-
-constexpr Calculation kCalculations[] = {
-    {"frmMain", "cmdGo", &Analyze, &Nothing},
-    {"frmConvert", "cmdDoIt", &Convert, &Nothing},
-    {"frmInterpret", "cmdGo", &Interpret, &BlankCurve},
-    {"frmBatch", "cmdGo", &Batch, &Nothing},
-    {"frmProfile", "cmdGo", &Profile, &BlankProfile},
-    {"frmCompare", "cmdGo", &Compare, &Nothing},
-    {"frmCase", "cmdGo", &CaseAgainstControls, &Nothing},
-    {"frmLowScores", "cmdGo", &LowScores, &Nothing, &StartLowScores},
-    {"frmPredict", "cmdGo", &Predicted, &Nothing},
-    {"frmTwoTasks", "cmdGo", &TwoTasks, &Nothing},
+// Every window's calculation, by its design: one row a window.
+constexpr std::pair<const design::Window*, const Calculation*> kCalculations[] = {
+    {&design::frmMain, &kAnalysis},         {&design::frmConvert, &kConversion},
+    {&design::frmInterpret, &kInterpretation}, {&design::frmBatch, &kManyScores},
+    {&design::frmProfile, &kProfile},       {&design::frmCompare, &kComparison},
+    {&design::frmCase, &kCaseAgainstControls}, {&design::frmLowScores, &kLowScores},
+    {&design::frmPredict, &kPrediction},    {&design::frmTwoTasks, &kTwoTasks},
 };
 
 }  // namespace
@@ -264,11 +119,21 @@ std::unique_ptr<Run> Start(const Calculation& calculation, const Texts& boxes, s
     return std::make_unique<Done>(calculation.run(boxes, decimalSeparator));
 }
 
+Shown Finished(const Calculation& calculation, const Texts& boxes, std::string_view decimalSeparator)
+{
+    const std::unique_ptr<Run> run = Start(calculation, boxes, decimalSeparator);
+    while (!run->Step()) {
+    }
+    return run->Result();
+}
+
+Texts NoOpening() { return {}; }
+
 const Calculation* CalculationOf(std::string_view window)
 {
-    for (const Calculation& c : kCalculations)
-        if (c.window == window)
-            return &c;
+    for (const auto& [design, calculation] : kCalculations)
+        if (design->name == window)
+            return calculation;
     return nullptr;
 }
 

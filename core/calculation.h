@@ -1,6 +1,8 @@
 #ifndef MERVANE_CORE_CALCULATION_H
 #define MERVANE_CORE_CALCULATION_H
 
+#include <array>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <optional>
@@ -8,7 +10,9 @@
 #include <string_view>
 #include <vector>
 
+#include "core/box.h"
 #include "core/design/design.h"
+#include "core/reading/numbers.h"
 
 namespace core {
 
@@ -54,19 +58,66 @@ public:
     virtual double Share() const { return 0; }
 };
 
-// A window's calculation: the button that runs it, the run itself on the
-// window's boxes as they stand, what the window shows as it opens beyond its
-// design's texts, and, for one that can take long, its run in slices.
+// A window's calculation, defined in that window's own file: the button
+// that runs it; the run itself on the window's boxes as they stand, done at
+// once (run) or, for one that can take long, in slices (start); what the
+// window shows as it opens beyond its design's texts; every box it reads or
+// writes; and inputs that compute without a message, for the tests that
+// wire every window alike.
 struct Calculation {
-    std::string_view window;
     std::string_view command;
     Shown (*run)(const Texts& boxes, std::string_view decimalSeparator);
+    std::unique_ptr<Run> (*start)(const Texts& boxes, std::string_view decimalSeparator);
     Texts (*opening)();
-    std::unique_ptr<Run> (*start)(const Texts& boxes, std::string_view decimalSeparator) = nullptr;
+    std::vector<std::string_view> (*boxes)();
+    Texts (*example)();
 };
 
 // A window's command on its boxes as they stand, in slices; a quick one is one slice.
 std::unique_ptr<Run> Start(const Calculation& calculation, const Texts& boxes, std::string_view decimalSeparator);
+// The same, run to its end.
+Shown Finished(const Calculation& calculation, const Texts& boxes, std::string_view decimalSeparator);
+
+// What a window without drawings shows as it opens: its design's texts alone.
+Texts NoOpening();
+
+// A record filled from the boxes its list names. Beyond the main window and
+// the converter, a box of blanks alone is an empty box, which asks to be
+// filled in rather than being refused as no number.
+template <typename Record, std::size_t N>
+Record ReadBoxes(const Texts& boxes, const std::array<Box<Record>, N>& list)
+{
+    Record in;
+    for (const Box<Record>& box : list) {
+        const std::string_view text = TextOf(boxes, box.name);
+        in.*box.text = std::string(IsBlankText(text) ? "" : text);
+    }
+    return in;
+}
+
+// Every box of the list from the record, an empty text included, so that no
+// result of an earlier run survives.
+template <typename Record, std::size_t N>
+Shown WriteBoxes(Record r, const std::array<Box<Record>, N>& list)
+{
+    Shown shown;
+    for (const auto& box : list)
+        shown.texts.emplace(box.name, std::move(r.*box.text));
+    shown.message = std::move(r.message);
+    return shown;
+}
+
+// The names of the boxes of the lists, and of any further boxes named.
+template <typename... Lists>
+std::vector<std::string_view> BoxNames(std::initializer_list<std::string_view> further, const Lists&... lists)
+{
+    std::vector<std::string_view> names(further);
+    (..., [&names](const auto& list) {
+        for (const auto& box : list)
+            names.push_back(box.name);
+    }(lists));
+    return names;
+}
 
 // The texts a window takes from its opener's boxes as it opens, by the
 // design's list of what it carries.

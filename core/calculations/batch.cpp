@@ -123,4 +123,25 @@ BatchTable InterpretBatch(const BatchInputs& in, std::string_view decimalSeparat
     return InterpretBatch(in, decimalSeparator, SharedStatistics());
 }
 
+namespace {
+
+Shown Batch(const Texts& boxes, std::string_view separator)
+{
+    BatchTable t = InterpretBatch(ReadBoxes(boxes, kBatchInputs), separator);
+    Shown shown;
+    std::string tsv = t.columns.empty() ? std::string() : t.Tsv();
+    shown.table = Table{std::move(t.columns), std::move(t.rows), std::move(tsv)};
+    shown.message = std::move(t.message);
+    const std::size_t n = shown.table->rows.size();
+    shown.spoken = n == 1 ? "One row shown." : std::to_string(n) + " rows shown.";
+    return shown;
+}
+
+std::vector<std::string_view> Boxes() { return BoxNames({"grdScores"}, kBatchInputs); }
+Texts Example() { return {{"txtMean", "100"}, {"txtSD", "15"}, {"txtLevel", "95"}, {"txtScores", "115\n85,5\nabsent"}}; }
+
+}  // namespace
+
+const Calculation kManyScores{"cmdGo", &Batch, nullptr, &NoOpening, &Boxes, &Example};
+
 }  // namespace core

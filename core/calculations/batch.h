@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/box.h"
+#include "core/calculation.h"
 
 namespace core {
 
@@ -67,6 +68,9 @@ inline constexpr std::size_t kMostScores = 10'000;
 // A line that is no number keeps its row, with "not a number" and no figures.
 BatchTable InterpretBatch(const BatchInputs& in, std::string_view decimalSeparator, StatisticsComponent& stats);
 BatchTable InterpretBatch(const BatchInputs& in, std::string_view decimalSeparator = ".");
+
+// The many-scores window's calculation.
+extern const Calculation kManyScores;
 
 }  // namespace core
 

@@ -109,4 +109,20 @@ CaseResults CompareCaseToControls(const CaseInputs& in, std::string_view decimal
     return CaseAgainstControls(decimalSeparator, SharedStatistics()).Run(in);
 }
 
+namespace {
+
+Shown CaseAgainstControls(const Texts& boxes, std::string_view separator)
+{
+    Shown shown = WriteBoxes(CompareCaseToControls(ReadBoxes(boxes, kCaseInputs), separator), kCaseResults);
+    shown.spoken = "Case against controls shown: t " + shown.texts["txtT"] + ", one-tailed p " + shown.texts["txtPOne"] + ".";
+    return shown;
+}
+
+std::vector<std::string_view> Boxes() { return BoxNames({}, kCaseInputs, kCaseResults); }
+Texts Example() { return {{"txtMean", "100"}, {"txtSD", "15"}, {"txtN", "20"}, {"txtScore", "70"}, {"txtLevel", "95"}}; }
+
+}  // namespace
+
+const Calculation kCaseAgainstControls{"cmdGo", &CaseAgainstControls, nullptr, &NoOpening, &Boxes, &Example};
+
 }  // namespace core

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/box.h"
+#include "core/calculation.h"
 
 namespace core {
 
@@ -67,6 +68,9 @@ inline constexpr std::array<CaseResultBox, 11> kCaseResults{{
 // are read as the interpretation reads them; results are written with
 // `decimalSeparator`.
 CaseResults CompareCaseToControls(const CaseInputs& in, std::string_view decimalSeparator = ".");
+
+// The small-sample window's calculation.
+extern const Calculation kCaseAgainstControls;
 
 }  // namespace core
 

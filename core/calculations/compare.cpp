@@ -190,4 +190,26 @@ CompareResults CompareScores(const CompareInputs& in, std::string_view decimalSe
     return CompareScores(in, decimalSeparator, SharedStatistics());
 }
 
+namespace {
+
+Shown Compare(const Texts& boxes, std::string_view separator)
+{
+    Shown shown = WriteBoxes(CompareScores(ReadBoxes(boxes, kCompareInputs), separator), kCompareResults);
+    const std::string& d = shown.texts["txtDifference"];
+    shown.spoken = d.empty() ? "" : "Comparison shown: a difference of " + d + ".";
+    return shown;
+}
+
+std::vector<std::string_view> Boxes() { return BoxNames({}, kCompareInputs, kCompareResults); }
+Texts Example()
+{
+    return {{"txtMeanA", "100"},        {"txtSDA", "15"},          {"txtScoreA", "112"}, {"txtReliabilityA", "0.94"},
+            {"txtMeanB", "100"},        {"txtSDB", "15"},          {"txtScoreB", "91"},  {"txtReliabilityB", "0.9"},
+            {"txtCorrelation", "0.6"}, {"txtLevel", "95"}};
+}
+
+}  // namespace
+
+const Calculation kComparison{"cmdGo", &Compare, nullptr, &NoOpening, &Boxes, &Example};
+
 }  // namespace core

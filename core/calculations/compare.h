@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/box.h"
+#include "core/calculation.h"
 
 namespace core {
 
@@ -77,6 +78,9 @@ inline constexpr std::array<CompareResultBox, 13> kCompareResults{{
 // a message stay.
 CompareResults CompareScores(const CompareInputs& in, std::string_view decimalSeparator, StatisticsComponent& stats);
 CompareResults CompareScores(const CompareInputs& in, std::string_view decimalSeparator = ".");
+
+// The two-scores window's calculation.
+extern const Calculation kComparison;
 
 }  // namespace core
 

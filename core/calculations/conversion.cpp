@@ -62,4 +62,26 @@ ConversionResult ConvertDeviationConfidence(std::string_view confidenceText, std
     return ConvertDeviationConfidence(confidenceText, deviationText, decimalSeparator, SharedStatistics());
 }
 
+namespace {
+
+// A refusal keeps the answer that was shown.
+Shown Convert(const Texts& boxes, std::string_view separator)
+{
+    ConversionResult r = ConvertDeviationConfidence(TextOf(boxes, "txtConf"), TextOf(boxes, "txtSD"), separator);
+    Shown shown;
+    if (!r.txtAnswer.empty()) {
+        shown.spoken = r.txtAnswer + ".";
+        shown.texts.emplace("txtAnswer", std::move(r.txtAnswer));
+    }
+    shown.message = std::move(r.message);
+    return shown;
+}
+
+std::vector<std::string_view> Boxes() { return {"txtConf", "txtSD", "txtAnswer"}; }
+Texts Example() { return {{"txtConf", "95"}}; }
+
+}  // namespace
+
+const Calculation kConversion{"cmdDoIt", &Convert, nullptr, &NoOpening, &Boxes, &Example};
+
 }  // namespace core

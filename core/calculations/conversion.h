@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/calculation.h"
+
 namespace core {
 
 class StatisticsComponent;
@@ -26,6 +28,9 @@ ConversionResult ConvertDeviationConfidence(std::string_view confidenceText, std
 // The same with the program's shared statistics component.
 ConversionResult ConvertDeviationConfidence(std::string_view confidenceText, std::string_view deviationText,
                                             std::string_view decimalSeparator = ".");
+
+// The converter's calculation, behind Do It.
+extern const Calculation kConversion;
 
 }  // namespace core
 

@@ -207,4 +207,29 @@ InterpretResults InterpretScore(const InterpretInputs& in, std::string_view deci
     return InterpretScore(in, decimalSeparator, SharedStatistics());
 }
 
+namespace {
+
+Shown Interpret(const Texts& boxes, std::string_view separator)
+{
+    InterpretResults r = InterpretScore(ReadBoxes(boxes, kInterpretInputs), separator);
+    std::string curve = std::move(r.picCurve);
+    Shown shown = WriteBoxes(std::move(r), kInterpretResults);
+    shown.texts.emplace("picCurve", std::move(curve));
+    shown.spoken = "Interpretation shown: z score " + shown.texts["txtZScore"] + ", percentile " +
+                   shown.texts["txtPercentile"] + ".";
+    return shown;
+}
+
+Texts BlankCurve() { return {{"picCurve", CurveSvg({})}}; }
+std::vector<std::string_view> Boxes() { return BoxNames({"picCurve"}, kInterpretInputs, kInterpretResults); }
+Texts Example()
+{
+    return {{"txtMean", "50"},  {"txtSD", "10"},      {"txtScore", "65"},
+            {"txtLevel", "95"}, {"txtReliability", "0.9"}, {"txtRetest", "72"}};
+}
+
+}  // namespace
+
+const Calculation kInterpretation{"cmdGo", &Interpret, nullptr, &BlankCurve, &Boxes, &Example};
+
 }  // namespace core

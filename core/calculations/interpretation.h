@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/box.h"
+#include "core/calculation.h"
 
 namespace core {
 
@@ -119,6 +120,9 @@ InterpretResults InterpretScore(const InterpretInputs& in, std::string_view deci
 // The same figures and message, without the report and the curve: for many scores at once.
 InterpretResults InterpretFigures(const InterpretInputs& in, std::string_view decimalSeparator,
                                   StatisticsComponent& stats);
+
+// The interpretation window's calculation.
+extern const Calculation kInterpretation;
 
 }  // namespace core
 

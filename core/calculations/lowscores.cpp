@@ -252,4 +252,21 @@ Shown CountLowScores(const LowScoresInputs& in, std::string_view decimalSeparato
     return run->Result();
 }
 
+namespace {
+
+std::unique_ptr<Run> Start(const Texts& boxes, std::string_view separator)
+{
+    return StartLowScores(ReadBoxes(boxes, kLowScoresInputs), separator);
+}
+
+std::vector<std::string_view> Boxes() { return BoxNames({"grdLowScores", "txtReport"}, kLowScoresInputs); }
+Texts Example()
+{
+    return {{"txtRows", "A;100;15;74.5\nB;100;15;100\nC;100;15;80"}, {"txtCorrelation", "0.4"}};
+}
+
+}  // namespace
+
+const Calculation kLowScores{"cmdGo", nullptr, &Start, &NoOpening, &Boxes, &Example};
+
 }  // namespace core

@@ -49,6 +49,9 @@ std::unique_ptr<Run> StartLowScores(const LowScoresInputs& in, std::string_view 
 // The whole run at once.
 Shown CountLowScores(const LowScoresInputs& in, std::string_view decimalSeparator = ".");
 
+// The low-scores window's calculation, in slices.
+extern const Calculation kLowScores;
+
 }  // namespace core
 
 #endif

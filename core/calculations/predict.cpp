@@ -274,4 +274,25 @@ PredictResults PredictScore(const PredictInputs& in, std::string_view decimalSep
     return Prediction(decimalSeparator, SharedStatistics()).Run(in);
 }
 
+namespace {
+
+Shown Predicted(const Texts& boxes, std::string_view separator)
+{
+    Shown shown = WriteBoxes(PredictScore(ReadBoxes(boxes, kPredictInputs), separator), kPredictResults);
+    shown.spoken = "Predicted score shown: " + shown.texts["txtPredicted"] + ", z " + shown.texts["txtZ"] + ".";
+    return shown;
+}
+
+std::vector<std::string_view> Boxes() { return BoxNames({}, kPredictInputs, kPredictResults); }
+Texts Example()
+{
+    return {{"txtScore", "70"},         {"txtLevel", "95"},        {"txtScoreMean", "100"},    {"txtScoreSD", "15"},
+            {"txtCorrelation", "0.7"}, {"txtN", "50"},            {"txtPredictorMean", "100"}, {"txtPredictorSD", "15"},
+            {"txtValue1", "85"}};
+}
+
+}  // namespace
+
+const Calculation kPrediction{"cmdGo", &Predicted, nullptr, &NoOpening, &Boxes, &Example};
+
 }  // namespace core

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/box.h"
+#include "core/calculation.h"
 
 namespace core {
 
@@ -100,6 +101,9 @@ inline constexpr std::array<PredictResultBox, 19> kPredictResults{{
 // and confidence limits on it and on z from the non-central t. Inputs are
 // read strictly; results are written with `decimalSeparator`.
 PredictResults PredictScore(const PredictInputs& in, std::string_view decimalSeparator = ".");
+
+// The predicted-score window's calculation.
+extern const Calculation kPrediction;
 
 }  // namespace core
 

@@ -277,4 +277,37 @@ ProfileResults ProfileScores(const ProfileInputs& in, std::string_view decimalSe
     return ProfileScores(in, decimalSeparator, SharedStatistics());
 }
 
+namespace {
+
+Shown Profile(const Texts& boxes, std::string_view separator)
+{
+    ProfileResults r = ProfileScores(ReadBoxes(boxes, kProfileInputs), separator);
+    Shown shown;
+    const std::size_t n = r.table.rows.size();
+    shown.table = std::move(r.table);
+    shown.texts = {{"txtMeanScore", std::move(r.txtMeanScore)},
+                   {"picProfile", std::move(r.picProfile)},
+                   {"txtReport", std::move(r.txtReport)}};
+    shown.message = std::move(r.message);
+    shown.spoken = "Profile shown: " + (n == 1 ? std::string("one row") : std::to_string(n) + " rows") +
+                   (shown.texts["txtMeanScore"].empty() ? "." : ", mean standard score " + shown.texts["txtMeanScore"] + ".");
+    return shown;
+}
+
+Texts BlankProfile() { return {{"picProfile", ProfileSvg({})}}; }
+std::vector<std::string_view> Boxes()
+{
+    return BoxNames({"grdProfile", "txtMeanScore", "picProfile", "txtReport"}, kProfileInputs);
+}
+Texts Example()
+{
+    return {{"txtRows", "Vocabulary;10;3;14;0.9\nMatrix Reasoning;10;3;9;0.88\nDigit Span;10;3;10;0.91\n"
+                        "Trail Making B;75;25;110;0.86;lower"},
+            {"txtLevel", "95"}};
+}
+
+}  // namespace
+
+const Calculation kProfile{"cmdGo", &Profile, nullptr, &BlankProfile, &Boxes, &Example};
+
 }  // namespace core

@@ -47,6 +47,9 @@ struct ProfileResults {
 ProfileResults ProfileScores(const ProfileInputs& in, std::string_view decimalSeparator, StatisticsComponent& stats);
 ProfileResults ProfileScores(const ProfileInputs& in, std::string_view decimalSeparator = ".");
 
+// The profile window's calculation.
+extern const Calculation kProfile;
+
 }  // namespace core
 
 #endif

@@ -144,4 +144,31 @@ ScoreResults AnalyzeScores(const ScoreInputs& in, std::string_view decimalSepara
     return AnalyzeScores(in, decimalSeparator, SharedStatistics());
 }
 
+namespace {
+
+// The main window's boxes count as empty only without a character.
+ScoreInputs ReadAsTyped(const Texts& boxes)
+{
+    ScoreInputs in;
+    for (const Box<ScoreInputs>& box : kInputBoxes)
+        in.*box.text = std::string(TextOf(boxes, box.name));
+    return in;
+}
+
+Shown Analyze(const Texts& boxes, std::string_view separator)
+{
+    Shown shown = WriteBoxes(AnalyzeScores(ReadAsTyped(boxes), separator), kResultBoxes);
+    const std::string& z = shown.texts["txtZScore"];
+    shown.spoken = z.empty() ? "Results shown."
+                             : "Results shown: z score " + z + ", percentile " + shown.texts["txtPercentile"] + ".";
+    return shown;
+}
+
+std::vector<std::string_view> Boxes() { return BoxNames({}, kInputBoxes, kResultBoxes); }
+Texts Example() { return {{"txtMean", "50"}, {"txtSD", "10"}, {"txtScore", "65"}}; }
+
+}  // namespace
+
+const Calculation kAnalysis{"cmdGo", &Analyze, nullptr, &NoOpening, &Boxes, &Example};
+
 }  // namespace core

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/box.h"
+#include "core/calculation.h"
 
 namespace core {
 
@@ -77,6 +78,9 @@ ScoreResults AnalyzeScores(const ScoreInputs& in, std::string_view decimalSepara
                            StatisticsComponent& stats);
 // The same with the program's shared statistics component.
 ScoreResults AnalyzeScores(const ScoreInputs& in, std::string_view decimalSeparator = ".");
+
+// The main window's calculation, behind Go!.
+extern const Calculation kAnalysis;
 
 }  // namespace core
 

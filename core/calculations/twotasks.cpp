@@ -221,4 +221,24 @@ TwoTasksResults CompareTwoTasks(const TwoTasksInputs& in, std::string_view decim
     return TwoTasks(decimalSeparator, SharedStatistics()).Run(in);
 }
 
+namespace {
+
+Shown Judge(const Texts& boxes, std::string_view separator)
+{
+    Shown shown = WriteBoxes(CompareTwoTasks(ReadBoxes(boxes, kTwoTasksInputs), separator), kTwoTasksResults);
+    shown.spoken = "Two tasks shown: " + shown.texts["txtVerdict"] + ".";
+    return shown;
+}
+
+std::vector<std::string_view> Boxes() { return BoxNames({}, kTwoTasksInputs, kTwoTasksResults); }
+Texts Example()
+{
+    return {{"txtMeanX", "0"}, {"txtSDX", "1"}, {"txtScoreX", "-3.857"}, {"txtMeanY", "0"},      {"txtSDY", "1"},
+            {"txtScoreY", "-1.875"}, {"txtN", "20"}, {"txtCorrelation", "0.68"}, {"txtLevel", "95"}};
+}
+
+}  // namespace
+
+const Calculation kTwoTasks{"cmdGo", &Judge, nullptr, &NoOpening, &Boxes, &Example};
+
 }  // namespace core

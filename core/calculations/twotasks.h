@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/box.h"
+#include "core/calculation.h"
 
 namespace core {
 
@@ -71,6 +72,9 @@ inline constexpr std::array<TwoTasksResultBox, 13> kTwoTasksResults{{
 // and percentage on the turned scale, and turns its correlation round with
 // it. Inputs are read strictly; results are written with `decimalSeparator`.
 TwoTasksResults CompareTwoTasks(const TwoTasksInputs& in, std::string_view decimalSeparator = ".");
+
+// The two-tasks window's calculation.
+extern const Calculation kTwoTasks;
 
 }  // namespace core
 

@@ -69,7 +69,7 @@ TEST(Calculations, ReportUnderACommaWithoutAPoint)
     };
     for (const auto& [window, boxes] : rows) {
         SCOPED_TRACE(window);
-        const core::Shown shown = core::CalculationOf(window)->run(boxes, ",");
+        const core::Shown shown = core::Finished(*core::CalculationOf(window), boxes, ",");
         ASSERT_FALSE(shown.message) << *shown.message;
         const std::string& report = shown.texts.at("txtReport");
         ASSERT_FALSE(report.empty());
@@ -86,10 +86,11 @@ TEST(Calculations, ReportUnderACommaWithoutAPoint)
 // window it is filled, and reads as 0.
 TEST(Calculations, ABoxOfBlanksIsEmptyBeyondTheMainWindow)
 {
-    const core::Shown small = core::CalculationOf("frmCase")->run(
-        {{"txtMean", "100"}, {"txtSD", "15"}, {"txtN", " \t "}, {"txtScore", "70"}, {"txtLevel", "95"}}, ".");
+    const core::Shown small =
+        core::Finished(*core::CalculationOf("frmCase"),
+                       {{"txtMean", "100"}, {"txtSD", "15"}, {"txtN", " \t "}, {"txtScore", "70"}, {"txtLevel", "95"}}, ".");
     EXPECT_EQ(small.message, "Enter the controls' mean, SD and size, and the case's score.");
-    const core::Shown main = core::CalculationOf("frmMain")->run({{"txtMean", " "}, {"txtSD", "10"}}, ".");
+    const core::Shown main = core::Finished(*core::CalculationOf("frmMain"), {{"txtMean", " "}, {"txtSD", "10"}}, ".");
     EXPECT_FALSE(main.message);
     EXPECT_EQ(main.texts.at("txtSD1"), "10");
 }
@@ -97,8 +98,9 @@ TEST(Calculations, ABoxOfBlanksIsEmptyBeyondTheMainWindow)
 // What a screen reader is told names each figure for what it is.
 TEST(Calculations, AnnounceTheirFiguresByName)
 {
-    const core::Shown shown = core::CalculationOf("frmCase")->run(
-        {{"txtMean", "100"}, {"txtSD", "15"}, {"txtN", "20"}, {"txtScore", "70"}, {"txtLevel", "95"}}, ".");
+    const core::Shown shown =
+        core::Finished(*core::CalculationOf("frmCase"),
+                       {{"txtMean", "100"}, {"txtSD", "15"}, {"txtN", "20"}, {"txtScore", "70"}, {"txtLevel", "95"}}, ".");
     EXPECT_EQ(shown.spoken, "Case against controls shown: t -1.95, one-tailed p 0.0329.");
 }
 

@@ -1,3 +1,4 @@
+#include "core/calculation.h"
 #include "core/design/windows.h"
 
 #include <fstream>
@@ -36,6 +37,29 @@ TEST(Designs, RedAndBlueBoxesTakeNumbersAndEveryNameItUsesExists)
             for (std::string_view from : carry.from)
                 EXPECT_TRUE(from.empty() || Find(*o.from, from)) << o.window->name << " carries " << from;
     }
+}
+
+// Every box name a window's calculation reads or writes is a control of its
+// design: a misspelt name would read "" and pass every other test. And each
+// calculation's example, which the window tests press Go on, computes.
+TEST(Designs, EveryBoxACalculationNamesIsInItsWindow)
+{
+    int calculations = 0;
+    for (const design::Window* w : design::kWindows) {
+        const core::Calculation* calculation = core::CalculationOf(w->name);
+        if (!calculation)
+            continue;
+        ++calculations;
+        SCOPED_TRACE(w->name);
+        EXPECT_NE(Find(*w, calculation->command), nullptr) << calculation->command;
+        for (std::string_view name : calculation->boxes())
+            EXPECT_NE(Find(*w, name), nullptr) << name;
+        for (const auto& [name, text] : calculation->example())
+            EXPECT_NE(Find(*w, name), nullptr) << name;
+        const core::Shown shown = core::Finished(*calculation, calculation->example(), ".");
+        EXPECT_FALSE(shown.message) << *shown.message;
+    }
+    EXPECT_EQ(calculations, 10);
 }
 
 // The added windows' designs against the table written out by hand in

@@ -117,11 +117,11 @@ TEST(PredictScore, ReportsTheMethodAndWhatItLeavesOut)
     const core::PredictResults above = core::PredictScore(Sample({"100", "15", "100", "15", "0.7", "50", "85", "110"}));
     EXPECT_EQ(std::vector<std::string>({above.txtPOne, above.txtBelow}), std::vector<std::string>({"0.0347", "96.53"}));
     // What a screen reader is told: the predicted score, and the discrepancy's z.
-    EXPECT_EQ(core::CalculationOf("frmPredict")
-                  ->run({{"txtScoreMean", "100"}, {"txtScoreSD", "15"}, {"txtCorrelation", "0.7"}, {"txtN", "5"},
-                         {"txtPredictorMean", "100"}, {"txtPredictorSD", "15"}, {"txtValue1", "85"},
-                         {"txtScore", "70"}, {"txtLevel", "95"}},
-                        ".")
+    EXPECT_EQ(core::Finished(*core::CalculationOf("frmPredict"),
+                             {{"txtScoreMean", "100"}, {"txtScoreSD", "15"}, {"txtCorrelation", "0.7"}, {"txtN", "5"},
+                              {"txtPredictorMean", "100"}, {"txtPredictorSD", "15"}, {"txtValue1", "85"},
+                              {"txtScore", "70"}, {"txtLevel", "95"}},
+                             ".")
                   .spoken,
               "Predicted score shown: 89.5, z -1.58.");
     // The equation's one predictor, with the sample's figures: the same test.
