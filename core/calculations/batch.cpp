@@ -12,6 +12,16 @@
 #include "core/stats/normal.h"
 #include "core/reading/numbers.h"
 
+// The messages of this window alone, and what they call its boxes.
+namespace core::messages {
+namespace {
+
+constexpr std::string_view kTooManyScores = "Paste at most 10,000 scores at a time.";
+constexpr std::string_view kNoScores = "Paste the scores, one a line.";
+
+}  // namespace
+}  // namespace core::messages
+
 namespace core {
 namespace {
 

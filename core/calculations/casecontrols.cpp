@@ -8,6 +8,17 @@
 #include "core/stats/studentst.h"
 #include "core/steps.h"
 
+// The messages of this window alone, and what they call its boxes.
+namespace core::messages {
+namespace {
+
+constexpr std::string_view kCaseAndControlsRequired =
+    "Enter the controls' mean, SD and size, and the case's score.";
+constexpr std::string_view kControlsSdMustBePositive = "The controls' SD must be above 0.";
+
+}  // namespace
+}  // namespace core::messages
+
 namespace core {
 namespace {
 

@@ -7,6 +7,28 @@
 #include "core/text/scale.h"
 #include "core/steps.h"
 
+// The messages of this window alone, and what they call its boxes.
+namespace core::messages {
+namespace {
+
+constexpr std::string_view kEachScoreRequired = "Enter each score's mean, SD and raw score.";
+constexpr std::string_view kDifferenceNeedsBothReliabilities = "A reliable difference needs both reliabilities.";
+
+}  // namespace
+}  // namespace core::messages
+
+namespace core::messages::subject {
+namespace {
+
+constexpr std::string_view kDifference = "The difference";
+constexpr std::string_view kCriticalDifference = "The critical difference";
+constexpr std::string_view kDifferenceZ = "The z of the difference";
+constexpr std::string_view kDifferenceConfidence = "The confidence of the difference";
+constexpr std::string_view kRarity = "The share of the population with a larger difference in the same direction";
+
+}  // namespace
+}  // namespace core::messages::subject
+
 namespace core {
 namespace {
 

@@ -8,6 +8,26 @@
 #include "core/stats/normal.h"
 #include "core/reading/numbers.h"
 
+// The messages of this window alone, and what they call its boxes.
+namespace core::messages {
+namespace {
+
+constexpr std::string_view kOneBoxOnly = "You must enter data in one box only";
+constexpr std::string_view kOneOfTheBoxes = "You must enter data in one of the boxes";
+
+}  // namespace
+}  // namespace core::messages
+
+namespace core::messages::subject {
+namespace {
+
+constexpr std::string_view kDeviations = "The number of standard deviations";
+constexpr std::string_view kDeviationsForLevel = "The number of standard deviations for this confidence level";
+constexpr std::string_view kLevelForDeviations = "The confidence level for this number of standard deviations";
+
+}  // namespace
+}  // namespace core::messages::subject
+
 namespace core {
 namespace {
 

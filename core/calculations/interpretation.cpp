@@ -11,6 +11,39 @@
 #include "core/steps.h"
 #include "core/text/scale.h"
 
+// The messages of this window alone, and what they call its boxes.
+namespace core::messages {
+namespace {
+
+constexpr std::string_view kMeanSdAndScoreRequired = "Enter the measure's mean, its SD and a raw score.";
+constexpr std::string_view kChangeNeedsReliability = "Reliable change needs the measure's reliability.";
+
+}  // namespace
+}  // namespace core::messages
+
+namespace core::messages::subject {
+namespace {
+
+constexpr std::string_view kTScore = "The T score";
+constexpr std::string_view kScaledScore = "The scaled score";
+constexpr std::string_view kNce = "The normal curve equivalent";
+constexpr std::string_view kSem = "The standard error of measurement";
+constexpr std::string_view kObservedLow = "The low end of the observed score's interval";
+constexpr std::string_view kObservedHigh = "The high end of the observed score's interval";
+constexpr std::string_view kTrueScore = "The estimated true score";
+constexpr std::string_view kSee = "The standard error of estimation";
+constexpr std::string_view kTrueLow = "The low end of the true score's interval";
+constexpr std::string_view kTrueHigh = "The high end of the true score's interval";
+constexpr std::string_view kTrueLowPercentile = "The percentile of the true score's low end";
+constexpr std::string_view kTrueHighPercentile = "The percentile of the true score's high end";
+constexpr std::string_view kRetest = "The retest score";
+constexpr std::string_view kPractice = "The practice effect";
+constexpr std::string_view kRci = "The reliable change index";
+constexpr std::string_view kRciConf = "The confidence of the change";
+
+}  // namespace
+}  // namespace core::messages::subject
+
 namespace core {
 namespace {
 

@@ -16,6 +16,31 @@
 #include "core/reading/matrix.h"
 #include "core/text/scale.h"
 
+// The messages of this window alone, and what they call its boxes.
+namespace core::messages {
+namespace {
+
+constexpr std::string_view kTwoMeasuresNeeded = "The battery needs at least two measures that can be computed.";
+constexpr std::string_view kCorrelationNeeded =
+    "Give the average correlation between the measures, or their correlations.";
+constexpr std::string_view kAverageCorrelationOutOfRange = "The average correlation must be from 0 up to 1.";
+constexpr std::string_view kNotPositiveDefinite =
+    "These correlations cannot all hold at once: the matrix is not positive definite.";
+constexpr std::string_view kTooManyCorrelated =
+    "The correlations serve at most 60 measures: give the average correlation for a larger battery.";
+
+}  // namespace
+}  // namespace core::messages
+
+namespace core::messages::subject {
+namespace {
+
+constexpr std::string_view kAverageCorrelation = "The average correlation";
+constexpr std::string_view kCutoff = "The cut-off at the 5th percentile";
+
+}  // namespace
+}  // namespace core::messages::subject
+
 namespace core {
 namespace {
 

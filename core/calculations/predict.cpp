@@ -8,6 +8,58 @@
 #include "core/stats/studentst.h"
 #include "core/steps.h"
 
+// The messages of this window alone, and what they call its boxes.
+namespace core::messages {
+namespace {
+
+std::string PredictorIncomplete(int number)
+{
+    return "Give both the coefficient and the person's value of predictor " + std::to_string(number) + ".";
+}
+
+constexpr std::string_view kObtainedScoreRequired = "Enter the person's obtained score.";
+constexpr std::string_view kEquationOrSample =
+    "Fill in either the equation or the sample's statistics, not both.";
+constexpr std::string_view kEquationOrSampleRequired =
+    "Give the equation (its intercept, coefficients and SEE) or the sample's statistics (the predictor's and the "
+    "score's means and SDs, their correlation and n).";
+constexpr std::string_view kEquationNeedsPredictor =
+    "The equation needs at least one predictor, with its coefficient and the person's value.";
+constexpr std::string_view kEquationNeedsIntercept = "The equation needs its intercept.";
+constexpr std::string_view kEquationNeedsSee = "The equation needs its SEE.";
+constexpr std::string_view kSeeMustBePositive = "The SEE must be above 0.";
+constexpr std::string_view kSampleOnePredictor =
+    "A sample's statistics predict from predictor 1 alone: clear predictors 2 to 4, or give an equation.";
+constexpr std::string_view kTestNeedsOnePredictor = "The test needs an equation with one predictor.";
+constexpr std::string_view kTestNeedsSample = "The test needs the sample's n and the predictor's mean and SD.";
+constexpr std::string_view kSampleSizeForTest = "The sample's n must be a whole number of 3 or more.";
+constexpr std::string_view kPredictorSdMustBePositive = "The predictor's SD must be above 0.";
+constexpr std::string_view kScoreSdMustBePositive = "The score's SD must be above 0.";
+
+}  // namespace
+}  // namespace core::messages
+
+namespace core::messages::subject {
+namespace {
+
+constexpr std::string_view kObtainedScore = "The obtained score";
+constexpr std::string_view kIntercept = "The intercept";
+constexpr std::string_view kCoefficient = "The coefficient";
+constexpr std::string_view kPersonsValue = "The person's value";
+constexpr std::string_view kSeeOfEquation = "The SEE";
+constexpr std::string_view kSampleSize = "The number in the sample";
+constexpr std::string_view kPredictorMean = "The predictor's mean";
+constexpr std::string_view kPredictorSd = "The predictor's SD";
+constexpr std::string_view kScoreMean = "The score's mean";
+constexpr std::string_view kScoreSd = "The score's SD";
+constexpr std::string_view kPredicted = "The predicted score";
+constexpr std::string_view kDiscrepancy = "The discrepancy";
+constexpr std::string_view kDiscrepancyZ = "The z of the discrepancy";
+constexpr std::string_view kSeNewCase = "The standard error for a new case";
+
+}  // namespace
+}  // namespace core::messages::subject
+
 namespace core {
 namespace {
 

@@ -9,6 +9,36 @@
 #include "core/reading/numbers.h"
 #include "core/steps.h"
 
+// The messages of this window alone, and what they call its boxes.
+namespace core::messages {
+namespace {
+
+constexpr std::string_view kMeanAndSdRequired =
+    "At the least, measure mean and measure SD field mus be entered.";
+constexpr std::string_view kPercentileOutOfRange =
+    "You cannot have a percentile above 100 or below 0";
+
+}  // namespace
+}  // namespace core::messages
+
+namespace core::messages::subject {
+namespace {
+
+constexpr std::string_view kStipulatedSd = "The user stipulated SD";
+constexpr std::string_view kScoreAt1Sd = "The score at 1 SD";
+constexpr std::string_view kScoreAt196Sd = "The score at 1.96 SD";
+constexpr std::string_view kScoreAt258Sd = "The score at 2.58 SD";
+constexpr std::string_view k25thPercentile = "The 25th percentile of the measure";
+constexpr std::string_view k75thPercentile = "The 75th percentile of the measure";
+constexpr std::string_view k95thPercentile = "The 95th percentile of the measure";
+constexpr std::string_view k99thPercentile = "The 99th percentile of the measure";
+constexpr std::string_view kRawConfidence = "The confidence level of the raw score";
+constexpr std::string_view kScoreAtStipulatedSd = "The score at the user stipulated SD";
+constexpr std::string_view kScoreAtStipulatedPercentile = "The score at the user stipulated percentile";
+
+}  // namespace
+}  // namespace core::messages::subject
+
 namespace core {
 namespace {
 

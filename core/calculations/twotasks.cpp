@@ -6,6 +6,31 @@
 #include "core/stats/studentst.h"
 #include "core/steps.h"
 
+// The messages of this window alone, and what they call its boxes.
+namespace core::messages {
+namespace {
+
+// The controls' SD of one of two tasks: "The controls' SD of task X must be above 0."
+std::string ControlsSdMustBePositive(std::string_view task)
+{
+    return "The controls' SD of task " + std::string(task) + " must be above 0.";
+}
+
+constexpr std::string_view kTwoTasksRequired =
+    "Enter each task's controls' mean and SD and the case's score, the number of controls and the correlation "
+    "between the tasks.";
+
+}  // namespace
+}  // namespace core::messages
+
+namespace core::messages::subject {
+namespace {
+
+constexpr std::string_view kRsdt = "The t of the difference";
+
+}  // namespace
+}  // namespace core::messages::subject
+
 namespace core {
 namespace {
 

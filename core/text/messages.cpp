@@ -7,16 +7,6 @@ std::string Of(std::string_view what, int number)
     return std::string(what) + " of predictor " + std::to_string(number);
 }
 
-std::string ControlsSdMustBePositive(std::string_view task)
-{
-    return "The controls' SD of task " + std::string(task) + " must be above 0.";
-}
-
-std::string PredictorIncomplete(int number)
-{
-    return "Give both the coefficient and the person's value of predictor " + std::to_string(number) + ".";
-}
-
 std::string NotANumber(std::string_view what)
 {
     return std::string(what) + " is not a number.";

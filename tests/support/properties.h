@@ -10,7 +10,6 @@
 #include <string>
 #include <string_view>
 
-#include "core/text/messages.h"
 
 namespace properties {
 
@@ -76,9 +75,11 @@ inline bool IsNumberText(std::string_view t, bool allowInfinity = false)
 // too large or could not be computed.
 inline bool IsKnownMessage(std::string_view m)
 {
-    using namespace core::messages;
-    for (std::string_view fixed : {kMeanAndSdRequired, kPercentileOutOfRange, kConfidenceOutOfRange, kOneBoxOnly,
-                                   kOneOfTheBoxes, kSdMustBePositive})
+    for (std::string_view fixed : {"At the least, measure mean and measure SD field mus be entered.",
+                                   "You cannot have a percentile above 100 or below 0",
+                                   "Your confidence level must be below 100 and above 0.",
+                                   "You must enter data in one box only", "You must enter data in one of the boxes",
+                                   "The measure SD must be above 0."})
         if (m == fixed)
             return true;
     const auto endsWith = [m](std::string_view tail) {
