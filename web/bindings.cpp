@@ -110,6 +110,13 @@ val Opening(const std::string& window)
     return Object(c ? c->opening() : core::Texts());
 }
 
+// Inputs on which the window's calculation computes, for the tests that wire every window alike.
+val Example(const std::string& window)
+{
+    const core::Calculation* c = core::CalculationOf(window);
+    return Object(c ? c->example() : core::Texts());
+}
+
 // What a window that keeps its inputs keeps of its boxes as it closes.
 val Kept(const std::string& window, val boxes)
 {
@@ -168,6 +175,7 @@ EMSCRIPTEN_BINDINGS(mervane)
         .function("share", &Job::share)
         .function("result", &Job::result);
     emscripten::function("opening", &Opening);
+    emscripten::function("example", &Example);
     emscripten::function("kept", &Kept);
     emscripten::function("reopened", &Reopened);
     emscripten::function("typed", &Typed);

@@ -553,6 +553,95 @@ void TestWindows::caseAgainstControlsOpensPrefilledAndIsWired()
     }
 }
 
+namespace {
+
+// A window's boxes by design name, as the core reads them: a check box "1" when ticked.
+core::Texts BoxesOf(QWidget* w)
+{
+    core::Texts texts;
+    for (QLineEdit* box : w->findChildren<QLineEdit*>())
+        if (box->hasFrame() && !box->objectName().isEmpty())
+            texts[box->objectName().toStdString()] = box->text().toStdString();
+    for (QPlainTextEdit* box : w->findChildren<QPlainTextEdit*>())
+        texts[box->objectName().toStdString()] = box->toPlainText().toStdString();
+    for (QCheckBox* box : w->findChildren<QCheckBox*>())
+        texts[box->objectName().toStdString()] = box->isChecked() ? "1" : "";
+    return texts;
+}
+
+void Fill(QWidget* w, const core::Texts& texts)
+{
+    for (const auto& [name, text] : texts) {
+        const QString value = QString::fromStdString(text);
+        if (auto* box = w->findChild<QLineEdit*>(QString::fromStdString(name)))
+            box->setText(value);
+        else if (auto* plain = w->findChild<QPlainTextEdit*>(QString::fromStdString(name)))
+            plain->setPlainText(value);
+        else if (auto* check = w->findChild<QCheckBox*>(QString::fromStdString(name)))
+            check->setChecked(!text.empty());
+    }
+}
+
+}  // namespace
+
+// Every opening of the design, the same way: the opener's carried boxes
+// filled, the window opens with what the core's reopening rule gives; then
+// Go on its calculation's example shows what the core gives for its boxes.
+void TestWindows::everyOpeningCarriesAndEveryGoShowsWhatTheCoreGives()
+{
+    for (const core::design::Opening& opening : core::design::kOpenings) {
+        const core::Calculation* calculation = core::CalculationOf(opening.window->name);
+        if (!calculation || opening.window->carried.empty())
+            continue;
+        const QString name = QString::fromUtf8(opening.window->name.data());
+        std::unique_ptr<QWidget> opener;
+        if (opening.from == &core::design::frmMain)
+            opener = std::make_unique<frmMain>();
+        else
+            opener = std::make_unique<ui::CalculationWindow>(nullptr, *opening.from, nullptr);
+        uitest::ShowAndActivate(opener.get());
+        core::Texts filled;
+        int figure = 11;
+        for (const core::design::Carry& carry : opening.window->carried)
+            for (std::string_view from : carry.from)
+                if (!from.empty())
+                    filled[std::string(from)] = from.starts_with("chk") ? "1"
+                                                : from == "txtMeasure"  ? "Word List"
+                                                                        : std::to_string(figure++);
+        Fill(opener.get(), filled);
+        const core::Texts expected = core::Reopened(*opening.window, {}, BoxesOf(opener.get())).texts;
+        bool checked = false;
+        uitest::OnNextModal([&](QWidget* w) {
+            const auto closeAnyway = qScopeGuard([w] { w->close(); });
+            QCOMPARE(w->objectName(), name);
+            const core::Texts shown = BoxesOf(w);
+            for (const auto& [box, text] : expected)
+                QVERIFY2(shown.at(box) == text, qPrintable(name + "." + QString::fromStdString(box)));
+            core::Texts example;
+            for (const core::design::Control& c : opening.window->controls)
+                if (core::design::IsInput(c))
+                    example[std::string(c.name)] = "";
+            for (const auto& [box, text] : calculation->example())
+                example[box] = text;
+            Fill(w, example);
+            const core::Shown core = core::Finished(*calculation, BoxesOf(w), ".");
+            QVERIFY2(!core.message, core.message ? core.message->c_str() : "");
+            QTest::mouseClick(Button(w, std::string(calculation->command).c_str()), Qt::LeftButton);
+            const core::Texts after = BoxesOf(w);
+            for (const auto& [box, text] : core.texts)
+                if (after.count(box))
+                    QVERIFY2(after.at(box) == text, qPrintable(name + "." + QString::fromStdString(box)));
+            checked = true;
+        });
+        if (opening.control.empty())
+            QTest::keySequence(opener.get(), QKeySequence(QString::fromUtf8(opening.key.data())));
+        else
+            QTest::mouseClick(Button(opener.get(), std::string(opening.control).c_str()), Qt::LeftButton);
+        uitest::ForgetWaits();
+        QVERIFY2(checked, qPrintable(name));
+    }
+}
+
 void TestWindows::lowScoresOpenFromTheProfileAndAreWired()
 {
     ui::CalculationWindow profile(nullptr, core::design::frmProfile, nullptr);
@@ -602,76 +691,6 @@ void TestWindows::lowScoresOpenFromTheProfileAndAreWired()
         checked = true;
     });
     QTest::mouseClick(Button(&profile, "cmdLowScores"), Qt::LeftButton);
-    uitest::ForgetWaits();
-    QVERIFY(checked);
-}
-
-void TestWindows::predictedScoreOpensByF6AndFromTheInterpretation()
-{
-    frmMain main;
-    uitest::ShowAndActivate(&main);
-    Box(&main, "txtMeasure")->setText(QStringLiteral("Word List"));
-    Type(&main, "txtMean", "50");
-    Type(&main, "txtSD", "10");
-    Type(&main, "txtScore", "70");
-    QStringList carried;
-    uitest::OnNextModal([&](QWidget* w) {
-        carried << w->objectName() << Box(w, "txtMeasure")->text() << Box(w, "txtScore")->text();
-        w->close();
-    });
-    QTest::keyClick(&main, Qt::Key_F6);
-    uitest::ForgetWaits();
-    QCOMPARE(carried, (QStringList{"frmPredict", "Word List", "70"}));
-
-    // From the interpretation's button, with its measure and score; Go fills the boxes.
-    ui::CalculationWindow interpret(nullptr, core::design::frmInterpret, nullptr);
-    uitest::ShowAndActivate(&interpret);
-    Box(&interpret, "txtMeasure")->setText(QStringLiteral("Retest"));
-    Type(&interpret, "txtScore", "70");
-    bool checked = false;
-    uitest::OnNextModal([&](QWidget* w) {
-        const auto closeAnyway = qScopeGuard([w] { w->close(); });
-        QCOMPARE(Box(w, "txtMeasure")->text(), QStringLiteral("Retest"));
-        QCOMPARE(Box(w, "txtScore")->text(), QStringLiteral("70"));
-        for (const auto& [box, text] : {std::pair("txtPredictorMean", "100"), std::pair("txtPredictorSD", "15"),
-                                        std::pair("txtScoreMean", "100"), std::pair("txtScoreSD", "15"),
-                                        std::pair("txtCorrelation", "0.7"), std::pair("txtN", "50"),
-                                        std::pair("txtValue1", "85")})
-            Type(w, box, text);
-        QTest::mouseClick(Button(w, "cmdGo"), Qt::LeftButton);
-        QCOMPARE(Box(w, "txtPredicted")->text(), QStringLiteral("89.5"));
-        QCOMPARE(Box(w, "txtZHigh")->text(), QStringLiteral("-1.26"));
-        checked = true;
-    });
-    QTest::mouseClick(Button(&interpret, "cmdPredict"), Qt::LeftButton);
-    uitest::ForgetWaits();
-    QVERIFY(checked);
-}
-
-void TestWindows::twoTasksOpenFromTheSmallSampleWindow()
-{
-    ui::CalculationWindow caseWindow(nullptr, core::design::frmCase, nullptr);
-    uitest::ShowAndActivate(&caseWindow);
-    for (const auto& [box, text] : {std::pair("txtMean", "0"), std::pair("txtSD", "1"), std::pair("txtN", "20"),
-                                    std::pair("txtScore", "-3.857")})
-        Type(&caseWindow, box, text);
-    bool checked = false;
-    uitest::OnNextModal([&](QWidget* w) {
-        const auto closeAnyway = qScopeGuard([w] { w->close(); });
-        QStringList carried;
-        for (const char* name : {"txtMeanX", "txtSDX", "txtScoreX", "txtN", "txtLevel"})
-            carried << Box(w, name)->text();
-        QCOMPARE(carried, (QStringList{"0", "1", "-3.857", "20", "95"}));
-        for (const auto& [box, text] : {std::pair("txtMeanY", "0"), std::pair("txtSDY", "1"),
-                                        std::pair("txtScoreY", "-1.875"), std::pair("txtCorrelation", "0.68")})
-            Type(w, box, text);
-        QTest::mouseClick(Button(w, "cmdGo"), Qt::LeftButton);
-        QCOMPARE(Box(w, "txtVerdict")->text(), QStringLiteral("Strong dissociation"));
-        QTest::mouseClick(Button(w, "cmdCopy"), Qt::LeftButton);
-        QCOMPARE(QApplication::clipboard()->text(), w->findChild<QPlainTextEdit*>("txtReport")->toPlainText());
-        checked = true;
-    });
-    QTest::mouseClick(Button(&caseWindow, "cmdTwoTasks"), Qt::LeftButton);
     uitest::ForgetWaits();
     QVERIFY(checked);
 }

@@ -38,9 +38,8 @@ private slots:
     void twoScoresOpenPrefilledAndAreWired();
     void caseAgainstControlsOpensPrefilledAndIsWired();
     void oneModalWindowAtATime();
+    void everyOpeningCarriesAndEveryGoShowsWhatTheCoreGives();
     void lowScoresOpenFromTheProfileAndAreWired();
-    void predictedScoreOpensByF6AndFromTheInterpretation();
-    void twoTasksOpenFromTheSmallSampleWindow();
     void splashStartsTheProgram();
     void exitingDuringTheSplashLeavesItUntilItCloses();
     void everyCaptionFits();

@@ -521,35 +521,6 @@ class FromDisk(unittest.TestCase):
         p.alt("p")
         self.assertTrue(p.copied().startswith("Cut-off\tThis person\t"))
 
-    def test_the_predicted_score_opens_by_f6_and_from_the_interpretation(self):
-        p = self.page
-        p.fill("frmMain", txtMeasure="Word List", txtMean="50", txtSD="10", txtScore="70")
-        p.press("F6")
-        self.assertTrue(p.is_open("frmPredict"))
-        self.assertEqual([p.text("frmPredict", n) for n in ("txtMeasure", "txtScore")], ["Word List", "70"])
-        p.alt("c")
-        p.click("frmMain", "cmdInterpret")
-        p.click("frmInterpret", "cmdPredict")
-        self.assertTrue(p.is_open("frmPredict"))
-        p.fill("frmPredict", txtPredictorMean="100", txtPredictorSD="15", txtScoreMean="100", txtScoreSD="15",
-               txtCorrelation="0.7", txtN="50", txtValue1="85")
-        p.alt("g")
-        self.assertEqual([p.text("frmPredict", n) for n in ("txtPredicted", "txtZHigh")], ["89.5", "-1.26"])
-
-    def test_two_tasks_open_from_the_small_sample_window(self):
-        p = self.page
-        p.fill("frmMain", txtMean="0", txtSD="1")
-        p.set("frmMain", "txtScore", "-3.857")
-        p.press("F5")
-        p.type("frmCase", "txtN", "20")
-        p.click("frmCase", "cmdTwoTasks")
-        self.assertTrue(p.is_open("frmTwoTasks"))
-        self.assertEqual([p.text("frmTwoTasks", n) for n in ("txtMeanX", "txtSDX", "txtScoreX", "txtN")],
-                         ["0", "1", "-3.857", "20"])
-        p.fill("frmTwoTasks", txtMeanY="0", txtSDY="1", txtScoreY="-1.875", txtCorrelation="0.68")
-        p.alt("g")
-        self.assertEqual([p.text("frmTwoTasks", n) for n in ("txtTDiff", "txtVerdict")], ["-2.3", "Strong dissociation"])
-
     def test_escape_closes_an_added_window_and_tab_goes_round_inside_it(self):
         with open(DESIGN) as f:
             stops = json.load(f)["frmCase"]["tabOrder"]
@@ -573,6 +544,59 @@ class FromDisk(unittest.TestCase):
         p.set("frmProfile", "txtRows", "Trail Making B (seconds, the time to connect 25 circles);75;25;110;0.86;lower" * 3)
         self.assertTrue(p.script("const b = document.querySelector(arguments[0]); return b.scrollWidth > b.clientWidth;",
                                  p.control("frmProfile", "txtRows")))
+
+    def test_every_opening_carries_and_every_go_shows_what_the_core_gives(self):
+        """Each opening the same way: the opener's carried boxes filled, the
+        window opens with what the core's reopening rule gives; then Go on its
+        calculation's example shows what the core gives for its boxes."""
+        openings = self.page.script("""
+            return [...document.querySelectorAll('[data-opens]')].map((c) => [c.closest('.window').id, c.dataset.name, c.dataset.opens])
+                .concat([...document.querySelectorAll('[data-key-openings]')].flatMap((w) =>
+                    w.dataset.keyOpenings.split(' ').map((k) => [w.id, k.split('=')[0], k.split('=')[1]])));""")
+        checked = []
+        for opener, control, target in openings:
+            if target in ("frmConvert", "frmAssumptions", "frmCredits"):
+                continue
+            with self.subTest(opener=opener, target=target):
+                p = Page(self.engine, self.url)
+                found = p.async_script(r"""
+                    const [opener, control, target, done] = arguments;
+                    const boxes = (id) => Object.fromEntries([...document.getElementById(id).querySelectorAll('input[data-name], textarea[data-name]')]
+                        .filter((b) => !b.readOnly).map((b) => [b.dataset.name, b.type === 'checkbox' ? (b.checked ? '1' : '') : b.value]));
+                    const fill = (id, texts) => { for (const [name, text] of Object.entries(texts)) {
+                        const b = document.querySelector('#' + id + ' [data-name="' + name + '"]');
+                        if (b.type === 'checkbox') b.checked = text !== ''; else b.value = text; } };
+                    MervaneCore().then((core) => {
+                        const w = document.getElementById(opener);
+                        if (w.tagName === 'DIALOG') w.showModal();
+                        let figure = 11;
+                        fill(opener, Object.fromEntries(Object.keys(boxes(opener)).map((n) =>
+                            [n, n.startsWith('chk') ? '1' : n === 'txtMeasure' ? 'Word List' : String(figure++)])));
+                        const expected = core.reopened(target, {}, boxes(opener)).texts;
+                        const button = w.querySelector('[data-name="' + control + '"]');
+                        if (button) button.click();
+                        else document.dispatchEvent(new KeyboardEvent('keydown', {key: control, bubbles: true}));
+                        const carried = boxes(target);
+                        const wrong = Object.entries(expected).filter(([n, t]) => carried[n] !== t).map(([n]) => n);
+                        const example = Object.fromEntries(Object.keys(carried).map((n) => [n, '']));
+                        Object.assign(example, core.example(target));
+                        fill(target, example);
+                        const job = new core.Job(target, boxes(target), '.');
+                        while (!job.step()) {}
+                        const shown = job.result();
+                        job.delete();
+                        document.querySelector('#' + target + ' [data-name="' + core.command(target) + '"]').click();
+                        setTimeout(() => {
+                            for (const [n, t] of Object.entries(shown.texts)) {
+                                const b = document.querySelector('#' + target + ' [data-name="' + n + '"]');
+                                if (b && b.matches('input, textarea') && b.value !== t) wrong.push(n);
+                            }
+                            done({open: document.getElementById(target).open, wrong, message: shown.message});
+                        }, 0);
+                    });""", opener, control, target)
+                self.assertEqual(found, {"open": True, "wrong": [], "message": None})
+                checked.append(target)
+        self.assertEqual(len(checked), 9, checked)
 
     def test_tab_visits_the_design_order(self):
         with open(DESIGN) as f:
