@@ -36,20 +36,6 @@ std::string_view TextOf(const Texts& boxes, std::string_view name)
     return found == boxes.end() ? std::string_view() : std::string_view(found->second);
 }
 
-std::string TabSeparated(const std::vector<std::string>& columns, const std::vector<std::vector<std::string>>& rows)
-{
-    std::string out;
-    const auto line = [&out](const std::vector<std::string>& cells) {
-        for (std::size_t i = 0; i < cells.size(); ++i)
-            (out += i ? "\t" : "") += cells[i];
-        out += '\n';
-    };
-    line(columns);
-    for (const std::vector<std::string>& cells : rows)
-        line(cells);
-    return out;
-}
-
 Texts Carried(const design::Window& window, const Texts& opener)
 {
     Texts carried;

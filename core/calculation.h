@@ -13,6 +13,7 @@
 #include "core/box.h"
 #include "core/design/design.h"
 #include "core/reading/numbers.h"
+#include "core/text/document.h"
 
 namespace core {
 
@@ -30,10 +31,6 @@ struct Table {
     std::vector<std::vector<std::string>> rows;
     std::string tsv;  // empty when there is nothing to copy
 };
-
-// The heading and the rows as tab-separated lines; the cells are written as
-// shown, numbers with the locale's separator.
-std::string TabSeparated(const std::vector<std::string>& columns, const std::vector<std::vector<std::string>>& rows);
 
 // What a window's command shows: a text for each box it fills (a drawing's is
 // its SVG; a box it leaves out keeps its text), the rows of its grid, the

@@ -23,6 +23,7 @@ enum class Kind {
     Grid,       // a table of rows under named columns, which scrolls inside its place
     StatusBar,  // docked to the bottom edge: a text panel, the date and the time
     CheckBox,   // a box ticked on or off, its caption to its right
+    Viewer,     // a read-only document the core writes as HTML, which scrolls; its text, the file it is saved as
 };
 
 // The background a box or label is painted with.

@@ -37,6 +37,7 @@ inline constexpr Control kFrmMainControls[] = {
     {Button,    "cmdProfile",                   1330, 7800, 1065,  255, "&Profile",                "",                                                         Face,       Sans, Centre, kTab,   kNoFlags},
     {Button,    "cmdCompare",                   2420, 7800, 1065,  255, "T&wo Scores",             "",                                                         Face,       Sans, Centre, kTab,   kNoFlags},
     {Button,    "cmdCase",                      3510, 7800, 1065,  255, "Small &Sample",           "",                                                         Face,       Sans, Centre, kTab,   kNoFlags},
+    {Button,    "cmdReport",                    3840, 4200, 1035,  255, "&Report...",              "",                                                         Face,       Sans, Centre, kTab,   kNoFlags},
     // echo boxes
     {TextBox,   "txtSDUser",                    1800, 6765,  615,  195, "",                        "User stipulated SD of",                                    Face,       Sans, Centre, kNoTab, kBorder},
     {TextBox,   "txtPercentileUser",            1800, 7365,  615,  195, "",                        "User stipulated %ile of",                                  Face,       Sans, Centre, kNoTab, kBorder},

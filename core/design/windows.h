@@ -12,6 +12,7 @@
 #include "core/design/frmmain.h"
 #include "core/design/frmpredict.h"
 #include "core/design/frmprofile.h"
+#include "core/design/frmreport.h"
 #include "core/design/frmsplash.h"
 #include "core/design/frmtwotasks.h"
 
@@ -20,7 +21,7 @@ namespace core::design {
 // Every window of the program: the main window first, as the page lists them.
 inline constexpr const Window* kWindows[] = {&frmMain,  &frmConvert, &frmAssumptions, &frmCredits, &frmInterpret,
                                              &frmBatch, &frmProfile, &frmCompare, &frmCase,   &frmLowScores,
-                                             &frmPredict, &frmTwoTasks, &frmSplash};
+                                             &frmPredict, &frmTwoTasks, &frmReport, &frmSplash};
 
 inline constexpr Opening kOpenings[] = {
     {&frmMain, "picConf", "F1", &frmConvert},
@@ -30,7 +31,8 @@ inline constexpr Opening kOpenings[] = {
     {&frmMain, "cmdProfile", "F3", &frmProfile},
     {&frmMain, "cmdCompare", "F4", &frmCompare},
     {&frmMain, "cmdCase", "F5", &frmCase},
-    {&frmMain, "", "F6", &frmPredict},  // a key alone: the main window has no button for it
+    {&frmMain, "", "F6", &frmPredict},
+    {&frmMain, "cmdReport", "F7", &frmReport},  // a key alone: the main window has no button for it
     {&frmInterpret, "cmdBatch", "", &frmBatch},
     {&frmInterpret, "cmdPredict", "", &frmPredict},
     {&frmCase, "cmdTwoTasks", "", &frmTwoTasks},

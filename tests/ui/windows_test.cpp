@@ -14,7 +14,10 @@
 #include <QFileDialog>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
+#include <QMimeData>
 #include <QPlainTextEdit>
+#include <QProcess>
+#include <QTextBrowser>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -30,6 +33,7 @@
 #include "ui/windows/frmassumptions.h"
 #include "ui/windows/frmconvert.h"
 #include "ui/windows/frmcredits.h"
+#include "ui/windows/frmreport.h"
 #include "ui/windows/frmsplash.h"
 #include "ui/common/runtimeerror.h"
 
@@ -695,6 +699,90 @@ void TestWindows::lowScoresOpenFromTheProfileAndAreWired()
     QVERIFY(checked);
 }
 
+namespace {
+
+// The output of a tool run on a file, or a failure of the test.
+QString Output(const QString& program, const QStringList& arguments)
+{
+    QProcess tool;
+    tool.start(program, arguments);
+    if (!tool.waitForFinished(30000) || tool.exitCode() != 0)
+        qWarning() << program << "failed:" << tool.readAllStandardError();
+    return QString::fromUtf8(tool.readAllStandardOutput());
+}
+
+// Saves the report through the dialog its Save Report opens, as `file` with the type `filter`.
+void SaveReport(QWidget* report, const QString& file, const QString& filter)
+{
+    uitest::OnNextModal(
+        [&](QWidget* w) {
+            auto* dialog = qobject_cast<QFileDialog*>(w);
+            QVERIFY(dialog);
+            dialog->selectNameFilter(filter);
+            dialog->selectFile(file);
+            QMetaObject::invokeMethod(dialog, "accept");
+        },
+        report);
+    QTest::mouseClick(Button(report, "cmdSaveReport"), Qt::LeftButton);
+}
+
+}  // namespace
+
+// F7 opens the report of what the windows kept, under the header it kept;
+// it is saved as PDF and OpenDocument text with its tables as tables, and
+// copied as HTML and as plain text. A measure's name is text, never markup.
+void TestWindows::reportTellsWhatEveryWindowKeptAndIsSavedAndCopied()
+{
+    frmMain main;
+    uitest::ShowAndActivate(&main);
+    const QString name = QStringLiteral("<img src=x onerror=alert(1)>");
+    ui::KeptInputs::Of(&main).byWindow = {
+        {"frmProfile",
+         {{"txtRows", (name + "\t10\t3\t14\t0.9\nDigit Span\t10\t3\t10\t0.91\nWord List\t50\t10\t44\t0.8").toStdString()},
+          {"txtLevel", "95"}}},
+        {"frmCase", {{"txtMean", "100"}, {"txtSD", "15"}, {"txtN", "20"}, {"txtScore", "70"}, {"txtLevel", "95"}}},
+        {"frmReport", {{"txtExaminer", "C. D."}}},
+    };
+    QTemporaryDir dir;
+    bool checked = false;
+    uitest::OnNextModal([&](QWidget* w) {
+        const auto closeAnyway = qScopeGuard([w] { w->close(); });
+        QCOMPARE(w->objectName(), QStringLiteral("frmReport"));
+        auto* view = w->findChild<QTextBrowser*>("docReport");
+        QVERIFY(view->toPlainText().contains(QStringLiteral("Examiner: C. D.")));
+        QVERIFY(view->toPlainText().contains(name));
+        Type(w, "txtPerson", "A. B.");
+        QTRY_VERIFY(view->toPlainText().contains(QStringLiteral("Person: A. B.")));
+
+        SaveReport(w, dir.filePath("report.pdf"), QStringLiteral("PDF documents (*.pdf)"));
+        const QString pdf = Output(QStringLiteral("pdftotext"), {dir.filePath("report.pdf"), QStringLiteral("-")});
+        for (const char* heading : {"Report", "Person: A. B.", "Score Profile", "Case Against Controls", "Methods"})
+            QVERIFY2(pdf.contains(QLatin1String(heading)), heading);
+        QVERIFY(pdf.contains(name) && pdf.contains(QStringLiteral("90.88")));  // the profile's first row
+
+        // No suffix typed: the type chosen gives it.
+        SaveReport(w, dir.filePath("report"), QStringLiteral("OpenDocument text (*.odt)"));
+        const QString content = Output(QStringLiteral("python3"),
+                                       {QStringLiteral("-c"),
+                                        QStringLiteral("import sys, zipfile; "
+                                                       "sys.stdout.write(zipfile.ZipFile(sys.argv[1]).read('content.xml').decode())"),
+                                        dir.filePath("report.odt")});
+        QVERIFY(content.contains(QStringLiteral("<table:table ")));
+        QVERIFY(content.contains(QStringLiteral("&lt;img src=x onerror=alert(1)&gt;")));
+
+        QTest::mouseClick(Button(w, "cmdCopy"), Qt::LeftButton);
+        const QMimeData* copied = QApplication::clipboard()->mimeData();
+        QVERIFY(copied->html().contains(QStringLiteral("<table>")));
+        QVERIFY(copied->html().contains(QStringLiteral("&lt;img src=x")));
+        QVERIFY(copied->text().contains(QStringLiteral("Measure\tScore\tz\t")));
+        checked = true;
+    });
+    QTest::keyClick(&main, Qt::Key_F7);
+    uitest::ForgetWaits();
+    QVERIFY(checked);
+    QCOMPARE(ui::KeptInputs::Of(&main).byWindow["frmReport"]["txtPerson"], std::string("A. B."));
+}
+
 // A function key of the main window opens nothing over a window that is open.
 void TestWindows::oneModalWindowAtATime()
 {
@@ -797,6 +885,8 @@ std::unique_ptr<QWidget> Built(const core::design::Window& design)
         return std::make_unique<frmAssumptions>(nullptr);
     if (&design == &core::design::frmCredits)
         return std::make_unique<frmCredits>(nullptr);
+    if (&design == &core::design::frmReport)
+        return std::make_unique<frmReport>(nullptr);
     if (&design == &core::design::frmSplash)
         return nullptr;  // it has no boxes, and it starts the program
     return std::make_unique<ui::CalculationWindow>(nullptr, design, nullptr);

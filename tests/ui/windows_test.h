@@ -40,6 +40,7 @@ private slots:
     void oneModalWindowAtATime();
     void everyOpeningCarriesAndEveryGoShowsWhatTheCoreGives();
     void lowScoresOpenFromTheProfileAndAreWired();
+    void reportTellsWhatEveryWindowKeptAndIsSavedAndCopied();
     void splashStartsTheProgram();
     void exitingDuringTheSplashLeavesItUntilItCloses();
     void everyCaptionFits();

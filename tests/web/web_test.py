@@ -506,7 +506,8 @@ class FromDisk(unittest.TestCase):
         p.async_script("""const done = arguments[arguments.length - 1];
             let turns = 0; const turn = () => (++turns < 200 ? setTimeout(turn, 0) : done()); turn();""")
         self.assertIsNone(p.script(fifth))
-        self.assertEqual(p.script("return window.said"), [])
+        # It may have said it was working while it ran, on a slow machine; never what it found.
+        self.assertEqual([s for s in p.script("return window.said") if s not in ("", "Working: this takes a moment.")], [])
         # The seeded Monte Carlo gives the texts the desktop's core gives, to the digit.
         p.set("frmLowScores", "txtRows", battery)
         p.set("frmLowScores", "txtCorrelations", equal(10))

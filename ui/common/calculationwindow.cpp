@@ -108,15 +108,6 @@ void CalculationWindow::done(int result)
     ModalWindow::done(result);
 }
 
-void CalculationWindow::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape && form().Design().keeps) {
-        close();
-        return;
-    }
-    ModalWindow::keyPressEvent(event);
-}
-
 // A run replaces the one under way; a quick one is done before Go returns.
 void CalculationWindow::cmdGo_Click()
 {

@@ -36,9 +36,6 @@ public:
 
     void done(int result) override;
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void BuildWorkingStrip();
     void Slice();

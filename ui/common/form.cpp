@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QHeaderView>
 #include <QTableView>
+#include <QTextBrowser>
 
 #include <QStyle>
 
@@ -207,6 +208,13 @@ QWidget* Make(QWidget* window, QWidget* parent, const design::Control& c)
         auto* bar = new StatusBar(window, Text(c.text));
         bar->setObjectName(Text(c.name));
         return bar;
+    }
+    case design::Viewer: {
+        auto* viewer = new QTextBrowser(parent);
+        viewer->setObjectName(Text(c.name));
+        viewer->setAccessibleName(Text(c.accessible));
+        viewer->setOpenLinks(false);
+        return viewer;
     }
     case design::CheckBox: {
         auto* box = new QCheckBox(Text(c.text), parent);

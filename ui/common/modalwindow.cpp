@@ -36,6 +36,11 @@ ModalWindow::ModalWindow(QWidget* owner, const core::design::Window& design)
 
 void ModalWindow::keyPressEvent(QKeyEvent* event)
 {
+    // Escape closes a window that keeps its inputs, as its Close does; the original windows ignore it.
+    if (event->key() == Qt::Key_Escape && form_.Design().keeps) {
+        close();
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_Escape:
     case Qt::Key_Return:  // a focused button has answered it already

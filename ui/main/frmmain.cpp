@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include "core/design/frmmain.h"
+#include "core/design/windows.h"
 #include "ui/common/calculationwindow.h"
 #include "ui/common/controls.h"
 #include "ui/common/locale.h"
@@ -14,6 +14,7 @@
 #include "ui/windows/frmassumptions.h"
 #include "ui/windows/frmconvert.h"
 #include "ui/windows/frmcredits.h"
+#include "ui/windows/frmreport.h"
 
 namespace {
 
@@ -43,6 +44,7 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent), form_(Framed(this), core::d
     cmdExit                     = form.Get<QPushButton>("cmdExit");
     cmdAssumptions              = form.Get<QPushButton>("cmdAssumptions");
     cmdCredits                  = form.Get<QPushButton>("cmdCredits");
+    cmdReport                   = form.Get<QPushButton>("cmdReport");
     picConf                     = form.Get<ui::PictureBox>("picConf");
 
     connect(cmdGo, &QPushButton::clicked, this, &frmMain::cmdGo_Click);
@@ -50,6 +52,11 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent), form_(Framed(this), core::d
     connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
     connect(cmdAssumptions, &QPushButton::clicked, this, &frmMain::cmdAssumptions_Click);
     connect(cmdCredits, &QPushButton::clicked, this, &frmMain::cmdCredits_Click);
+    connect(cmdReport, &QPushButton::clicked, this, &frmMain::cmdReport_Click);
+    for (const core::design::Opening& opening : core::design::kOpenings)
+        if (opening.window == &core::design::frmReport)
+            connect(new QShortcut(QKeySequence(QString::fromUtf8(opening.key.data(), opening.key.size())), this),
+                    &QShortcut::activated, this, &frmMain::cmdReport_Click);
     connect(picConf, &ui::PictureBox::clicked, this, &frmMain::picConf_Click);
     // F1, the help key, is the keyboard's way to the converter: the picture takes no focus.
     connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, &frmMain::picConf_Click);
@@ -100,6 +107,12 @@ void frmMain::cmdAssumptions_Click()
 void frmMain::cmdCredits_Click()
 {
     frmCredits window(this);
+    window.exec();
+}
+
+void frmMain::cmdReport_Click()
+{
+    frmReport window(this);
     window.exec();
 }
 

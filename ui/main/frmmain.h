@@ -36,6 +36,7 @@ private:
     void cmdExit_Click();
     void cmdAssumptions_Click();
     void cmdCredits_Click();
+    void cmdReport_Click();
     void picConf_Click();
 
     ui::Form form_;
@@ -50,6 +51,7 @@ private:
     QPushButton* cmdExit = nullptr;
     QPushButton* cmdAssumptions = nullptr;
     QPushButton* cmdCredits = nullptr;
+    QPushButton* cmdReport = nullptr;
     ui::PictureBox* picConf = nullptr;
 };
 
