@@ -11,6 +11,7 @@
 #include <string>
 
 #include "core/calculation.h"
+#include "core/calculations/report.h"
 #include "core/design/windows.h"
 #include "core/reading/filternumerickey.h"
 #include "core/text/texts.h"
@@ -134,6 +135,31 @@ val Reopened(const std::string& window, val kept, val openerBoxes)
     return out;
 }
 
+// The whole assessment from what every window kept (by window, by box),
+// computed once; each writing puts it under the header as it then stands:
+// as HTML for the page, as a page of its own to save, or as plain text.
+class Report {
+public:
+    Report(val kept, const std::string& decimalSeparator) : report_(Kept(kept), decimalSeparator) {}
+    std::string html(val header) const { return core::DocumentHtml(report_.WithHeader(Texts(header))); }
+    std::string page(val header) const { return core::DocumentPage(report_.WithHeader(Texts(header))); }
+    std::string text(val header) const { return core::DocumentText(report_.WithHeader(Texts(header))); }
+
+private:
+    static core::KeptInputs Kept(val kept)
+    {
+        core::KeptInputs out;
+        const val names = val::global("Object").call<val>("keys", kept);
+        for (int i = 0, n = names["length"].as<int>(); i < n; ++i) {
+            const std::string name = names[i].as<std::string>();
+            out.emplace(name, Texts(kept[name]));
+        }
+        return out;
+    }
+
+    core::AssessmentReport report_;
+};
+
 // What typing `typed` into a number box that holds `current`, over the
 // characters from `start` up to `end`, puts in: the keystroke rule on each
 // character in turn (a minus first in a box that is `isSigned`), all of them
@@ -174,6 +200,11 @@ EMSCRIPTEN_BINDINGS(mervane)
         .function("step", &Job::step)
         .function("share", &Job::share)
         .function("result", &Job::result);
+    emscripten::class_<Report>("Report")
+        .constructor<val, std::string>()
+        .function("html", &Report::html)
+        .function("page", &Report::page)
+        .function("text", &Report::text);
     emscripten::function("opening", &Opening);
     emscripten::function("example", &Example);
     emscripten::function("kept", &Kept);

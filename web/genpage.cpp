@@ -272,6 +272,9 @@ std::string ControlMarkup(const Drawn& w, const Control& c, const std::string& i
                "\" aria-describedby=\"" + Id(w.design, c.buddy) + "\"" +
                (c.text.empty() ? "" : " data-file=\"" + Escape(c.text) + "\"") + "></div>";
     case CheckBox: return CheckBoxMarkup(w, c);
+    case Viewer:
+        return "<div " + Attributes(w, c, "viewer") + " role=\"document\" tabindex=\"0\" aria-label=\"" +
+               Escape(c.accessible) + "\" data-file=\"" + Escape(c.text) + "\"></div>";
     }
     return "";
 }

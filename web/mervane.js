@@ -242,6 +242,46 @@
       for (const name of opening.selected)
         control(windowId, name).select();
     }
+    // The report: computed as its window opens, from what every window kept,
+    // shown as the core writes it, under the header as typed.
+    let report = null;
+    const reportHeader = () => read('frmReport');
+    function showReport() {
+      const view = control('frmReport', 'docReport');
+      view.innerHTML = report.html(reportHeader());
+    }
+    function openReport() {
+      if (report)
+        report.delete();
+      report = new core.Report(kept, separator);
+      showReport();
+      control('frmReport', 'docReport').scrollTop = 0;
+    }
+    byId('frmReport').querySelectorAll('input[data-name]').forEach((box) => box.addEventListener('input', showReport));
+    // Saved as a page of its own, with its picture and styles inside it.
+    function saveReport() {
+      const view = control('frmReport', 'docReport');
+      const link = document.createElement('a');
+      link.href = URL.createObjectURL(new Blob([report.page(reportHeader())], { type: 'text/html' }));
+      link.download = view.dataset.file.replace(/\.[^.]*$/, '') + '.html';
+      link.click();
+      setTimeout(() => URL.revokeObjectURL(link.href), 0);
+    }
+    // Pasted as HTML where the browser takes it, tables as tables, and as plain text everywhere.
+    function copyReport() {
+      const header = reportHeader();
+      const text = report.text(header);
+      const html = report.page(header);
+      if (typeof ClipboardItem === 'function' && navigator.clipboard.write) {
+        navigator.clipboard.write([new ClipboardItem({
+          'text/html': new Blob([html], { type: 'text/html' }),
+          'text/plain': new Blob([text], { type: 'text/plain' }),
+        })]).catch(() => navigator.clipboard.writeText(text));
+      } else {
+        navigator.clipboard.writeText(text);
+      }
+    }
+
     // Closing drops the run under way: a window opened again at once must
     // not show what the run it left behind gives.
     document.querySelectorAll('dialog.window').forEach((dialog) => dialog.addEventListener('close', () => {
@@ -282,8 +322,13 @@
         let act = null;
         if (name === command)
           act = () => run(w.id);
+        else if (button.dataset.opens === 'frmReport')
+          act = () => { open('frmReport', w.id); openReport(); };
         else if (button.dataset.opens)
           act = () => open(button.dataset.opens, w.id);
+        else if (w.id === 'frmReport')
+          act = { cmdPrint: () => window.print(), cmdSaveReport: saveReport, cmdCopy: copyReport,
+                  cmdClose: () => w.close() }[name];
         else if (name === 'cmdCopy')
           act = () => copy(w.id, button);
         else if (name === 'cmdSave')
@@ -312,7 +357,7 @@
 
     // Tab and Shift+Tab go round the window on top, never out of it.
     function keepFocusIn(top, e) {
-      const stops = [...top.querySelectorAll('input, textarea, button, .grid')]
+      const stops = [...top.querySelectorAll('input, textarea, button, .grid, .viewer')]
         .filter((c) => c.tabIndex >= 0 && !c.disabled && c.checkVisibility());
       if (!stops.length)
         return;

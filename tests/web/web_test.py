@@ -10,11 +10,14 @@ DevTools protocol run in it alone; each row's time goes to standard error.
     [MERVANE_WEB_ENGINE=chromium|firefox|webkit] web_test.py SITE_FOLDER DESIGN_JSON
 """
 
+import base64
 import functools
 import http.server
 import json
 import os
+import subprocess
 import sys
+import tempfile
 import threading
 import time
 import unittest
@@ -536,6 +539,32 @@ class FromDisk(unittest.TestCase):
         p.click("frmMain", "cmdCase")
         self.assertEqual(p.text("frmCase", "txtN"), "20", "closed as Close closes it, its inputs kept")
 
+    def test_the_report_tells_what_the_windows_kept_as_text_never_markup(self):
+        p = self.page
+        name = "<img src=x onerror=window.ran=1>"
+        p.press("F3")
+        p.set("frmProfile", "txtRows", name + "\t10\t3\t14\t0.9\nDigit Span\t10\t3\t10\t0.91\nWord List\t50\t10\t44\t0.8")
+        p.alt("c")
+        p.press("F7")
+        self.assertTrue(p.is_open("frmReport"))
+        p.type("frmReport", "txtPerson", "A. B.")
+        view = p.control("frmReport", "docReport")
+        self.assertEqual(p.script("""const v = document.querySelector(arguments[0]);
+            return [[...v.querySelectorAll('h1, h2')].map((h) => h.textContent), v.querySelectorAll('img').length,
+                    v.querySelector('td').textContent, v.querySelector('p').textContent, window.ran || 0]""", view),
+                         [["Report", "Score Profile", "Methods"], 0, name, "Person: A. B.", 0])
+        # Copied as HTML with its tables where the browser takes both, and as plain text always.
+        p.script("""window.copied = {};
+            navigator.clipboard.writeText = (t) => { window.copied['text/plain'] = t; return Promise.resolve(); };
+            navigator.clipboard.write = async (items) => {
+                for (const type of items[0].types) window.copied[type] = await (await items[0].getType(type)).text(); };""")
+        p.click("frmReport", "cmdCopy")
+        wait(lambda: p.script("return window.copied['text/plain']"), 10, "the report on the clipboard")
+        copied = p.script("return window.copied")
+        self.assertIn("Measure\tScore\tz\t", copied["text/plain"])
+        if p.script("return typeof ClipboardItem === 'function'"):
+            self.assertIn("<table>", copied["text/html"])
+
     def test_f6_opens_nothing_over_the_profile_whose_long_lines_stay_whole(self):
         p = self.page
         p.press("F3")
@@ -556,7 +585,7 @@ class FromDisk(unittest.TestCase):
                     w.dataset.keyOpenings.split(' ').map((k) => [w.id, k.split('=')[0], k.split('=')[1]])));""")
         checked = []
         for opener, control, target in openings:
-            if target in ("frmConvert", "frmAssumptions", "frmCredits"):
+            if target in ("frmConvert", "frmAssumptions", "frmCredits", "frmReport"):
                 continue
             with self.subTest(opener=opener, target=target):
                 p = Page(self.engine, self.url)
@@ -942,6 +971,24 @@ class AsAWebApplication(unittest.TestCase):
         d.execute_script("document.querySelector('#frmMain [data-name=cmdGo]').click()")
         check("msgbox")
 
+    def test_the_report_prints_alone_with_its_headings(self):
+        p = Page(self.driver, self.disk)
+        p.press("F5")
+        p.fill("frmCase", txtMean="100", txtSD="15", txtN="20", txtScore="70")
+        p.alt("c")
+        p.click("frmMain", "cmdReport")
+        printed = self.driver.execute_cdp_cmd("Page.printToPDF", {"printBackground": False})
+        with tempfile.TemporaryDirectory() as folder:
+            pdf = os.path.join(folder, "report.pdf")
+            with open(pdf, "wb") as f:
+                f.write(base64.b64decode(printed["data"]))
+            text = subprocess.run(["pdftotext", pdf, "-"], capture_output=True, text=True, check=True).stdout
+        for heading in ("Report", "Case Against Controls", "Methods"):
+            self.assertIn(heading, text)
+        # Nothing of any window's controls: the report's buttons, its captions, the main window beneath.
+        for control in ("Save Report", "Print...", "Examiner:", "Raw Score", "Lorvi"):
+            self.assertNotIn(control, text)
+
     def test_without_javascript_the_page_says_why_and_offers_no_control(self):
         from selenium.webdriver.support.ui import WebDriverWait
         d = self.driver
@@ -968,7 +1015,7 @@ class AsAWebApplication(unittest.TestCase):
                 const w = document.getElementById(arguments[0]), r = w.getBoundingClientRect();
                 // (the curve's labels scale with it; its text stands in the report beside it)
                 const shown = [...w.querySelectorAll('*')].filter((e) => e.checkVisibility() && !e.closest('svg'));
-                const stops = shown.filter((e) => e.tabIndex >= 0 && e.matches('input, textarea, button, .grid'));
+                const stops = shown.filter((e) => e.tabIndex >= 0 && e.matches('input, textarea, button, .grid, .viewer'));
                 const small = shown.filter((e) => [...e.childNodes].some((n) => n.nodeType === 3 && n.data.trim())
                                                   || e.matches('input, textarea'))
                                    .filter((e) => parseFloat(getComputedStyle(e).fontSize) < 16)

@@ -66,7 +66,7 @@ void Fill(QTextDocument& into, const core::Document& document, double scale)
                std::to_string(static_cast<int>(picture.height)) + "\" alt=\"\"></p>\n";
     }));
     // Qt's rich text rules a table only where the table asks for it.
-    html.replace(QStringLiteral("<table>"), QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">"));
+    html.replace(QStringLiteral("<table>"), QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">"));
     into.setHtml(html);
 }
 
@@ -122,7 +122,10 @@ void frmReport::Refresh()
 std::unique_ptr<QTextDocument> frmReport::Typeset() const
 {
     auto typeset = std::make_unique<QTextDocument>();
-    typeset->setDefaultFont(font());
+    // Paper is read at arm's length: 10 points, not the window's 8.
+    QFont paper = font();
+    paper.setPointSizeF(10);
+    typeset->setDefaultFont(paper);
     Fill(*typeset, Current(), 4);
     return typeset;
 }
@@ -170,7 +173,8 @@ void frmReport::cmdSaveReport_Click()
     QFileDialog dialog(this);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters({pdf, odt});
-    dialog.selectFile(QStringLiteral("report.pdf"));
+    const std::string_view file = design::Find(design::frmReport, "docReport")->text;
+    dialog.selectFile(QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size())));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     QString path = dialog.selectedFiles().front();
