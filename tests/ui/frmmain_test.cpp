@@ -53,6 +53,7 @@ QStringList Texts(QWidget* w, std::initializer_list<const char*> names)
 
 void TestMainWindow::init()
 {
+    uitest::ForgetSession();
     QLocale::setDefault(QLocale::c());
     window = std::make_unique<frmMain>();
     uitest::ShowAndActivate(window.get());

@@ -1,5 +1,6 @@
 // Runs every window test in one application, set up as the program sets itself up.
 
+#include <QStandardPaths>
 #include <QTest>
 
 #include "tests/ui/frmmain_test.h"
@@ -9,6 +10,7 @@
 int main(int argc, char** argv)
 {
     ui::Application app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);  // the session of a test, never the user's
     int failures = 0;
     {
         TestMainWindow t;

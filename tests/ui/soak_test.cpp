@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <array>
@@ -197,6 +198,8 @@ void TestSoak::randomEventsKeepTheWindowsSound()
 int main(int argc, char** argv)
 {
     ui::Application app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);  // the session of a test, never the user's
+    uitest::ForgetSession();
     TestSoak soak;
     return QTest::qExec(&soak, argc, argv);
 }

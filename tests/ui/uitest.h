@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QFontMetrics>
@@ -21,8 +22,15 @@
 #include <functional>
 
 #include "core/design/design.h"
+#include "ui/common/session.h"
 
 namespace uitest {
+
+// Each test starts without a session of an earlier one (the programs run in Qt's test mode, in a folder of their own).
+inline void ForgetSession()
+{
+    QFile::remove(ui::SessionPath());
+}
 
 // The design names of a window's tab stops, in the order its table lists them.
 inline QStringList TabStops(const core::design::Window& design)

@@ -10,6 +10,8 @@
 #include <QSvgWidget>
 #include <QTableView>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QFileDialog>
 #include <QTemporaryDir>
@@ -36,6 +38,7 @@
 #include "ui/windows/frmreport.h"
 #include "ui/windows/frmsplash.h"
 #include "ui/common/runtimeerror.h"
+#include "ui/common/session.h"
 
 using uitest::Box;
 using uitest::Type;
@@ -65,6 +68,7 @@ void CloseLeftovers()
 
 void TestWindows::init()
 {
+    uitest::ForgetSession();
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &urls, "open");
     urls.opened.clear();
 }
@@ -781,6 +785,129 @@ void TestWindows::reportTellsWhatEveryWindowKeptAndIsSavedAndCopied()
     uitest::ForgetWaits();
     QVERIFY(checked);
     QCOMPARE(ui::KeptInputs::Of(&main).byWindow["frmReport"]["txtPerson"], std::string("A. B."));
+}
+
+// A Go writes the session, for the user alone; a program started afterwards opens the windows as they were.
+void TestWindows::theSessionIsKeptAtEachGoAndReadAtStart()
+{
+    {
+        frmMain main;
+        uitest::ShowAndActivate(&main);
+        uitest::OnNextModal([](QWidget* w) {
+            const auto closeAnyway = qScopeGuard([w] { w->close(); });
+            w->findChild<QPlainTextEdit*>("txtRows")->setPlainText(QStringLiteral("Vocabulary;10;3;14"));
+            QTest::mouseClick(Button(w, "cmdGo"), Qt::LeftButton);
+            QVERIFY(QFile::exists(ui::SessionPath()));
+            QCOMPARE(QFile::permissions(ui::SessionPath()) & ~(QFile::ReadUser | QFile::WriteUser),
+                     QFile::ReadOwner | QFile::WriteOwner);
+        });
+        QTest::keyClick(&main, Qt::Key_F3);
+        uitest::ForgetWaits();
+    }
+    frmMain again;
+    QCOMPARE(ui::KeptInputs::Of(&again).byWindow["frmProfile"]["txtRows"], std::string("Vocabulary;10;3;14"));
+}
+
+void TestWindows::anUnreadableSessionIsMovedAsideAndSaid()
+{
+    QDir folder(QFileInfo(ui::SessionPath()).absolutePath());
+    folder.mkpath(QStringLiteral("."));
+    for (const QString& old : folder.entryList({QStringLiteral("session.unreadable-*.mervane")}))
+        folder.remove(old);
+    QFile broken(ui::SessionPath());
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("not a case");
+    broken.close();
+    uitest::Message message;
+    uitest::ExpectMessage(message);
+    frmMain main;
+    QTRY_VERIFY(message.seen);
+    uitest::ForgetWaits();
+    const QStringList aside = folder.entryList({QStringLiteral("session.unreadable-*.mervane")});
+    QCOMPARE(aside.size(), 1);
+    QVERIFY(!QFile::exists(ui::SessionPath()));
+    QCOMPARE(message.text, QStringLiteral("The last session could not be read: This file is not a Mervane case: it is not "
+                                          "JSON (line 1, column 2). It was kept as ") +
+                               QDir::toNativeSeparators(folder.filePath(aside[0])) +
+                               QStringLiteral(", and Mervane starts empty."));
+    QVERIFY(ui::KeptInputs::Of(&main).byWindow.empty());
+    folder.remove(aside[0]);
+}
+
+namespace {
+
+// Answers the file dialog the next click opens with `path`.
+void ThroughFileDialog(QWidget* below, QPushButton* button, const QString& path)
+{
+    uitest::OnNextModal(
+        [path](QWidget* w) {
+            auto* dialog = qobject_cast<QFileDialog*>(w);
+            QVERIFY2(dialog, w->metaObject()->className());
+            dialog->selectFile(path);
+            QMetaObject::invokeMethod(dialog, "accept");
+        },
+        below);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+}  // namespace
+
+// Saved, cleared after a Yes and opened again, through the dialogs; a file
+// that is no case changes nothing and says why.
+void TestWindows::aCaseIsSavedOpenedAndClearedFromTheReport()
+{
+    frmMain main;
+    uitest::ShowAndActivate(&main);
+    auto& kept = ui::KeptInputs::Of(&main).byWindow;
+    kept = {{"frmCase", {{"txtMean", "100"}, {"txtSD", "15"}, {"txtN", "20"}, {"txtScore", "70"}, {"txtLevel", "95"}}}};
+    QTemporaryDir dir;
+    QFile junk(dir.filePath("junk.mervane"));
+    QVERIFY(junk.open(QIODevice::WriteOnly));
+    junk.write("{\"format\": \"mervane-case\", \"version\": 2}");
+    junk.close();
+    bool checked = false;
+    uitest::OnNextModal([&](QWidget* w) {
+        const auto closeAnyway = qScopeGuard([w] { w->close(); });
+        auto* view = w->findChild<QTextBrowser*>("docReport");
+        Type(w, "txtPerson", "A. B.");
+        ThroughFileDialog(w, Button(w, "cmdSaveCase"), dir.filePath("smith"));
+        QCOMPARE(w->windowTitle(), QStringLiteral("Report - smith.mervane"));
+
+        uitest::OnNextModal([](QWidget* box) { qobject_cast<QMessageBox*>(box)->button(QMessageBox::Yes)->click(); }, w);
+        QTest::mouseClick(Button(w, "cmdNewCase"), Qt::LeftButton);
+        QVERIFY(!kept.count("frmCase"));
+        QCOMPARE(Box(w, "txtPerson")->text(), QString());
+
+        ThroughFileDialog(w, Button(w, "cmdOpenCase"), dir.filePath("smith.mervane"));
+        QCOMPARE(kept.at("frmCase").at("txtScore"), std::string("70"));
+        QCOMPARE(Box(w, "txtPerson")->text(), QStringLiteral("A. B."));
+        QVERIFY(view->toPlainText().contains(QStringLiteral("Case Against Controls")));
+
+        // The file dialog, then the message box over the report.
+        uitest::Message message;
+        std::function<void(QWidget*)> answer = [&](QWidget* top) {
+            if (auto* dialog = qobject_cast<QFileDialog*>(top)) {
+                dialog->selectFile(dir.filePath("junk.mervane"));
+                QMetaObject::invokeMethod(dialog, "accept");
+                uitest::OnNextModal(answer, w);
+            } else if (auto* box = qobject_cast<QMessageBox*>(top)) {
+                message = {box->text(), box->windowTitle(), box->icon(), box->standardButtons(), true};
+                box->button(QMessageBox::Ok)->click();
+            } else {
+                uitest::OnNextModal(answer, w);
+            }
+        };
+        uitest::OnNextModal(answer, w);
+        QTest::mouseClick(Button(w, "cmdOpenCase"), Qt::LeftButton);
+        QTRY_VERIFY(message.seen);
+        QCOMPARE(message.text, QStringLiteral("This case was saved by a newer Mervane (version 2)."));
+        QCOMPARE(kept.at("frmCase").at("txtScore"), std::string("70"));
+        QCOMPARE(w->windowTitle(), QStringLiteral("Report - smith.mervane"));
+        checked = true;
+    });
+    QTest::keyClick(&main, Qt::Key_F7);
+    uitest::ForgetWaits();
+    QVERIFY(checked);
 }
 
 // A function key of the main window opens nothing over a window that is open.

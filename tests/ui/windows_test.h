@@ -41,6 +41,9 @@ private slots:
     void everyOpeningCarriesAndEveryGoShowsWhatTheCoreGives();
     void lowScoresOpenFromTheProfileAndAreWired();
     void reportTellsWhatEveryWindowKeptAndIsSavedAndCopied();
+    void theSessionIsKeptAtEachGoAndReadAtStart();
+    void anUnreadableSessionIsMovedAsideAndSaid();
+    void aCaseIsSavedOpenedAndClearedFromTheReport();
     void splashStartsTheProgram();
     void exitingDuringTheSplashLeavesItUntilItCloses();
     void everyCaptionFits();

@@ -19,6 +19,7 @@
 #include "core/design/windows.h"
 #include "ui/common/locale.h"
 #include "ui/common/messagebox.h"
+#include "ui/common/session.h"
 
 namespace ui {
 namespace {
@@ -103,14 +104,23 @@ void CalculationWindow::BuildWorkingStrip()
 void CalculationWindow::done(int result)
 {
     Drop();
-    if (form().Design().keeps)
-        KeptInputs::Of(this).byWindow[std::string(form().Design().name)] = core::Kept(form().Design(), form().Read());
+    Keep();
     ModalWindow::done(result);
+}
+
+// What the window holds is kept, and written to the session, at each Go and Close.
+void CalculationWindow::Keep()
+{
+    if (!form().Design().keeps)
+        return;
+    KeptInputs::Of(this).byWindow[std::string(form().Design().name)] = core::Kept(form().Design(), form().Read());
+    SaveSession(this);
 }
 
 // A run replaces the one under way; a quick one is done before Go returns.
 void CalculationWindow::cmdGo_Click()
 {
+    Keep();
     run_ = core::Start(calculation_, form().Read(), DecimalSeparator());
     began_.start();
     slices_.start();

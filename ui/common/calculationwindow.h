@@ -38,6 +38,7 @@ public:
 
 private:
     void BuildWorkingStrip();
+    void Keep();
     void Slice();
     void Drop();
     void cmdGo_Click();
@@ -64,6 +65,8 @@ public:
     static KeptInputs& Of(QWidget* window);
 
     std::map<std::string, core::Texts, std::less<>> byWindow;
+    // Set when a session that could not be read could not be moved aside either: it is never overwritten.
+    bool sessionBlocked = false;
 
 private:
     explicit KeptInputs(QObject* root);

@@ -10,4 +10,11 @@ void ShowMessage(QWidget* parent, const QString& text)
     box.exec();
 }
 
+bool Ask(QWidget* parent, const QString& question)
+{
+    QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, question, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 }  // namespace ui

@@ -16,6 +16,9 @@ inline const QString kApplicationTitle = QStringLiteral("Mervane");
 // the application title as caption.
 void ShowMessage(QWidget* parent, const QString& text);
 
+// A question with Yes and No, No the default, as the message box asks it: whether the answer was Yes.
+bool Ask(QWidget* parent, const QString& question);
+
 }  // namespace ui
 
 #endif

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 
 #include "core/design/windows.h"
 #include "ui/common/calculationwindow.h"
@@ -10,6 +11,7 @@
 #include "ui/common/locale.h"
 #include "ui/common/messagebox.h"
 #include "ui/common/picturebox.h"
+#include "ui/common/session.h"
 #include "ui/common/units.h"
 #include "ui/windows/frmassumptions.h"
 #include "ui/windows/frmconvert.h"
@@ -65,6 +67,9 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent), form_(Framed(this), core::d
     ui::CentreOnScreen(this);
     form.FirstTabStop()->setFocus();
     Form_Load();
+    // The windows open as they were left; a session that could not be read is said once the window shows.
+    if (const QString problem = ui::RestoreSession(this); !problem.isEmpty())
+        QTimer::singleShot(0, this, [this, problem] { ui::ShowMessage(this, problem); });
 }
 
 void frmMain::Form_Load()

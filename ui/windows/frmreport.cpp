@@ -29,6 +29,7 @@
 #include "ui/common/calculationwindow.h"
 #include "ui/common/locale.h"
 #include "ui/common/messagebox.h"
+#include "ui/common/session.h"
 
 namespace {
 
@@ -85,6 +86,9 @@ frmReport::frmReport(QWidget* owner)
     cmdSaveReport = f.Get<QPushButton>("cmdSaveReport");
     cmdCopy       = f.Get<QPushButton>("cmdCopy");
     cmdClose      = f.Get<QPushButton>("cmdClose");
+    cmdNewCase    = f.Get<QPushButton>("cmdNewCase");
+    cmdOpenCase   = f.Get<QPushButton>("cmdOpenCase");
+    cmdSaveCase   = f.Get<QPushButton>("cmdSaveCase");
 
     f.Fill(ui::KeptInputs::Of(this).byWindow[std::string(design::frmReport.name)]);
     // The view follows the header once typing pauses: typesetting it again at each key would lag behind the keys.
@@ -97,12 +101,16 @@ frmReport::frmReport(QWidget* owner)
     connect(cmdSaveReport, &QPushButton::clicked, this, &frmReport::cmdSaveReport_Click);
     connect(cmdCopy, &QPushButton::clicked, this, &frmReport::cmdCopy_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmReport::cmdClose_Click);
+    connect(cmdNewCase, &QPushButton::clicked, this, &frmReport::cmdNewCase_Click);
+    connect(cmdOpenCase, &QPushButton::clicked, this, &frmReport::cmdOpenCase_Click);
+    connect(cmdSaveCase, &QPushButton::clicked, this, &frmReport::cmdSaveCase_Click);
     Refresh();
 }
 
 void frmReport::done(int result)
 {
     ui::KeptInputs::Of(this).byWindow[std::string(design::frmReport.name)] = core::Kept(design::frmReport, form().Read());
+    ui::SaveSession(this);
     ModalWindow::done(result);
 }
 
@@ -199,4 +207,68 @@ void frmReport::cmdCopy_Click()
 void frmReport::cmdClose_Click()
 {
     close();
+}
+
+void frmReport::Replace(core::CaseWindows windows)
+{
+    auto& kept = ui::KeptInputs::Of(this).byWindow;
+    kept = std::move(windows);
+    const core::Texts header = kept[std::string(design::frmReport.name)];
+    report_ = core::AssessmentReport(kept, ui::DecimalSeparator());
+    for (QLineEdit* box : {txtPerson, txtDate, txtExaminer})
+        box->setText(Text(header.count(box->objectName().toStdString()) ? header.at(box->objectName().toStdString())
+                                                                       : std::string()));
+    retypeset_.stop();
+    Refresh();
+    ui::SaveSession(this);
+}
+
+// The title names the case file once it is saved or opened.
+void frmReport::Named(const QString& path)
+{
+    setWindowTitle(Text(std::string(design::frmReport.caption)) + QStringLiteral(" - ") + QFileInfo(path).fileName());
+}
+
+void frmReport::cmdNewCase_Click()
+{
+    if (!ui::Ask(this, QStringLiteral("Clear every window's inputs for a new case?")))
+        return;
+    Replace({});
+    setWindowTitle(Text(std::string(design::frmReport.caption)));
+}
+
+// A file that is no case changes nothing, and says why.
+void frmReport::cmdOpenCase_Click()
+{
+    const QString path = QFileDialog::getOpenFileName(this, QString(), QString(),
+                                                      QStringLiteral("Mervane cases (*.mervane);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    auto read = ui::ReadCaseFile(path);
+    if (auto* message = std::get_if<std::string>(&read)) {
+        ui::ShowMessage(this, Text(*message));
+        return;
+    }
+    Replace(std::move(std::get<core::CaseWindows>(read)));
+    Named(path);
+}
+
+void frmReport::cmdSaveCase_Click()
+{
+    QFileDialog dialog(this);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(QStringLiteral("Mervane cases (*.mervane)"));
+    dialog.setDefaultSuffix(QStringLiteral("mervane"));
+    dialog.selectFile(QStringLiteral("case.mervane"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    auto& kept = ui::KeptInputs::Of(this).byWindow;
+    kept[std::string(design::frmReport.name)] = core::Kept(design::frmReport, form().Read());
+    const QString path = dialog.selectedFiles().front();
+    if (const QString error = ui::WriteCaseFile(path, kept); !error.isEmpty()) {
+        ui::ShowMessage(this, QStringLiteral("The case could not be saved: ") + error);
+        return;
+    }
+    Named(path);
+    ui::SaveSession(this);
 }

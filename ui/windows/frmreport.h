@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "core/calculations/report.h"
+#include "core/reading/casefile.h"
 #include "ui/common/modalwindow.h"
 
 QT_BEGIN_NAMESPACE
@@ -42,6 +43,12 @@ private:
     void cmdSaveReport_Click();
     void cmdCopy_Click();
     void cmdClose_Click();
+    void cmdNewCase_Click();
+    void cmdOpenCase_Click();
+    void cmdSaveCase_Click();
+    // Every window's inputs replaced by `windows`: the report computed again, the header filled in.
+    void Replace(core::CaseWindows windows);
+    void Named(const QString& path);
 
     core::AssessmentReport report_;
     QTimer retypeset_;
@@ -54,6 +61,9 @@ private:
     QPushButton* cmdSaveReport = nullptr;
     QPushButton* cmdCopy = nullptr;
     QPushButton* cmdClose = nullptr;
+    QPushButton* cmdNewCase = nullptr;
+    QPushButton* cmdOpenCase = nullptr;
+    QPushButton* cmdSaveCase = nullptr;
 };
 
 #endif
