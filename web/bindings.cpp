@@ -12,6 +12,7 @@
 
 #include "core/calculation.h"
 #include "core/calculations/report.h"
+#include "core/reading/casefile.h"
 #include "core/design/windows.h"
 #include "core/reading/filternumerickey.h"
 #include "core/text/texts.h"
@@ -135,30 +136,54 @@ val Reopened(const std::string& window, val kept, val openerBoxes)
     return out;
 }
 
+core::CaseWindows Windows(val byWindow)
+{
+    core::CaseWindows out;
+    const val names = val::global("Object").call<val>("keys", byWindow);
+    for (int i = 0, n = names["length"].as<int>(); i < n; ++i) {
+        const std::string name = names[i].as<std::string>();
+        out.emplace(name, Texts(byWindow[name]));
+    }
+    return out;
+}
+
 // The whole assessment from what every window kept (by window, by box),
 // computed once; each writing puts it under the header as it then stands:
 // as HTML for the page, as a page of its own to save, or as plain text.
 class Report {
 public:
-    Report(val kept, const std::string& decimalSeparator) : report_(Kept(kept), decimalSeparator) {}
+    Report(val kept, const std::string& decimalSeparator) : report_(Windows(kept), decimalSeparator) {}
     std::string html(val header) const { return core::DocumentHtml(report_.WithHeader(Texts(header))); }
     std::string page(val header) const { return core::DocumentPage(report_.WithHeader(Texts(header))); }
     std::string text(val header) const { return core::DocumentText(report_.WithHeader(Texts(header))); }
 
 private:
-    static core::KeptInputs Kept(val kept)
-    {
-        core::KeptInputs out;
-        const val names = val::global("Object").call<val>("keys", kept);
-        for (int i = 0, n = names["length"].as<int>(); i < n; ++i) {
-            const std::string name = names[i].as<std::string>();
-            out.emplace(name, Texts(kept[name]));
-        }
-        return out;
-    }
-
     core::AssessmentReport report_;
 };
+
+// Every window's kept inputs as a case file, saved at `saved` (ISO 8601, UTC).
+std::string WriteCase(val kept, const std::string& decimalSeparator, const std::string& saved)
+{
+    return core::WriteCase(Windows(kept), decimalSeparator, saved);
+}
+
+// A case file's bytes read: {windows} or {message}.
+val ReadCase(val bytes, const std::string& decimalSeparator)
+{
+    const std::vector<std::uint8_t> data = emscripten::convertJSArrayToNumberVector<std::uint8_t>(bytes);
+    const auto read = core::ReadCase(std::string_view(reinterpret_cast<const char*>(data.data()), data.size()),
+                                     decimalSeparator);
+    val out = val::object();
+    if (const auto* message = std::get_if<std::string>(&read)) {
+        out.set("message", *message);
+    } else {
+        val windows = val::object();
+        for (const auto& [name, boxes] : std::get<core::CaseWindows>(read))
+            windows.set(name, Object(boxes));
+        out.set("windows", windows);
+    }
+    return out;
+}
 
 // What typing `typed` into a number box that holds `current`, over the
 // characters from `start` up to `end`, puts in: the keystroke rule on each
@@ -205,6 +230,10 @@ EMSCRIPTEN_BINDINGS(mervane)
         .function("html", &Report::html)
         .function("page", &Report::page)
         .function("text", &Report::text);
+    emscripten::function("writeCase", &WriteCase);
+    emscripten::function("readCase", &ReadCase);
+    emscripten::function("newCaseQuestion", +[] { return std::string(core::texts::kNewCaseQuestion); });
+    emscripten::function("caseLimit", +[] { return static_cast<double>(core::kCaseLimit); });
     emscripten::function("opening", &Opening);
     emscripten::function("example", &Example);
     emscripten::function("kept", &Kept);

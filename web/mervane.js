@@ -183,6 +183,7 @@
     function run(windowId) {
       const dialog = byId(windowId);
       const working = byId(windowId + '-working');
+      keep(windowId);
       const job = new core.Job(windowId, read(windowId), separator);
       jobs[windowId] = job;
       const began = performance.now();
@@ -221,10 +222,40 @@
       slice();
     }
 
+    const kept = {};
+    // The session: every window's kept inputs, as a case, in the tab's own
+    // storage, so that a reload keeps them and closing the tab forgets them.
+    const SESSION = 'mervane-session';
+    function saveSession() {
+      try {
+        sessionStorage.setItem(SESSION, core.writeCase(kept, separator, new Date().toISOString()));
+      } catch (e) {
+        // Storage refused (a private window, a full quota): the windows keep their inputs until the tab closes.
+      }
+    }
+    function keep(windowId) {
+      if (!('keeps' in byId(windowId).dataset))
+        return;
+      kept[windowId] = core.kept(windowId, read(windowId));
+      saveSession();
+    }
+    function restoreSession() {
+      let stored = null;
+      try {
+        stored = sessionStorage.getItem(SESSION);
+      } catch (e) {
+        return;
+      }
+      if (stored === null)
+        return;
+      const found = core.readCase(new TextEncoder().encode(stored), separator);
+      if (found.windows)
+        Object.assign(kept, found.windows);
+    }
+
     // A window opens in its design state, with the inputs it kept when it
     // last closed and what it carries from its opener, the focus on its first
     // tab stop and a carried text that a paste is to replace selected.
-    const kept = {};
     function open(windowId, openerId) {
       const dialog = byId(windowId);
       reset(windowId);
@@ -282,10 +313,57 @@
       }
     }
 
+    // A case as a file: every window's inputs replaced by the file's, or
+    // cleared for a new case; the title names the file once saved or opened.
+    const reportTitle = byId('frmReport-title').lastChild;
+    const caption = reportTitle.textContent;
+    function replaceCase(windows, file) {
+      for (const id of Object.keys(kept))
+        delete kept[id];
+      Object.assign(kept, windows);
+      const header = kept.frmReport || {};
+      byId('frmReport').querySelectorAll('input[data-name]').forEach((box) => { box.value = header[box.dataset.name] || ''; });
+      keep('frmReport');
+      reportTitle.textContent = file ? caption + ' - ' + file : caption;
+      openReport();
+    }
+    const caseInput = document.createElement('input');
+    caseInput.type = 'file';
+    caseInput.accept = '.mervane,application/json';
+    caseInput.hidden = true;
+    byId('frmReport').append(caseInput);
+    caseInput.addEventListener('change', async () => {
+      const file = caseInput.files[0];
+      caseInput.value = '';
+      if (!file)
+        return;
+      // Refused unread beyond the limit, by the core's own reading of the first bytes past it.
+      const bytes = new Uint8Array(await file.slice(0, core.caseLimit() + 1).arrayBuffer());
+      const found = core.readCase(bytes, separator);
+      if (found.message)
+        showMessage(found.message);
+      else
+        replaceCase(found.windows, file.name);
+    });
+    function saveCase() {
+      keep('frmReport');
+      const link = document.createElement('a');
+      link.href = URL.createObjectURL(new Blob([core.writeCase(kept, separator, new Date().toISOString())],
+                                               { type: 'application/json' }));
+      link.download = 'case.mervane';
+      link.click();
+      setTimeout(() => URL.revokeObjectURL(link.href), 0);
+      reportTitle.textContent = caption + ' - ' + link.download;
+    }
+    function newCase() {
+      if (confirm(core.newCaseQuestion()))
+        replaceCase({}, '');
+    }
+
     // Closing drops the run under way: a window opened again at once must
     // not show what the run it left behind gives.
     document.querySelectorAll('dialog.window').forEach((dialog) => dialog.addEventListener('close', () => {
-      kept[dialog.id] = core.kept(dialog.id, read(dialog.id));
+      keep(dialog.id);
       delete jobs[dialog.id];
     }));
 
@@ -328,6 +406,7 @@
           act = () => open(button.dataset.opens, w.id);
         else if (w.id === 'frmReport')
           act = { cmdPrint: () => window.print(), cmdSaveReport: saveReport, cmdCopy: copyReport,
+                  cmdNewCase: newCase, cmdOpenCase: () => caseInput.click(), cmdSaveCase: saveCase,
                   cmdClose: () => w.close() }[name];
         else if (name === 'cmdCopy')
           act = () => copy(w.id, button);
@@ -430,6 +509,7 @@
     }
     showClock();
 
+    restoreSession();
     reset('frmMain');
     control('frmMain', 'txtScore').focus();
     document.documentElement.dataset.ready = 'true';

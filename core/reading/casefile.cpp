@@ -163,7 +163,9 @@ std::variant<CaseWindows, std::string> ReadCase(std::string_view file, std::stri
     const std::string typedWith = decimal.get<std::string>();
     const bool convert = typedWith.size() == 1 && typedWith != "." && typedWith != decimalSeparator;
     CaseWindows read;
-    for (const auto& [key, value] : header.items()) {
+    for (const auto& entry : header.items()) {
+        const std::string key = entry.key();
+        const Json& value = entry.value();
         const auto found = std::find_if(kHeader.begin(), kHeader.end(), [&](const auto& h) { return h.first == key; });
         if (found == kHeader.end())
             return "This case's header has an entry that Mervane does not have: " + key + ".";

@@ -7,6 +7,9 @@
 namespace core::texts {
 
 // The main window's directions for use.
+// What New Case asks before it clears every window's inputs.
+inline constexpr char kNewCaseQuestion[] = "Clear every window's inputs for a new case?";
+
 inline constexpr char kInstructions[] =
     "Blue boxes are optional, red boxes are compulsory. To compute z-score and percentile score equivalents of a raw "
     "score insert a figure in the raw score box below and also enter the measure's mean and standard deviation in the "

@@ -13,6 +13,7 @@ import os
 import shutil
 import subprocess
 import sys
+import tempfile
 import time
 import unittest
 
@@ -67,8 +68,10 @@ def splash_window():
 
 
 class Program:
-    def __init__(self):
-        env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    def __init__(self, data=None):
+        # Its session in a folder of the test's, never the user's.
+        self.data = data or tempfile.mkdtemp()
+        env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", XDG_DATA_HOME=self.data)
         self.started = time.monotonic()
         self.process = subprocess.Popen([EXE], env=env, stderr=subprocess.DEVNULL)
         self.main = wait_for("the main window", lambda: [w for w in windows("Mervane") if geometry(w)["WIDTH"] == "660"])[0]
@@ -225,6 +228,30 @@ class EndToEnd(unittest.TestCase):
         self.assertIsNotNone(splash_window())
         self.assertEqual(self.program.exit_status(), 0)
         self.assertGreater(time.monotonic() - self.program.started, 1.8)
+
+    def test_a_program_killed_after_a_go_starts_again_with_the_inputs(self):
+        self.program.wait_for_the_splash_to_close()
+        self.program.focus()
+        xdotool("key", "F5")
+        wait_for("the small sample", lambda: windows("Case Against Controls"))
+        xdotool("key", "Tab")
+        xdotool("type", "--delay", "20", "100")
+        xdotool("key", "Tab")
+        xdotool("type", "--delay", "20", "15")
+        xdotool("key", "Tab")
+        xdotool("type", "--delay", "20", "20")
+        xdotool("key", "Tab")
+        xdotool("type", "--delay", "20", "70")
+        xdotool("key", "alt+g")
+        self.assertEqual(wait_for("the t", lambda: box_text("t")), "-1.95")
+        self.program.process.send_signal(9)
+        self.program.process.wait()
+        self.program = Program(self.program.data)
+        self.program.wait_for_the_splash_to_close()
+        self.program.focus()
+        xdotool("key", "F5")
+        wait_for("the small sample", lambda: windows("Case Against Controls"))
+        self.assertEqual(wait_for("the case's score", lambda: box_text("Case's score")), "70")
 
     def test_alt_x_ends_the_program_with_status_0(self):
         self.program.wait_for_the_splash_to_close()

@@ -104,12 +104,16 @@ class Page:
     """The page in one of the engines, used as a person uses it; its controls
     are found by window and design name."""
 
-    def __init__(self, engine, url, splash=False):
+    def __init__(self, engine, url, splash=False, fresh=True):
         if not hasattr(engine, "script"):  # a selenium driver of Chromium's
             engine = engines.Selenium("chromium", engine)
         self.engine = engine
         engine.get(url)
         wait(lambda: self.script("return document.documentElement.dataset.ready"), 20, "the page to start")
+        # A row starts without the session an earlier row left in the tab, unless it asks for it.
+        if fresh and self.script("const had = sessionStorage.length > 0; sessionStorage.clear(); return had"):
+            engine.get(url)
+            wait(lambda: self.script("return document.documentElement.dataset.ready"), 20, "the page to start")
         # The splash lies over the main window for two seconds; its own row
         # times it on a fake clock, and every other row closes it as its timer would.
         if not splash:
@@ -564,6 +568,36 @@ class FromDisk(unittest.TestCase):
         self.assertIn("Measure\tScore\tz\t", copied["text/plain"])
         if p.script("return typeof ClipboardItem === 'function'"):
             self.assertIn("<table>", copied["text/html"])
+
+    def test_a_reload_keeps_the_inputs_and_a_case_is_a_file(self):
+        p = self.page
+        p.press("F5")
+        p.fill("frmCase", txtMean="100", txtSD="15", txtN="20", txtScore="70")
+        p.alt("g")
+        p = self.page = Page(self.engine, self.url, fresh=False)  # the same tab, loaded again
+        p.press("F5")
+        self.assertEqual(p.text("frmCase", "txtScore"), "70")
+        p.alt("c")
+        # Saved as a download, cleared after a Yes, and opened again from the file.
+        p.script("""window.saved = null;
+            URL.createObjectURL = (blob) => { blob.text().then((t) => { window.saved = t; }); return 'blob:saved'; };
+            window.confirm = () => true;""")
+        p.press("F7")
+        p.click("frmReport", "cmdSaveCase")
+        wait(lambda: p.script("return window.saved"), 10, "the case to be saved")
+        p.click("frmReport", "cmdNewCase")
+        self.assertNotIn("Case Against Controls", p.script("return document.querySelector(arguments[0]).textContent",
+                                                           p.control("frmReport", "docReport")))
+        give = """const [text, name] = arguments; const input = document.querySelector('#frmReport input[type=file]');
+            const files = new DataTransfer(); files.items.add(new File([text], name)); input.files = files.files;
+            input.dispatchEvent(new Event('change'));"""
+        p.script(give, p.script("return window.saved"), "smith.mervane")
+        wait(lambda: "Case Against Controls" in p.script("return document.querySelector(arguments[0]).textContent",
+                                                          p.control("frmReport", "docReport")), 10, "the case to open")
+        self.assertEqual(p.script("return document.getElementById('frmReport-title').textContent"), "Report - smith.mervane")
+        p.script(give, '{"format": "mervane-case", "version": 2}', "new.mervane")
+        wait(lambda: p.message(), 10, "the message")
+        self.assertEqual(p.message(), ["Mervane", "This case was saved by a newer Mervane (version 2)."])
 
     def test_f6_opens_nothing_over_the_profile_whose_long_lines_stay_whole(self):
         p = self.page

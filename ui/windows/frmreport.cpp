@@ -26,6 +26,7 @@
 #include <string>
 
 #include "core/design/frmreport.h"
+#include "core/text/texts.h"
 #include "ui/common/calculationwindow.h"
 #include "ui/common/locale.h"
 #include "ui/common/messagebox.h"
@@ -231,7 +232,7 @@ void frmReport::Named(const QString& path)
 
 void frmReport::cmdNewCase_Click()
 {
-    if (!ui::Ask(this, QStringLiteral("Clear every window's inputs for a new case?")))
+    if (!ui::Ask(this, QString::fromUtf8(core::texts::kNewCaseQuestion)))
         return;
     Replace({});
     setWindowTitle(Text(std::string(design::frmReport.caption)));
