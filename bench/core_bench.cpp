@@ -8,6 +8,7 @@
 #include "core/text/figures.h"
 #include "core/calculations/casecontrols.h"
 #include "core/calculations/compare.h"
+#include "core/calculations/composite.h"
 #include "core/calculations/conversion.h"
 #include "core/calculations/lowscores.h"
 #include "core/calculations/predict.h"
@@ -129,6 +130,22 @@ void LowScoresMatrix20(benchmark::State& state)
         benchmark::DoNotOptimize(core::CountLowScores(in));
 }
 BENCHMARK(LowScoresMatrix20)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// A composite of 50 measures with their correlation matrix (the matrix read,
+// checked positive definite, summed). Target: under 1 ms.
+void Composite50WithAMatrix(benchmark::State& state)
+{
+    core::CompositeInputs in;
+    for (int i = 0; i < 50; ++i) {
+        in.txtRows += "T" + std::to_string(i) + "\t10\t3\t" + std::to_string(5 + i % 7) + "\t0.9\n";
+        for (int j = 0; j <= i; ++j)
+            in.txtCorrelations += j == i ? "1\n" : "0.5\t";
+    }
+    in.txtLevel = "95";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(core::CompositeScore(in));
+}
+BENCHMARK(Composite50WithAMatrix)->Unit(benchmark::kMillisecond);
 
 // One Go of the predicted score from a sample's statistics, the test and its limits included.
 void PredictFromASample(benchmark::State& state)

@@ -7,6 +7,7 @@
 #include "core/calculations/batch.h"
 #include "core/calculations/casecontrols.h"
 #include "core/calculations/compare.h"
+#include "core/calculations/composite.h"
 #include "core/calculations/conversion.h"
 #include "core/calculations/interpretation.h"
 #include "core/calculations/lowscores.h"
@@ -26,6 +27,7 @@ constexpr std::pair<const design::Window*, const Calculation*> kCalculations[] =
     {&design::frmProfile, &kProfile},       {&design::frmCompare, &kComparison},
     {&design::frmCase, &kCaseAgainstControls}, {&design::frmLowScores, &kLowScores},
     {&design::frmPredict, &kPrediction},    {&design::frmTwoTasks, &kTwoTasks},
+    {&design::frmComposite, &kComposite},
 };
 
 }  // namespace

@@ -20,12 +20,6 @@
 namespace core::messages {
 namespace {
 
-constexpr std::string_view kTwoMeasuresNeeded = "The battery needs at least two measures that can be computed.";
-constexpr std::string_view kCorrelationNeeded =
-    "Give the average correlation between the measures, or their correlations.";
-constexpr std::string_view kAverageCorrelationOutOfRange = "The average correlation must be from 0 up to 1.";
-constexpr std::string_view kNotPositiveDefinite =
-    "These correlations cannot all hold at once: the matrix is not positive definite.";
 constexpr std::string_view kTooManyCorrelated =
     "The correlations serve at most 60 measures: give the average correlation for a larger battery.";
 
@@ -35,7 +29,6 @@ constexpr std::string_view kTooManyCorrelated =
 namespace core::messages::subject {
 namespace {
 
-constexpr std::string_view kAverageCorrelation = "The average correlation";
 constexpr std::string_view kCutoff = "The cut-off at the 5th percentile";
 
 }  // namespace
@@ -146,32 +139,16 @@ private:
 
         const bool matrix = !IsBlankText(in_.txtCorrelations);
         if (matrix) {
-            std::vector<double> full;
-            if (std::optional<std::string> wrong = ReadCorrelations(in_.txtCorrelations, separator_, lines_.size(), full))
+            Correlations r;
+            if (std::optional<std::string> wrong = BatteryCorrelations(in_.txtCorrelations, separator_, lines_, r))
                 return Refuse(std::move(*wrong));
             if (m_ > kMostCorrelated)
                 return Refuse(std::string(messages::kTooManyCorrelated));
-            // Between the scores as turned round: a turned measure's row and column change sign.
-            std::vector<double> r(m_ * m_);
-            for (std::size_t a = 0; a < m_; ++a)
-                for (std::size_t b = 0; b < m_; ++b) {
-                    const Measure &x = lines_[computed[a]], &y = lines_[computed[b]];
-                    r[a * m_ + b] = full[computed[a] * lines_.size() + computed[b]] * (x.lower != y.lower ? -1 : 1);
-                }
-            std::optional<std::vector<double>> lower = stats::Cholesky(r, m_);
-            if (!lower)
-                return Refuse(std::string(messages::kNotPositiveDefinite));
-            sampler_.emplace(std::move(*lower), m_, cutoffs, kLowScoreSeed);
+            sampler_.emplace(std::move(r.lower), m_, cutoffs, kLowScoreSeed);
             return;
         }
-        if (in_.txtCorrelation.empty())
-            return Refuse(std::string(messages::kCorrelationNeeded));
-        const std::optional<double> rho = StrictParse(in_.txtCorrelation, separator_);
-        if (!rho)
-            return Refuse(messages::NotANumber(messages::subject::kAverageCorrelation));
-        if (!(*rho >= 0 && *rho < 1))
-            return Refuse(std::string(messages::kAverageCorrelationOutOfRange));
-        rho_ = *rho;
+        if (std::optional<std::string> wrong = AverageCorrelation(in_.txtCorrelation, separator_, rho_))
+            return Refuse(std::move(*wrong));
         cutoffs_ = cutoffs;
     }
 

@@ -19,6 +19,7 @@ inline constexpr Control kFrmProfileControls[] = {
     {Button,  "cmdSave",       2670,  3780, 1500,  375, "&Save Picture...",  "",                    Face,       Sans, Centre, kTab,   kNoFlags, {}, "picProfile"},
     {Button,  "cmdClose",      4290,  3780,  975,  375, "&Close",            "",                    Face,       Sans, Centre, kTab,   kNoFlags},
     {Button,  "cmdLowScores",  5385,  3780, 1500,  375, "&Low Scores...",    "",                    Face,       Sans, Centre, kTab,   kNoFlags},
+    {Button,  "cmdComposite",  7005,  3780, 1500,  375, "Co&mposite...",     "",                    Face,       Sans, Centre, kTab,   kNoFlags},
     // captions and the picture
     {Label,   "lblRows",        120,     0, 8640,  405, "Measures, one a line: name, mean, SD, score, reliability, direction, separated by tabs or semicolons:", "", Face, Sans, Left, kNoTab, kWordWrap, {}, "txtRows"},
     {Label,   "lblLevel",       120,  3375, 2250,  255, "Confidence Level (%):", "",                Face,       Sans, Right,  kNoTab, kNoFlags, {}, "txtLevel"},

@@ -4,6 +4,7 @@
 #include "core/design/frmassumptions.h"
 #include "core/design/frmbatch.h"
 #include "core/design/frmcase.h"
+#include "core/design/frmcomposite.h"
 #include "core/design/frmcompare.h"
 #include "core/design/frmconvert.h"
 #include "core/design/frmcredits.h"
@@ -21,7 +22,7 @@ namespace core::design {
 // Every window of the program: the main window first, as the page lists them.
 inline constexpr const Window* kWindows[] = {&frmMain,  &frmConvert, &frmAssumptions, &frmCredits, &frmInterpret,
                                              &frmBatch, &frmProfile, &frmCompare, &frmCase,   &frmLowScores,
-                                             &frmPredict, &frmTwoTasks, &frmReport, &frmSplash};
+                                             &frmPredict, &frmTwoTasks, &frmComposite, &frmReport, &frmSplash};
 
 inline constexpr Opening kOpenings[] = {
     {&frmMain, "picConf", "F1", &frmConvert},
@@ -37,6 +38,7 @@ inline constexpr Opening kOpenings[] = {
     {&frmInterpret, "cmdPredict", "", &frmPredict},
     {&frmCase, "cmdTwoTasks", "", &frmTwoTasks},
     {&frmProfile, "cmdLowScores", "", &frmLowScores},
+    {&frmProfile, "cmdComposite", "", &frmComposite},
 };
 
 }  // namespace core::design

@@ -5,6 +5,7 @@
 #include "core/text/figures.h"
 #include "core/text/messages.h"
 #include "core/reading/numbers.h"
+#include "core/stats/lowcounts.h"
 
 namespace core {
 namespace {
@@ -119,6 +120,43 @@ std::optional<std::string> ReadCorrelations(std::string_view text, std::string_v
             }
         }
     }
+    return std::nullopt;
+}
+
+std::optional<std::string> BatteryCorrelations(std::string_view text, std::string_view separator,
+                                               const std::vector<Measure>& lines, Correlations& correlations)
+{
+    std::vector<double> full;
+    if (std::optional<std::string> wrong = ReadCorrelations(text, separator, lines.size(), full))
+        return wrong;
+    std::vector<std::size_t> computed;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (lines[i].Computed())
+            computed.push_back(i);
+    const std::size_t m = computed.size();
+    correlations.r.assign(m * m, 0);
+    for (std::size_t a = 0; a < m; ++a)
+        for (std::size_t b = 0; b < m; ++b) {
+            const Measure &x = lines[computed[a]], &y = lines[computed[b]];
+            correlations.r[a * m + b] = full[computed[a] * lines.size() + computed[b]] * (x.lower != y.lower ? -1 : 1);
+        }
+    std::optional<std::vector<double>> lower = stats::Cholesky(correlations.r, m);
+    if (!lower)
+        return std::string(messages::kNotPositiveDefinite);
+    correlations.lower = std::move(*lower);
+    return std::nullopt;
+}
+
+std::optional<std::string> AverageCorrelation(std::string_view text, std::string_view separator, double& rho)
+{
+    if (IsBlankText(text))
+        return std::string(messages::kCorrelationNeeded);
+    const std::optional<double> read = StrictParse(text, separator);
+    if (!read)
+        return messages::NotANumber(messages::subject::kAverageCorrelation);
+    if (!(*read >= 0 && *read < 1))
+        return std::string(messages::kAverageCorrelationOutOfRange);
+    rho = *read;
     return std::nullopt;
 }
 

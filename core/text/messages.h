@@ -52,7 +52,16 @@ inline constexpr std::string_view kControls = "The number of controls";
 inline constexpr std::string_view kCaseScore = "The case's score";
 inline constexpr std::string_view kT = "The t of the case";
 inline constexpr std::string_view kEffectSize = "The effect size";
+inline constexpr std::string_view kAverageCorrelation = "The average correlation";
 }  // namespace subject
+
+// A battery's correlations, as the windows that take them refuse them.
+inline constexpr std::string_view kTwoMeasuresNeeded = "The battery needs at least two measures that can be computed.";
+inline constexpr std::string_view kCorrelationNeeded =
+    "Give the average correlation between the measures, or their correlations.";
+inline constexpr std::string_view kAverageCorrelationOutOfRange = "The average correlation must be from 0 up to 1.";
+inline constexpr std::string_view kNotPositiveDefinite =
+    "These correlations cannot all hold at once: the matrix is not positive definite.";
 
 // What the messages call a box of a numbered row: "The coefficient of predictor 2".
 std::string Of(std::string_view what, int number);

@@ -660,7 +660,7 @@ class FromDisk(unittest.TestCase):
                     });""", opener, control, target)
                 self.assertEqual(found, {"open": True, "wrong": [], "message": None})
                 checked.append(target)
-        self.assertEqual(len(checked), 9, checked)
+        self.assertEqual(len(checked), 10, checked)
 
     def test_tab_visits_the_design_order(self):
         with open(DESIGN) as f:
