@@ -114,13 +114,7 @@ private:
             t += " Its reliability and interval need every measure's reliability, which " + Listed(names) +
                  (names.size() == 1 ? " lacks." : " lack.");
         }
-        std::vector<std::string> left;
-        for (std::size_t i = 0; i < lines_.size(); ++i)
-            if (!lines_[i].Computed())
-                left.push_back(Called(lines_[i], i + 1) + " (" + lines_[i].note + ")");
-        if (!left.empty())
-            t += " Left out, as they could not be computed: " + Listed(left) + ".";
-        return t;
+        return t + LeftOut(lines_);
     }
 
     std::vector<Measure> lines_;

@@ -217,13 +217,7 @@ private:
         t += " (unusual: fewer than 5% of healthy people).";
         if (sampler_ && !in_.txtCorrelation.empty())
             t += " The correlations are used, not the average correlation.";
-        std::vector<std::string> left;
-        for (std::size_t i = 0; i < lines_.size(); ++i)
-            if (!lines_[i].Computed())
-                left.push_back(Called(lines_[i], i + 1) + " (" + lines_[i].note + ")");
-        if (!left.empty())
-            t += " Left out, as they could not be computed: " + Listed(left) + ".";
-        return t;
+        return t + LeftOut(lines_);
     }
 
     LowScoresInputs in_;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include "core/text/figures.h"
 #include "core/text/messages.h"
 #include "core/reading/numbers.h"
 #include "core/stats/normal.h"
@@ -166,6 +167,13 @@ std::string Called(const Measure& row, std::size_t number)
     return (row.name.empty() ? "row " + std::to_string(number) : row.name) + (row.lower ? " (lower is better)" : "");
 }
 
-
+std::string LeftOut(const std::vector<Measure>& lines)
+{
+    std::vector<std::string> left;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (!lines[i].Computed())
+            left.push_back(Called(lines[i], i + 1) + " (" + lines[i].note + ")");
+    return left.empty() ? "" : " Left out, as they could not be computed: " + Listed(left) + ".";
+}
 
 }  // namespace core

@@ -46,6 +46,9 @@ Battery ReadBattery(std::string_view text, std::string_view separator, Statistic
 // "(lower is better)" after one turned round.
 std::string Called(const Measure& measure, std::size_t number);
 
+// The report's sentence naming the lines that could not be computed, each
+// with its note, after a blank; empty where every line was.
+std::string LeftOut(const std::vector<Measure>& lines);
 
 }  // namespace core
 
