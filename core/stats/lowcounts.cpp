@@ -81,8 +81,11 @@ double EquicorrelatedTail(std::size_t m, double rho, double c, std::size_t k)
         return BinomialTail(m, k, Phi(c));
     const double a = std::sqrt(rho), b = std::sqrt(1 - rho);
     const double phiScale = 1 / std::sqrt(2 * std::numbers::pi);
-    // p(u) falls from 1 to 0 around u = c / sqrt(rho), the more steeply the higher rho.
-    const double middle = std::clamp(c / a, -kReach, kReach);
+    // p(u) falls from 1 to 0 around u = c / sqrt(rho), the more steeply the
+    // higher rho. Split there, but never within 1 of the reach: phi is below
+    // 1e-18 beyond 9, and a sliver of a piece next to it keeps the adaptive
+    // rule bisecting to its full depth, for seconds, where rounding outweighs its error.
+    const double middle = std::clamp(c / a, -kReach + 1, kReach - 1);
     using Rule = boost::math::quadrature::gauss_kronrod<double, 31>;
     const auto f = [&](double u) {
         return phiScale * std::exp(-u * u / 2) * BinomialTail(m, k, Phi((c - a * u) / b));
@@ -108,12 +111,18 @@ std::optional<std::vector<double>> Cholesky(const std::vector<double>& r, std::s
 }
 
 LowCountSampler::LowCountSampler(std::vector<double> lower, std::size_t m, std::vector<double> cutoffs,
-                                 std::uint64_t seed)
-    : lower_(std::move(lower)), rowWeight_(m, 0.0), m_(m), cutoffs_(std::move(cutoffs)), engine_(seed),
-      counts_(cutoffs_.size(), std::vector<std::uint64_t>(m + 1, 0)), columns_(m * m, 0.0), u_(m), e_(m), z_(m)
+                                 std::uint64_t seed, const std::vector<double>& means)
+    : lower_(std::move(lower)), rowWeight_(m, 0.0), m_(m), n_(cutoffs.size()), cutoffs_(m * n_), engine_(seed),
+      counts_(n_, std::vector<std::uint64_t>(m + 1, 0)), columns_(m * m, 0.0), u_(m), e_(m), z_(m)
 {
-    if (cutoffs_.size() > kMostCutoffs)
+    if (n_ > kMostCutoffs)
         throw std::invalid_argument("LowCountSampler: at most 8 cut-offs");
+    if (!means.empty() && means.size() != m)
+        throw std::invalid_argument("LowCountSampler: a mean for each measure");
+    // Moved once, here, so that a draw compares its unrounded z with a fixed figure, as without means.
+    for (std::size_t i = 0; i < m; ++i)
+        for (std::size_t c = 0; c < n_; ++c)
+            cutoffs_[i * n_ + c] = cutoffs[c] - (means.empty() ? 0.0 : means[i]);
     for (std::size_t i = 0; i < m; ++i)
         for (std::size_t j = 0; j <= i; ++j) {
             rowWeight_[i] += std::fabs(lower_[i * m + j]);
@@ -172,11 +181,12 @@ bool LowCountSampler::Count(double off)
 {
     std::array<std::size_t, kMostCutoffs> below{};
     bool near = false;
-    const std::size_t n = cutoffs_.size();
+    const std::size_t n = n_;
     for (std::size_t i = 0; i < m_; ++i) {
         const double z = z_[i], reach = off * rowWeight_[i];
+        const double* cutoffs = &cutoffs_[i * n];
         for (std::size_t c = 0; c < n; ++c) {
-            const double d = z - cutoffs_[c];
+            const double d = z - cutoffs[c];
             near |= std::fabs(d) <= reach && off > 0;
             below[c] += d <= 0;
         }

@@ -29,6 +29,8 @@ std::optional<std::vector<double>> Cholesky(const std::vector<double>& r, std::s
 // drawn by inversion from std::mt19937_64 (whose output the C++ standard
 // fixes) with the correctly rounded normal quantile, so that every platform
 // draws the same sample: for each cut-off, how many draws had K = 0..m.
+// Where the scores have means (z = mean + L e, as among people of a given
+// ability), each measure's cut-offs move down by its mean instead.
 // The draws are made in slices, so that a window can stay responsive.
 class LowCountSampler {
 public:
@@ -36,7 +38,9 @@ public:
 
     // More than kMostCutoffs cut-offs are refused (std::invalid_argument),
     // never left uncounted: a draw counts its scores below each in an array of that size.
-    LowCountSampler(std::vector<double> lower, std::size_t m, std::vector<double> cutoffs, std::uint64_t seed);
+    // `means`: each measure's mean, or empty where every mean is 0.
+    LowCountSampler(std::vector<double> lower, std::size_t m, std::vector<double> cutoffs, std::uint64_t seed,
+                    const std::vector<double>& means = {});
 
     // Makes up to `draws` more draws.
     void Draw(std::uint64_t draws);
@@ -52,7 +56,8 @@ private:
     std::vector<double> lower_;
     std::vector<double> rowWeight_;  // the sum of each row's |L|: how far an error in e moves z
     std::size_t m_;
-    std::vector<double> cutoffs_;
+    std::size_t n_;                // cut-offs
+    std::vector<double> cutoffs_;  // measure i's at [i * n_, (i + 1) * n_)
     std::mt19937_64 engine_;
     std::vector<std::vector<std::uint64_t>> counts_;
     std::vector<double> columns_;  // L column by column
