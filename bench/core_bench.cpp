@@ -131,6 +131,28 @@ void LowScoresMatrix20(benchmark::State& state)
 }
 BENCHMARK(LowScoresMatrix20)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// The same among people of an ability of 85 that correlates 0.6 with the
+// measures: exact, and drawn on the conditional matrix. Targets as above.
+void LowScoresAbilityExact20(benchmark::State& state)
+{
+    core::LowScoresInputs in = LowScores20(false);
+    in.txtAbility = "85";
+    in.txtAbilityCorrelation = "0.6";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(core::CountLowScores(in));
+}
+BENCHMARK(LowScoresAbilityExact20)->Unit(benchmark::kMillisecond);
+
+void LowScoresAbilityMatrix20(benchmark::State& state)
+{
+    core::LowScoresInputs in = LowScores20(true);
+    in.txtAbility = "85";
+    in.txtAbilityCorrelation = "0.6";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(core::CountLowScores(in));
+}
+BENCHMARK(LowScoresAbilityMatrix20)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 // A composite of 50 measures with their correlation matrix (the matrix read,
 // checked positive definite, summed). Target: under 1 ms.
 void Composite50WithAMatrix(benchmark::State& state)

@@ -528,6 +528,17 @@ class FromDisk(unittest.TestCase):
         p.stub_clipboard()
         p.alt("p")
         self.assertTrue(p.copied().startswith("Cut-off\tThis person\t"))
+        # Among people of an ability, on the Monte Carlo path: the ability's row and column last in the matrix,
+        # Trail Making B's turned round as scored.
+        p.set("frmLowScores", "txtRows", "Vocabulary;10;3;14;0.9\nMatrix Reasoning;10;3;9;0.88\nDigit Span;10;3;10;0.91\n"
+              "Processing Speed;100;15;78;0.86\nWord List;50;10;44;0.8\nTrail Making B;75;25;110;0.86;lower")
+        entry = lambda i, j: "1" if i == j else ("-" if (i == 5) != (j == 5) else "") + ("0.6" if 6 in (i, j) else "0.4")
+        p.set("frmLowScores", "txtCorrelations", "\n".join("\t".join(entry(i, j) for j in range(7)) for i in range(7)))
+        p.type("frmLowScores", "txtAbility", "85")
+        p.alt("g")
+        first = fifth.replace("[2]", "[0]")
+        wait(lambda: (p.script(first) or [""] * 5)[1] == "2 of 6", 30, "the estimate among people of that ability")
+        self.assertEqual(p.script(first), ["Standard score 85 or less (1 SD)", "2 of 6", "57.86", "0.05", "5 or more"])
 
     def test_escape_closes_an_added_window_and_tab_goes_round_inside_it(self):
         with open(DESIGN) as f:
