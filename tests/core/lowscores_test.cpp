@@ -234,88 +234,60 @@ TEST(EquicorrelatedTail, MatchesAnIndependentQuadrature)
         EXPECT_NEAR(100 * core::stats::EquicorrelatedTail(6, 0.99, -2, k), expected[k - 1], 1e-9) << k;
 }
 
-}  // namespace
 
-namespace {
+const std::string kSix = "Vocabulary;10;3;14;0.9\nMatrix Reasoning;10;3;9;0.88\nDigit Span;10;3;10;0.91\n"
+                         "Processing Speed;100;15;78;0.86\nWord List;50;10;44;0.8\nTrail Making B;75;25;110;0.86;lower";
 
-const std::string kSixMeasures =
-    "Vocabulary;10;3;14;0.9\nMatrix Reasoning;10;3;9;0.88\nDigit Span;10;3;10;0.91\n"
-    "Processing Speed;100;15;78;0.86\nWord List;50;10;44;0.8\nTrail Making B;75;25;110;0.86;lower";
-
-// A row's share and "unusual from" at every cut-off.
-std::vector<std::string> SharesAndUnusual(const core::Shown& shown)
+// Their matrix, every pair at 0.4, Trail Making B's row and column turned as
+// scored; with n = 7 the ability's row and column last, at 0.6.
+std::string SixMatrix(int n)
 {
-    std::vector<std::string> out;
-    for (const auto& row : shown.table->rows)
-        out.push_back(row[2] + " | " + row[4]);
-    return out;
-}
-
-// Among healthy people of an ability: the exact path against mpmath at 30 digits.
-TEST(LowScores, AmongPeopleOfAnAbility)
-{
-    struct Row {
-        const char* ability;
-        std::vector<std::string> expected;
-    };
-    const Row rows[] = {
-        {"", {"25.15 | 5 or more", "13.36 | 4 or more", "- | 3 or more", "- | 2 or more"}},
-        {"85", {"57.85 | 5 or more", "29.72 | 4 or more", "- | 3 or more", "- | 2 or more"}},
-        {"100", {"13.5 | 3 or more", "3.61 | 2 or more", "- | 2 or more", "- | 1 or more"}},
-        {"115", {"0.97 | 2 or more", "0.14 | 1 or more", "- | 1 or more", "- | 1 or more"}},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.ability);
-        const core::Shown shown =
-            core::CountLowScores({kSixMeasures, "0.4", "", row.ability, *row.ability ? "0.6" : ""});
-        ASSERT_FALSE(shown.message) << *shown.message;
-        EXPECT_EQ(SharesAndUnusual(shown), row.expected);
-        EXPECT_EQ(shown.table->rows[0][3], "");
-    }
-}
-
-
-// The matrix of the six measures (Trail Making B's row and column turned, as
-// scored) and, where `ability`, the ability's row and column after them.
-std::string SixMatrix(bool ability)
-{
-    const int n = ability ? 7 : 6;
     std::string m;
-    for (int i = 0; i < n; ++i) {
-        for (int j = 0; j < n; ++j) {
-            const bool turned = (i == 5) != (j == 5);
-            const std::string r = i == j ? "1" : i == 6 || j == 6 ? "0.6" : "0.4";
-            m += (j ? "\t" : "") + (turned && i != j ? "-" + r : r);
-        }
-        m += "\n";
-    }
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j)
+            m += (i == j ? std::string("1")
+                         : ((i == 5) != (j == 5) ? "-" : "") + std::string(i == 6 || j == 6 ? "0.6" : "0.4")) +
+                 (j + 1 < n ? "\t" : "\n");
     return m;
 }
 
-// The Monte Carlo path: the ability's row in the matrix, a "lower" measure's
-// entry turned round, or its correlation typed beside the battery's matrix,
-// or an average correlation below rho^2; each within 4 SEs of the exact figures.
+// Among healthy people of an ability, exact (mpmath at 30 digits): the
+// shares of 2 of 6 at or below 85 and 80, and "unusual from" at each cut-off.
+TEST(LowScores, AmongPeopleOfAnAbility)
+{
+    const std::pair<const char*, const char*> rows[] = {
+        {"", "25.15 13.36 | 5 4 3 2"}, {"85", "57.85 29.72 | 5 4 3 2"},
+        {"100", "13.5 3.61 | 3 2 2 1"}, {"115", "0.97 0.14 | 2 1 1 1"}};
+    for (const auto& [ability, expected] : rows) {
+        const core::Shown shown = core::CountLowScores({kSix, "0.4", "", ability, *ability ? "0.6" : ""});
+        ASSERT_FALSE(shown.message) << *shown.message;
+        const Rows& t = shown.table->rows;
+        std::string got = t[0][2] + " " + t[1][2] + " |";
+        for (const auto& row : t)
+            got += " " + row[4].substr(0, row[4].find(' '));
+        EXPECT_EQ(got, expected) << ability;
+    }
+}
+
+// The Monte Carlo path, within 4 SEs of those: the ability's row in the
+// matrix, or its correlation typed beside the battery's; and each side of r = rho^2.
 TEST(LowScores, AmongPeopleOfAnAbilityByMonteCarlo)
 {
-    const core::Shown joint = core::CountLowScores({kSixMeasures, "", SixMatrix(true), "85", ""});
+    const core::Shown joint = core::CountLowScores({kSix, "", SixMatrix(7), "85", ""});
     ASSERT_FALSE(joint.message) << *joint.message;
     EXPECT_EQ(joint.table->columns[2], "Healthy people of this ability with as many or more (%)");
-    EXPECT_EQ(joint.table->rows[0], (std::vector<std::string>{"Standard score 85 or less (1 SD)", "2 of 6", "57.86",
-                                                                "0.05", "5 or more"}));
-    EXPECT_EQ(joint.table->rows[1][2], "29.73");  // exact: 57.85 and 29.72
-    const core::Shown typed = core::CountLowScores({kSixMeasures, "", SixMatrix(false), "85", "0.6"});
-    EXPECT_EQ(typed.table->rows, joint.table->rows);
-    // The switch: at r = rho^2 the measures are independent given the ability (exact); just below, drawn.
-    const core::Shown exact = core::CountLowScores({kSixMeasures, "0.25", "", "85", "0.5"});
-    const core::Shown drawn = core::CountLowScores({kSixMeasures, "0.2499", "", "85", "0.5"});
-    ASSERT_FALSE(drawn.message) << *drawn.message;
-    EXPECT_EQ(exact.table->rows[0][2] + " | " + exact.table->rows[0][3], "53.98 | ");
-    EXPECT_EQ(drawn.table->rows[0][2] + " | " + drawn.table->rows[0][3], "53.99 | 0.05");
+    EXPECT_EQ(joint.table->rows[0],
+              (std::vector<std::string>{"Standard score 85 or less (1 SD)", "2 of 6", "57.86", "0.05", "5 or more"}));
+    EXPECT_EQ(joint.table->rows[1][2], "29.73");
+    EXPECT_EQ(core::CountLowScores({kSix, "", SixMatrix(6), "85", "0.6"}).table->rows, joint.table->rows);
+    const Rows exact = core::CountLowScores({kSix, "0.25", "", "85", "0.5"}).table->rows;
+    const Rows drawn = core::CountLowScores({kSix, "0.2499", "", "85", "0.5"}).table->rows;
+    EXPECT_EQ(exact[0][2] + " | " + exact[0][3] + " | " + drawn[0][2] + " | " + drawn[0][3], "53.98 |  | 53.99 | 0.05");
 }
 
 TEST(LowScores, ReportsTheAbility)
 {
-    EXPECT_EQ(core::CountLowScores({kSixMeasures, "0.4", "", "115", "0.6"}).texts.at("txtReport"),
+    EXPECT_EQ(core::CountLowScores({kSix, "0.4", "", "115", "0.6"}).texts.at("txtReport"),
               "Of the 6 measures, 2 are at or below a standard score of 85, 2 at or below 80, 0 at or below the 5th "
               "percentile and 0 at or below 70. Among healthy people with an ability of 115, with an average "
               "correlation of 0.4 between the measures and of 0.6 between them and the ability: 0.97% would have 2 or "
@@ -323,62 +295,48 @@ TEST(LowScores, ReportsTheAbility)
               "more scores at or below 80, and 1 or more would be unusual; this person has no score at or below the "
               "5th percentile, and 1 or more would be unusual; this person has no score at or below 70, and 1 or more "
               "would be unusual (unusual: fewer than 5% of healthy people of that ability).");
-    const std::string both =
-        core::CountLowScores({kSixMeasures, "0.4", SixMatrix(true), "85", "0.5"}).texts.at("txtReport");
+    const std::string both = core::CountLowScores({kSix, "0.4", SixMatrix(7), "85", "0.5"}).texts.at("txtReport");
     for (const char* said : {"Among healthy people with an ability of 85, with the correlations given, the ability's "
                              "among them (a Monte Carlo estimate from a million simulated healthy people): 57.86% would",
-                             " The correlations are used, not the average correlation. The ability's correlations in "
+                             ". The correlations are used, not the average correlation. The ability's correlations in "
                              "the matrix are used, not the one typed for it."})
         EXPECT_NE(both.find(said), std::string::npos) << said;
 }
 
-// Each refusal of the ability, and each side of the bound on its correlation:
-// with 6 measures correlating 0.4, rho^2 must be below (1 + 5 x 0.4) / 6 = 0.5.
+// Each refusal, and each side of each bound; with 6 measures correlating 0.4,
+// rho^2 must be below (1 + 5 x 0.4) / 6 = 0.5.
 TEST(LowScores, RefusesAnAbilityThatCannotBeUsed)
 {
-    std::string sixtyOne;
-    for (int i = 0; i < 61; ++i)
-        sixtyOne += "T;100;15;90\n";
-    struct Row {
-        core::LowScoresInputs in;
-        std::optional<std::string> message;
-    };
-    const Row rows[] = {
-        {{kSixMeasures, "0.4", "", "85", ""},
-         "Give the ability's correlation with the measures, or its row and column in the correlations."},
-        {{kSixMeasures, "0.4", SixMatrix(false), "85", ""},
-         "Give the ability's correlation with the measures, or its row and column in the correlations."},
-        {{kSixMeasures, "0.4", "", "", "0.6"}, "Give the ability that its correlation belongs to, as a standard score."},
-        {{kSixMeasures, "0.4", SixMatrix(true), "", ""},
-         "The correlations give 7 measures and the battery has 6; where the last row is the ability's, give the "
-         "ability too."},
-        {{kSixMeasures, "0.4", "", "8 5", "0.6"}, "The ability is not a number."},
-        {{kSixMeasures, "0.4", "", "-85", "0.6"}, "The ability is a standard score: it must be 0 or more."},
-        {{kSixMeasures, "0.4", "", "0", "0.6"}, std::nullopt},
-        {{kSixMeasures, "0.4", "", "1e999", "0.6"}, "The ability is too large a number to work with."},
-        {{kSixMeasures, "0.4", "", "85", "0,6"}, "The ability's correlation is not a number."},
-        {{kSixMeasures, "0.4", "", "85", "1"}, "The ability's correlation must be above -1 and below 1."},
-        {{kSixMeasures, "0.99", "", "85", "-0.995"}, std::nullopt},
-        {{kSixMeasures, "0.4", "", "85", "0.7071"}, std::nullopt},
-        {{kSixMeasures, "0.4", "", "85", "-0.7072"},
-         "The ability's correlation is too large for the correlations between the measures: they cannot all hold "
-         "at once."},
-        {{kSixMeasures, "", SixMatrix(false), "85", "0.7072"},
-         "The ability's correlation is too large for the correlations between the measures: they cannot all hold "
-         "at once."},
-        {{kSixMeasures, "", "1\n0.4 1\n0.4 0.4 1\n0.4 0.4 0.4 1\n0.4 0.4 0.4 0.4 1\n-0.4 -0.4 -0.4 -0.4 -0.4 1\n"
-                            "0.71 0.71 0.71 0.71 0.71 -0.71 1",
+    const std::string needed =
+        "Give the ability's correlation with the measures, or its row and column in the correlations.";
+    const std::string tooLarge = "The ability's correlation is too large for the correlations between the measures: "
+                                 "they cannot all hold at once.";
+    const std::pair<core::LowScoresInputs, std::optional<std::string>> rows[] = {
+        {{kSix, "0.4", "", "85", ""}, needed},
+        {{kSix, "", SixMatrix(6), "85", ""}, needed},
+        {{kSix, "0.4", "", "", "0.6"}, "Give the ability that its correlation belongs to, as a standard score."},
+        {{kSix, "", SixMatrix(7), "", ""}, "The correlations give 7 measures and the battery has 6; where the last row "
+                                           "is the ability's, give the ability too."},
+        {{kSix, "0.4", "", "8 5", "0.6"}, "The ability is not a number."},
+        {{kSix, "0.4", "", "-85", "0.6"}, "The ability is a standard score: it must be 0 or more."},
+        {{kSix, "0.4", "", "0", "0.6"}, std::nullopt},
+        {{kSix, "0.4", "", "85", "0,6"}, "The ability's correlation is not a number."},
+        {{kSix, "0.4", "", "85", "1"}, "The ability's correlation must be above -1 and below 1."},
+        {{kSix, "0.99", "", "85", "-0.995"}, std::nullopt},
+        {{kSix, "0.4", "", "85", "0.7071"}, std::nullopt},
+        {{kSix, "0.4", "", "85", "-0.7072"}, tooLarge},
+        {{kSix, "", SixMatrix(6), "85", "0.7072"}, tooLarge},
+        {{kSix, "", "1\n.4 1\n.4 .4 1\n.4 .4 .4 1\n.4 .4 .4 .4 1\n-.4 -.4 -.4 -.4 -.4 1\n.71 .71 .71 .71 .71 -.71 1",
           "85", ""},
          "These correlations cannot all hold at once: the matrix is not positive definite."},
-        {{sixtyOne, "0", "", "85", "0.1"},
+        {{Battery(61, 0), "0", "", "85", "0.1"},
          "Where the ability's correlation squared is above the average correlation, the count is simulated, which "
          "serves at most 60 measures."},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.in.txtAbility + " " + row.in.txtAbilityCorrelation);
+    for (const auto& [in, message] : rows)
         // Prepared, not drawn: each refusal comes before the first slice.
-        EXPECT_EQ(core::StartLowScores(row.in, ".")->Result().message, row.message);
-    }
+        EXPECT_EQ(core::StartLowScores(in, ".")->Result().message, message)
+            << in.txtAbility << " " << in.txtAbilityCorrelation;
 }
 
 }  // namespace
