@@ -72,7 +72,6 @@ std::string BatchTable::Tsv() const
 BatchTable InterpretBatch(const BatchInputs& in, std::string_view decimalSeparator, StatisticsComponent& stats)
 {
     BatchTable table;
-    table.decimalSeparator = std::string(decimalSeparator);
     std::vector<ScoreLine> lines;
     ForEachLine(in.txtScores, [&](std::string_view text) {
         ScoreLine line = ReadScoreLine(text, decimalSeparator);

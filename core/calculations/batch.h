@@ -53,7 +53,6 @@ struct BatchTable {
     std::vector<std::string> columns;
     std::vector<std::vector<std::string>> rows;
     std::optional<std::string> message;
-    std::string decimalSeparator = ".";
 
     // Tab-separated, a header row and then one line per row, for a spreadsheet
     // of the same locale: a pasted score is written with the locale's separator
