@@ -239,18 +239,31 @@
       kept[windowId] = core.kept(windowId, read(windowId));
       saveSession();
     }
+    // The tab's last session, or the message that says why it was not read.
+    // An unreadable one (written by a newer page, say) is never overwritten:
+    // it stays in the tab's storage under a name of its own.
     function restoreSession() {
       let stored = null;
       try {
         stored = sessionStorage.getItem(SESSION);
       } catch (e) {
-        return;
+        return null;
       }
       if (stored === null)
-        return;
+        return null;
       const found = core.readCase(new TextEncoder().encode(stored), separator);
-      if (found.windows)
+      if (found.windows) {
         Object.assign(kept, found.windows);
+        return null;
+      }
+      const aside = SESSION + '-unreadable';
+      try {
+        sessionStorage.setItem(aside, stored);
+      } catch (e) {
+        return 'The last session could not be read, nor kept aside: ' + found.message + ' Mervane starts empty.';
+      }
+      return 'The last session could not be read: ' + found.message + ' It was kept in this tab\'s storage as ' +
+        aside + ', and Mervane starts empty.';
     }
 
     // A window opens in its design state, with the inputs it kept when it
@@ -509,9 +522,11 @@
     }
     showClock();
 
-    restoreSession();
+    const unread = restoreSession();
     reset('frmMain');
     control('frmMain', 'txtScore').focus();
+    if (unread)
+      showMessage(unread);
     document.documentElement.dataset.ready = 'true';
     performance.mark('mervane-interactive');
   }

@@ -609,6 +609,15 @@ class FromDisk(unittest.TestCase):
         p.script(give, '{"format": "mervane-case", "version": 2}', "new.mervane")
         wait(lambda: p.message(), 10, "the message")
         self.assertEqual(p.message(), ["Mervane", "This case was saved by a newer Mervane (version 2)."])
+        # A session this page cannot read is said at the start and kept aside, never overwritten.
+        newer = '{"format": "mervane-case", "version": 2}'
+        p.script("sessionStorage.setItem('mervane-session', arguments[0])", newer)
+        p = self.page = Page(self.engine, self.url, fresh=False)
+        wait(lambda: p.message(), 10, "the message")
+        self.assertEqual(p.message()[1], "The last session could not be read: This case was saved by a newer Mervane "
+                         "(version 2). It was kept in this tab's storage as mervane-session-unreadable, and Mervane "
+                         "starts empty.")
+        self.assertEqual(p.script("return sessionStorage.getItem('mervane-session-unreadable')"), newer)
 
     def test_f6_opens_nothing_over_the_profile_whose_long_lines_stay_whole(self):
         p = self.page
