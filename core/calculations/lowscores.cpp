@@ -374,7 +374,7 @@ private:
     std::size_t m_ = 0;
     std::array<std::size_t, kCutoffs.size()> person_{};
     std::array<std::vector<double>, kCutoffs.size()> tails_;  // the sample's
-    double rho_ = 0;                                         // or the average correlation's
+    double rho_ = 0;                                         // or the correlation the quadrature takes
     std::vector<double> cutoffs_;                            // on that path's scale
     std::optional<double> ability_;                          // its z
     std::optional<double> abilityRho_;                       // as typed
