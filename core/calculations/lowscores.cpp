@@ -143,21 +143,22 @@ private:
     }
     bool Refuse(std::string_view message) { return Refuse(std::string(message)); }
 
-    void Prepare(StatisticsComponent& stats)
+    // False where a message refuses the inputs.
+    bool Prepare(StatisticsComponent& stats)
     {
         Battery battery = ReadBattery(in_.txtRows, separator_, stats);
         if (battery.message)
-            return void(Refuse(std::move(*battery.message)));
+            return Refuse(std::move(*battery.message));
         lines_ = std::move(battery.measures);
         std::vector<std::size_t> computed;
         for (std::size_t i = 0; i < lines_.size(); ++i)
             if (lines_[i].Computed())
                 computed.push_back(i);
         if (computed.size() < 2)
-            return void(Refuse(messages::kTwoMeasuresNeeded));
+            return Refuse(messages::kTwoMeasuresNeeded);
         const StatOutcome fifth = stats.NormalQuantile(0.05, 0, 1);
         if (!fifth.Ok())
-            return void(Refuse(messages::StatisticsFailed(fifth.failure, messages::subject::kCutoff)));
+            return Refuse(messages::StatisticsFailed(fifth.failure, messages::subject::kCutoff));
         std::vector<double> cutoffs;
         for (const Cutoff& cutoff : kCutoffs)
             cutoffs.push_back(cutoff.standard ? ZOfStandardScore(*cutoff.standard) : fifth.value);
@@ -166,39 +167,39 @@ private:
                 person_[c] += lines_[i].z <= cutoffs[c];
         m_ = computed.size();
         if (!ReadAbility())
-            return;
+            return false;
         if (!IsBlankText(in_.txtCorrelations))
-            return void(PrepareMatrix(cutoffs));
+            return PrepareMatrix(cutoffs);
         double r = 0;
         if (std::optional<std::string> wrong = AverageCorrelation(in_.txtCorrelation, separator_, r))
-            return void(Refuse(std::move(*wrong)));
+            return Refuse(std::move(*wrong));
         if (!ability_) {
             rho_ = r;
             cutoffs_ = cutoffs;
-            return;
+            return true;
         }
         if (!abilityRho_)
-            return void(Refuse(messages::kAbilityCorrelationNeeded));
+            return Refuse(messages::kAbilityCorrelationNeeded);
         // The joint matrix of the measures and the ability is positive definite
         // exactly when k rho^2 < 1 + (k - 1) r.
         const double k = static_cast<double>(m_), rho = *abilityRho_, rho2 = rho * rho;
         if (!(k * rho2 < 1 + (k - 1) * r))
-            return void(Refuse(messages::kAbilityCorrelationTooLarge));
+            return Refuse(messages::kAbilityCorrelationTooLarge);
         if (r >= rho2) {
             // Given the ability, each z is rho a + sqrt(1 - rho^2) times a score
             // that correlates (r - rho^2) / (1 - rho^2) with the others.
             rho_ = (r - rho2) / (1 - rho2);
             for (const double c : cutoffs)
                 cutoffs_.push_back((c - rho * *ability_) / std::sqrt(1 - rho2));
-            return;
+            return true;
         }
         // Negatively correlated given the ability: no common factor, so drawn.
         if (m_ > kMostCorrelated)
-            return void(Refuse(messages::kTooManySimulated));
+            return Refuse(messages::kTooManySimulated);
         std::vector<double> equal(m_ * m_, r);
         for (std::size_t i = 0; i < m_; ++i)
             equal[i * m_ + i] = 1;
-        Simulate(std::move(equal), std::vector<double>(m_, rho), cutoffs);
+        return Simulate(std::move(equal), std::vector<double>(m_, rho), cutoffs);
     }
 
     // The ability and its correlation, each where given; a correlation needs an ability.
